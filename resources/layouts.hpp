@@ -1,0 +1,22 @@
+// The dialog layouts of the program, one function per resource file.
+#pragma once
+#include <vector>
+
+#include "ui/layout.hpp"
+
+namespace kestrel::resources {
+
+inline constexpr int kAboutBox = 100;
+inline constexpr int kMainWindow = 102;
+inline constexpr int kTerrainMenu = 135;
+inline constexpr int kCityEditor = 133;
+
+// The main window's extra item in the system menu (or context menu).
+inline constexpr int kAboutCommand = 16;
+inline constexpr const char* kAboutCommandLabel = "&About kstred...";
+
+std::vector<ui::Layout> mainWindowLayouts();   // main window, About box, terrain sub-menu
+std::vector<ui::Layout> listDialogLayouts();   // the data-set list dialogs
+std::vector<ui::Layout> entryEditorLayouts();  // the entry editors
+
+}  // namespace kestrel::resources

@@ -1,0 +1,61 @@
+#include "datasets/catalogue_ops.hpp"
+
+#include "core/fixed_text.hpp"
+
+namespace kestrel::datasets {
+
+bool isAcceptableEntryName(const KindInfo& kind, std::string_view name) {
+    return name.size() <= kind.nameLimit && core::isPortableFileName(name);
+}
+
+NewResult createEntry(const core::DataRoot& root, const KindInfo& kind, std::string_view name,
+                      std::span<const std::uint8_t> record) {
+    if (name.empty()) return NewResult::EmptyName;
+    if (!isAcceptableEntryName(kind, name)) return NewResult::CannotCreate;
+    for (const auto dir : kind.createdDirectories)
+        if (!dir.empty()) root.makeDirectory(dir);
+    if (kind.folderPerEntry) root.makeDirectory(std::string(kind.directory) + "\\" + std::string(name));
+    const std::string path = recordPath(kind, name);
+    if (root.isFile(path)) return NewResult::Exists;
+    if (!root.writeAtomic(path, record)) return NewResult::CannotCreate;
+    for (const auto suffix : kind.templateCopies)
+        if (!suffix.empty()) root.copy(kind.templatePicture, entryPath(kind, name, suffix));
+    return NewResult::Created;
+}
+
+std::vector<std::string> listEntries(const core::DataRoot& root, const KindInfo& kind) {
+    std::vector<std::string> names;
+    if (kind.folderPerEntry) {
+        // One folder per entry; the list shows the name stored in the record.
+        for (const auto& folder : root.listDirectories(kind.directory)) {
+            const auto record =
+                root.read(std::string(kind.directory) + "\\" + folder + "\\" + std::string(kind.extension), kind.recordSize);
+            if (record) names.push_back(core::readFixedText(*record, 0, 9));
+        }
+        return names;
+    }
+    const std::size_t cut = kind.extension.size();
+    for (auto& file : root.listFiles(listPattern(kind))) {
+        file.resize(file.size() > cut ? file.size() - cut : 0);
+        names.push_back(std::move(file));
+    }
+    return names;
+}
+
+void deleteEntry(const core::DataRoot& root, const KindInfo& kind, std::string_view name) {
+    if (!core::isPortableFileName(name)) return;
+    for (const auto suffix : kind.deleteSuffixes)
+        if (!suffix.empty()) root.remove(entryPath(kind, name, suffix));
+}
+
+bool importPicture(const core::DataRoot& root, const KindInfo& kind, std::string_view name,
+                   const std::filesystem::path& chosen, std::string_view nameSuffix) {
+    const std::string file = chosen.filename().native();
+    const std::size_t dot = file.rfind('.');
+    const std::string target =
+        std::string(name) + std::string(nameSuffix) + (dot == std::string::npos ? "" : file.substr(dot));
+    if (file.empty() || !core::isPortableFileName(name) || !core::isPortableFileName(target)) return false;
+    return root.copyFromHost(chosen, std::string(kind.directory) + "\\" + target);
+}
+
+}  // namespace kestrel::datasets

@@ -1,0 +1,39 @@
+// New, Delete, the list of entries and picture import: the file operations
+// that every data set shares. No dialogs here.
+#pragma once
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/data_root.hpp"
+#include "datasets/catalogue.hpp"
+
+namespace kestrel::datasets {
+
+enum class NewResult { Created, EmptyName, Exists, CannotCreate };
+
+// An entry name the file system would accept as it stands, within the limit.
+bool isAcceptableEntryName(const KindInfo& kind, std::string_view name);
+
+// Creates the entry's folders, its record and its template pictures.
+NewResult createEntry(const core::DataRoot& root, const KindInfo& kind, std::string_view name,
+                      std::span<const std::uint8_t> record);
+
+// Entry names of the data set, in case-insensitive order.
+std::vector<std::string> listEntries(const core::DataRoot& root, const KindInfo& kind);
+
+// Removes the entry's files; missing ones are skipped.
+void deleteEntry(const core::DataRoot& root, const KindInfo& kind, std::string_view name);
+
+// Copies a chosen picture to `<directory>\<name>.<its extension>`. The
+// extension keeps its case. False when nothing was copied.
+bool importPicture(const core::DataRoot& root, const KindInfo& kind, std::string_view name,
+                   const std::filesystem::path& chosen, std::string_view nameSuffix = {});
+
+// The filter list of the picture import's open-file dialog.
+inline constexpr std::string_view kPictureFilters =
+    "PCX Files (*.pcx)|*.pcx|BMP Files (*.bmp)|*.bmp|All Files (*.*)|*.*||";
+
+}  // namespace kestrel::datasets

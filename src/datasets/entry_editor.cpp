@@ -1,0 +1,39 @@
+#include "datasets/entry_editor.hpp"
+
+#include "datasets/catalogue_ops.hpp"
+#include "ui/host.hpp"
+
+namespace kestrel::datasets {
+
+EntryEditor::EntryEditor(ui::Host& host, const core::DataRoot& root, const KindInfo& kind, std::string entryName)
+    : ui::Dialog(host, kind.entryEditor), root_(root), kind_(kind), entryName_(std::move(entryName)) {}
+
+void EntryEditor::onInit() {
+    if (!kind_.captionPrefix.empty()) setCaption(std::string(kind_.captionPrefix) + entryName_);
+    load(root_.read(recordPath(kind_, entryName_), kind_.recordSize));
+}
+
+void EntryEditor::onCommand(int id) {
+    if (id == kImportPictureId)
+        importPicture();
+    else
+        ui::Dialog::onCommand(id);
+}
+
+bool EntryEditor::onOk() {
+    const auto record = save();
+    if (!record) return false;
+    const std::string path = recordPath(kind_, entryName_);
+    if (root_.writeAtomic(path, *record)) return true;
+    // Closing would lose the user's changes without a word.
+    host().error("Error writing " + path);
+    return false;
+}
+
+void EntryEditor::importPicture(std::string_view nameSuffix) {
+    const auto chosen = host().chooseFileToOpen(kPictureFilters);
+    if (!chosen || chosen->empty()) return;
+    datasets::importPicture(root_, kind_, entryName_, *chosen, nameSuffix);
+}
+
+}  // namespace kestrel::datasets

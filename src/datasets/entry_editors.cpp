@@ -1,0 +1,23 @@
+#include "datasets/entry_editors.hpp"
+
+#include "datasets/city_set.hpp"
+#include "datasets/city_set_editor.hpp"
+
+namespace kestrel::datasets {
+
+std::optional<core::Bytes> newRecord(const KindInfo& kind, std::string_view) {
+    switch (kind.kind) {
+        case Kind::CitySet: return writeCitySet(newCitySet());
+        default: return std::nullopt;
+    }
+}
+
+std::unique_ptr<ui::Dialog> makeEntryEditor(const KindInfo& kind, ui::Host& host, const core::DataRoot& root,
+                                            const std::string& entryName) {
+    switch (kind.kind) {
+        case Kind::CitySet: return std::make_unique<CitySetEditor>(host, root, entryName);
+        default: return nullptr;
+    }
+}
+
+}  // namespace kestrel::datasets

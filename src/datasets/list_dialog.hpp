@@ -1,0 +1,39 @@
+// The list dialog of a data set: New, Edit, Delete and Done over the entries.
+#pragma once
+#include <string>
+
+#include "core/data_root.hpp"
+#include "datasets/catalogue.hpp"
+#include "ui/dialog.hpp"
+
+namespace kestrel::datasets {
+
+class ListDialog : public ui::Dialog {
+public:
+    static constexpr int kListId = 1008;
+    static constexpr int kNameId = 1010;
+    static constexpr int kNewId = 4;
+    static constexpr int kDeleteId = 3;
+    static constexpr int kEditId = ui::kIdCancel;  // so Escape and the close box edit
+
+    ListDialog(ui::Host& host, const core::DataRoot& root, const KindInfo& kind);
+
+    void onInit() override { fill(); }
+    void onCommand(int id) override;
+    void onDoubleClick(int id) override;
+    void onCancel() override { editSelected(); }
+
+private:
+    void remember();
+    void fill();
+    void createNew();
+    void editSelected();
+    void deleteSelected();
+
+    const core::DataRoot& root_;
+    const KindInfo& kind_;
+    std::string typedName_;
+    std::string selectedName_;
+};
+
+}  // namespace kestrel::datasets

@@ -1,0 +1,48 @@
+// An RGB framebuffer: the painted client area of a dialog.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "core/bytes.hpp"
+
+namespace kestrel::pictures {
+
+struct Rgb {
+    std::uint8_t r = 0, g = 0, b = 0;
+    bool operator==(const Rgb&) const = default;
+};
+
+struct PixelRect {
+    int x = 0, y = 0, w = 0, h = 0;
+};
+
+class Surface {
+public:
+    Surface() = default;
+    Surface(int width, int height, Rgb fill = {});
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    Rgb pixel(int x, int y) const;
+    void setPixel(int x, int y, Rgb c);  // outside the surface: ignored
+    void fill(const PixelRect& r, Rgb c);
+    void frame(const PixelRect& r, Rgb c);
+    // Copies `src` with its top-left corner at (x, y), clipped.
+    void copy(const Surface& src, int x, int y);
+    // As copy, but source pixels of `transparent` leave the target unchanged.
+    void copyTransparent(const Surface& src, int x, int y, Rgb transparent);
+    const std::vector<Rgb>& pixels() const { return pixels_; }
+
+    // Bottom-up 24-bit BMP of the surface.
+    core::Bytes toBmp() const;
+
+private:
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<Rgb> pixels_;
+};
+
+// The face colour of dialogs, which a fresh client area shows.
+inline constexpr Rgb kDialogFace{192, 192, 192};
+
+}  // namespace kestrel::pictures

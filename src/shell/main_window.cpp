@@ -1,0 +1,123 @@
+#include "shell/main_window.hpp"
+
+#include <array>
+#include <optional>
+
+#include "datasets/entry_editors.hpp"
+#include "datasets/list_dialog.hpp"
+#include "resources/layouts.hpp"
+#include "shell/about_box.hpp"
+#include "shell/map_handoff.hpp"
+#include "shell/terrain_menu.hpp"
+#include "ui/host.hpp"
+
+namespace kestrel::shell {
+
+namespace {
+
+using datasets::Kind;
+
+enum class Action {
+    NotYet,        // its editor comes later
+    NotYetRetitle, // as NotYet, then the title follows the current scenario
+    DataSet,
+    TerrainMenu,
+    MapEditor,
+    Nothing,
+};
+
+struct Button {
+    int id;
+    bool needsScenario;
+    Action action;
+    std::optional<Kind> kind = std::nullopt;
+};
+
+// What each button of the main window does, in the order of their ids.
+constexpr std::array<Button, 32> kButtons{{
+    {1001, false, Action::NotYetRetitle},
+    {1004, false, Action::NotYet},
+    {1005, true, Action::NotYet},
+    {1006, false, Action::DataSet, Kind::CitySet},
+    {1007, false, Action::NotYetRetitle},
+    {1008, false, Action::TerrainMenu},
+    {1009, true, Action::NotYet},
+    {1010, true, Action::NotYet},
+    {1011, false, Action::DataSet, Kind::ArmyType},
+    {1012, false, Action::DataSet, Kind::RuinSet},
+    {1013, false, Action::DataSet, Kind::SiteSet},
+    {1014, false, Action::DataSet, Kind::HeroType},
+    {1015, true, Action::NotYet},
+    {1016, false, Action::DataSet, Kind::Item},
+    {1017, true, Action::MapEditor},
+    {1018, false, Action::DataSet, Kind::Advisor},
+    {1019, false, Action::NotYet},
+    {1020, false, Action::DataSet, Kind::Spell},
+    {1021, false, Action::DataSet, Kind::Flag},
+    {1022, true, Action::NotYet},
+    {1023, true, Action::NotYet},
+    {1024, true, Action::NotYet},
+    {1025, true, Action::NotYet},
+    {1026, true, Action::NotYet},
+    {1027, true, Action::NotYet},
+    {1028, false, Action::DataSet, Kind::Campaign},
+    {1029, true, Action::NotYet},
+    {1030, true, Action::Nothing},
+    {1330, false, Action::NotYet},
+    {1331, true, Action::NotYet},
+    {1332, false, Action::NotYet},
+    {1333, true, Action::NotYet},
+}};
+
+const Button* findButton(int id) {
+    for (const auto& b : kButtons)
+        if (b.id == id) return &b;
+    return nullptr;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(ui::Host& host, const core::DataRoot& root)
+    : ui::Dialog(host, resources::kMainWindow), root_(root) {}
+
+void MainWindow::refreshTitle() {
+    setCaption(scenario_.empty() ? std::string(kTitle) : std::string(kTitle) + " - " + scenario_.name());
+}
+
+void MainWindow::onCommand(int id) {
+    if (id == resources::kAboutCommand) {
+        AboutBox about(host());
+        host().runModal(about);
+        return;
+    }
+    const Button* button = findButton(id);
+    if (!button) {
+        ui::Dialog::onCommand(id);
+        return;
+    }
+    if (button->needsScenario && scenario_.empty()) {
+        host().notice(kNoScenarioMessage);
+        return;
+    }
+    switch (button->action) {
+        case Action::NotYet: host().notice(datasets::kNotAvailableMessage); break;
+        case Action::NotYetRetitle:
+            host().notice(datasets::kNotAvailableMessage);
+            refreshTitle();
+            break;
+        case Action::DataSet: {
+            datasets::ListDialog list(host(), root_, datasets::info(*button->kind));
+            host().runModal(list);
+            break;
+        }
+        case Action::TerrainMenu: {
+            TerrainMenu menu(host(), root_);
+            host().runModal(menu);
+            break;
+        }
+        case Action::MapEditor: handOffToMapEditor(host(), root_, scenario_.name()); break;
+        case Action::Nothing: break;
+    }
+}
+
+}  // namespace kestrel::shell

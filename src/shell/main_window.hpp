@@ -1,0 +1,28 @@
+// The main window: one button per editor, the current scenario, the title.
+#pragma once
+#include "core/data_root.hpp"
+#include "shell/current_scenario.hpp"
+#include "ui/dialog.hpp"
+
+namespace kestrel::shell {
+
+inline constexpr std::string_view kTitle = "Kestrel 3 Editor";
+inline constexpr std::string_view kNoScenarioMessage = "No scenario has been loaded!";
+
+class MainWindow : public ui::Dialog {
+public:
+    MainWindow(ui::Host& host, const core::DataRoot& root);
+
+    void onInit() override { refreshTitle(); }
+    void onCommand(int id) override;
+
+    CurrentScenario& scenario() { return scenario_; }
+    // The title follows the current scenario.
+    void refreshTitle();
+
+private:
+    const core::DataRoot& root_;
+    CurrentScenario scenario_;
+};
+
+}  // namespace kestrel::shell

@@ -1,0 +1,43 @@
+#include "ui/layout.hpp"
+
+namespace kestrel::ui {
+
+const char* controlKindName(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Static: return "static";
+        case ControlKind::Group: return "group";
+        case ControlKind::Edit: return "edit";
+        case ControlKind::MultiEdit: return "multiedit";
+        case ControlKind::NumberEdit: return "number";
+        case ControlKind::Check: return "check";
+        case ControlKind::Radio: return "radio";
+        case ControlKind::List: return "list";
+        case ControlKind::ComboEdit: return "combo";
+        case ControlKind::ComboList: return "droplist";
+        case ControlKind::Spin: return "spin";
+        case ControlKind::Button: return "button";
+        case ControlKind::Frame: return "frame";
+        case ControlKind::Canvas: return "canvas";
+        case ControlKind::Icon: return "icon";
+    }
+    return "?";
+}
+
+const ControlSpec* Layout::find(int id) const {
+    if (id == kNoId) return nullptr;
+    for (const auto& c : controls)
+        if (c.id == id) return &c;
+    return nullptr;
+}
+
+int Layout::defaultButton() const {
+    for (const auto& c : controls)
+        if (c.kind == ControlKind::Button && c.isDefault) return c.id;
+    return 1;
+}
+
+Rect toPixels(const Rect& du) {
+    return {toPixelsX(du.x), toPixelsY(du.y), toPixelsX(du.w), toPixelsY(du.h)};
+}
+
+}  // namespace kestrel::ui

@@ -1,0 +1,80 @@
+// A dialog's layout: what both hosts build the dialog from.
+#pragma once
+#include <string>
+#include <vector>
+
+namespace kestrel::ui {
+
+enum class ControlKind {
+    Static,     // label text
+    Group,      // group box with a caption
+    Edit,       // one-line text
+    MultiEdit,  // multi-line text
+    NumberEdit, // one-line text that holds an integer
+    Check,
+    Radio,
+    List,       // list box
+    ComboEdit,  // drop-down with an editable field
+    ComboList,  // drop-down list
+    Spin,       // up-down arrows attached to a buddy field
+    Button,
+    Frame,      // sunken rectangle
+    Canvas,     // painted client area
+    Icon,       // the application icon
+};
+
+const char* controlKindName(ControlKind kind);
+
+struct Rect {
+    int x = 0, y = 0, w = 0, h = 0;
+    bool operator==(const Rect&) const = default;
+    bool contains(int px, int py) const { return px >= x && py >= y && px < x + w && py < y + h; }
+};
+
+inline constexpr int kNoId = -1;  // statics and groups that nobody addresses
+
+struct ControlSpec {
+    int id = kNoId;
+    ControlKind kind = ControlKind::Static;
+    std::string label;
+    Rect rect;              // dialog units
+    int limit = 0;          // characters accepted while typing; 0 = none
+    bool sorted = false;    // lists and combos keep case-insensitive order
+    bool isDefault = false; // the default push button
+    bool readOnly = false;
+    // Spin controls
+    int buddy = 0;
+    int minValue = 0;
+    int maxValue = 0;
+    bool wrap = false;
+};
+
+struct Layout {
+    int resourceId = 0;
+    std::string caption;
+    int width = 0;   // dialog units
+    int height = 0;
+    std::vector<ControlSpec> controls;
+    // An extra item of the window's system menu (0: none); where the platform
+    // has no such menu, the context menu and F1 offer it.
+    int systemCommand = 0;
+    std::string systemCommandLabel;
+
+    const ControlSpec* find(int id) const;
+    int defaultButton() const;  // id of the default button, 1 when none is marked
+};
+
+// One fixed scale for every dialog, so picture areas at fixed client pixel
+// positions line up in both hosts.
+inline constexpr int kDialogUnitX = 6;  // pixels per 4 horizontal units
+inline constexpr int kDialogUnitY = 13; // pixels per 8 vertical units
+inline int toPixelsX(int du) { return du * kDialogUnitX / 4; }
+inline int toPixelsY(int du) { return du * kDialogUnitY / 8; }
+Rect toPixels(const Rect& du);
+
+// The layout of a resource id; throws std::out_of_range for unknown ids.
+const Layout& layoutFor(int resourceId);
+bool hasLayout(int resourceId);
+std::vector<int> allLayoutIds();
+
+}  // namespace kestrel::ui

@@ -1,0 +1,153 @@
+#include <array>
+#include <cctype>
+#include <sstream>
+
+#include "core/cp1252.hpp"
+#include "ui/script_player.hpp"
+
+namespace kestrel::ui {
+
+namespace {
+
+using Kind = ScriptToken::Kind;
+
+struct Grammar {
+    std::string_view verb;
+    std::array<std::string_view, 11> shapes;  // N number, S text, # index, S* texts, other: that word
+};
+
+// Every line form, once.
+constexpr std::array<Grammar, 13> kGrammar{{
+    {"click", {"N"}},
+    {"type", {"N S"}},
+    {"select", {"N S", "N #", "N none"}},
+    {"dblclick", {"N S", "N #"}},
+    {"check", {"N on", "N off"}},
+    {"radio", {"N"}},
+    {"spin", {"N up", "N down"}},
+    {"mouse", {"left N N", "right N N", "move N N", "release N N"}},
+    {"key", {"escape", "enter"}},
+    {"file", {"S", "cancel"}},
+    {"expect",
+     {"caption S", "text N S", "checked N on", "checked N off", "selected N S", "selected N none", "items N S*",
+      "message S S", "no-message", "open N", "open none"}},
+    {"dump", {""}},
+    {"snapshot", {"S"}},
+}};
+
+bool matchesShape(const std::vector<ScriptToken>& tokens, std::string_view shape) {
+    std::istringstream parts{std::string(shape)};
+    std::size_t i = 1;
+    for (std::string part; parts >> part; ++i) {
+        if (part == "S*") {
+            for (; i < tokens.size(); ++i)
+                if (tokens[i].kind != Kind::Text) return false;
+            return true;
+        }
+        if (i >= tokens.size()) return false;
+        const ScriptToken& t = tokens[i];
+        const bool ok = part == "N"   ? t.kind == Kind::Number
+                        : part == "S" ? t.kind == Kind::Text
+                        : part == "#" ? t.kind == Kind::Index
+                                      : t.kind == Kind::Word && t.text == part;
+        if (!ok) return false;
+    }
+    return i == tokens.size();
+}
+
+bool isWellFormed(const std::vector<ScriptToken>& tokens) {
+    if (tokens.empty() || tokens[0].kind != Kind::Word) return false;
+    for (const auto& g : kGrammar) {
+        if (g.verb != tokens[0].text) continue;
+        for (const auto shape : g.shapes)
+            if ((!shape.empty() || g.verb == "dump") && matchesShape(tokens, shape)) return true;
+    }
+    return false;
+}
+
+bool readNumber(std::string_view word, int& value) {
+    std::size_t i = word.size() > 1 && word[0] == '-' ? 1 : 0;
+    if (i == word.size() || word.size() - i > 9) return false;
+    long v = 0;
+    for (std::size_t k = i; k < word.size(); ++k) {
+        if (!std::isdigit(static_cast<unsigned char>(word[k]))) return false;
+        v = v * 10 + (word[k] - '0');
+    }
+    value = static_cast<int>(i ? -v : v);
+    return true;
+}
+
+bool readText(std::string_view line, std::size_t& i, std::string& out) {
+    std::string raw;
+    for (++i; i < line.size(); ++i) {
+        char c = line[i];
+        if (c == '"') {
+            ++i;
+            // Scripts are UTF-8; texts that are not are taken byte for byte.
+            out = core::utf8ToCp1252(raw).value_or(raw);
+            return true;
+        }
+        if (c == '\\') {
+            if (++i >= line.size() || (line[i] != '"' && line[i] != '\\')) return false;
+            c = line[i];
+        }
+        raw.push_back(c);
+    }
+    return false;
+}
+
+std::optional<std::vector<ScriptToken>> tokenize(std::string_view line) {
+    std::vector<ScriptToken> tokens;
+    std::size_t i = 0;
+    while (true) {
+        while (i < line.size() && std::isspace(static_cast<unsigned char>(line[i]))) ++i;
+        if (i >= line.size()) break;
+        ScriptToken t;
+        if (line[i] == '"') {
+            t.kind = Kind::Text;
+            if (!readText(line, i, t.text)) return std::nullopt;
+            if (i < line.size() && !std::isspace(static_cast<unsigned char>(line[i]))) return std::nullopt;
+        } else {
+            const std::size_t start = i;
+            while (i < line.size() && !std::isspace(static_cast<unsigned char>(line[i]))) ++i;
+            const std::string_view word = line.substr(start, i - start);
+            if (word[0] == '#') {
+                if (word.size() == 1 || !std::isdigit(static_cast<unsigned char>(word[1]))) break;  // comment
+                t.kind = Kind::Index;
+                if (!readNumber(word.substr(1), t.value)) return std::nullopt;
+            } else if (readNumber(word, t.value)) {
+                t.kind = Kind::Number;
+            } else {
+                t.text = std::string(word);
+            }
+        }
+        tokens.push_back(std::move(t));
+    }
+    return tokens;
+}
+
+}  // namespace
+
+std::optional<std::vector<ScriptLine>> parseScript(std::string_view text, int& badLine) {
+    std::vector<ScriptLine> lines;
+    int number = 0;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view raw = text.substr(start, end - start);
+        if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
+        start = end + 1;
+        ++number;
+        auto tokens = tokenize(raw);
+        if (tokens && tokens->empty()) continue;
+        if (!tokens || !isWellFormed(*tokens)) {
+            badLine = number;
+            return std::nullopt;
+        }
+        lines.push_back({number, std::move(*tokens)});
+    }
+    return lines;
+}
+
+}  // namespace kestrel::ui

@@ -1,0 +1,238 @@
+#include "ui/window.hpp"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "core/text_case.hpp"
+#include "ui/dialog.hpp"
+
+namespace kestrel::ui {
+
+bool isTextControl(ControlKind kind) {
+    return kind == ControlKind::Edit || kind == ControlKind::MultiEdit || kind == ControlKind::NumberEdit ||
+           kind == ControlKind::ComboEdit;
+}
+
+bool isListControl(ControlKind kind) {
+    return kind == ControlKind::List || kind == ControlKind::ComboEdit || kind == ControlKind::ComboList;
+}
+
+int sortedInsertIndex(const std::vector<std::string>& items, std::string_view item) {
+    const auto it = std::upper_bound(items.begin(), items.end(), item,
+                                     [](std::string_view a, const std::string& b) { return core::lessNoCase(a, b); });
+    return static_cast<int>(it - items.begin());
+}
+
+int findPrefix(const std::vector<std::string>& items, std::string_view prefix) {
+    if (prefix.empty()) return -1;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (core::startsWithNoCase(items[i], prefix)) return static_cast<int>(i);
+    return -1;
+}
+
+Window::Window(Dialog& dialog) : dialog_(dialog), caption_(dialog.layout().caption) {
+    for (const auto& spec : dialog.layout().controls) {
+        if (spec.id == kNoId) continue;
+        ControlState& state = controls_[spec.id];
+        state.spec = &spec;
+        if (spec.kind == ControlKind::Static || spec.kind == ControlKind::Group) state.text = spec.label;
+    }
+}
+
+Window::~Window() = default;
+
+const Layout& Window::layout() const { return dialog_.layout(); }
+
+ControlState* Window::find(int id) {
+    const auto it = controls_.find(id);
+    return it == controls_.end() ? nullptr : &it->second;
+}
+
+ControlState& Window::at(int id) {
+    if (ControlState* s = find(id)) return *s;
+    throw std::out_of_range("dialog " + std::to_string(layout().resourceId) + " has no control " + std::to_string(id));
+}
+
+const ControlState& Window::state(int id) const { return const_cast<Window*>(this)->at(id); }
+
+std::vector<int> Window::controlIds() const {
+    std::vector<int> ids;
+    for (const auto& spec : layout().controls)
+        if (spec.id != kNoId && std::find(ids.begin(), ids.end(), spec.id) == ids.end()) ids.push_back(spec.id);
+    return ids;
+}
+
+std::string Window::text(int id) const { return state(id).text; }
+
+void Window::setText(int id, std::string_view text) {
+    ControlState& s = at(id);
+    s.text = std::string(text);
+    if (s.spec->kind == ControlKind::ComboEdit) {
+        const auto it = std::find(s.items.begin(), s.items.end(), s.text);
+        s.selection = it == s.items.end() ? -1 : static_cast<int>(it - s.items.begin());
+    }
+    refreshControl(id);
+}
+
+bool Window::checked(int id) const { return state(id).checked; }
+
+void Window::setChecked(int id, bool on) {
+    at(id).checked = on;
+    refreshControl(id);
+}
+
+std::vector<std::string> Window::items(int id) const { return state(id).items; }
+
+void Window::setItems(int id, const std::vector<std::string>& items) {
+    ControlState& s = at(id);
+    s.items = items;
+    if (s.spec->sorted) std::stable_sort(s.items.begin(), s.items.end(), core::lessNoCase);
+    s.selection = -1;
+    if (s.spec->kind != ControlKind::ComboEdit) s.text.clear();
+    refreshControl(id);
+}
+
+int Window::addItem(int id, std::string_view item) {
+    ControlState& s = at(id);
+    const int index = s.spec->sorted ? sortedInsertIndex(s.items, item) : static_cast<int>(s.items.size());
+    s.items.insert(s.items.begin() + index, std::string(item));
+    if (s.selection >= index) ++s.selection;
+    refreshControl(id);
+    return index;
+}
+
+int Window::selection(int id) const { return state(id).selection; }
+
+void Window::setSelection(int id, int index) {
+    ControlState& s = at(id);
+    s.selection = index >= 0 && index < static_cast<int>(s.items.size()) ? index : -1;
+    if (s.selection >= 0)
+        s.text = s.items[s.selection];
+    else if (s.spec->kind != ControlKind::ComboEdit)
+        s.text.clear();
+    refreshControl(id);
+}
+
+void Window::setCaption(std::string_view caption) {
+    caption_ = std::string(caption);
+    refreshCaption();
+}
+
+void Window::focus(int id) {
+    if (!find(id)) return;
+    focused_ = id;
+    refreshFocus();
+}
+
+void Window::invalidate() {
+    dirtyClient_ = true;
+    refreshClient();
+}
+
+void Window::close(int result) {
+    if (closed_) return;
+    closed_ = true;
+    result_ = result;
+    onClosed();
+}
+
+const pictures::Surface& Window::client() {
+    if (dirtyClient_) repaint();
+    return client_;
+}
+
+void Window::repaint() {
+    client_ = pictures::Surface(toPixelsX(layout().width), toPixelsY(layout().height), pictures::kDialogFace);
+    dialog_.onPaint(client_);
+    dirtyClient_ = false;
+}
+
+std::vector<int> Window::radioGroup(int id) const {
+    const auto& cs = layout().controls;
+    const auto self = std::find_if(cs.begin(), cs.end(), [id](const ControlSpec& c) { return c.id == id; });
+    std::vector<int> group;
+    if (self == cs.end() || self->kind != ControlKind::Radio) return group;
+    auto first = self;
+    while (first != cs.begin() && std::prev(first)->kind == ControlKind::Radio) --first;
+    for (auto it = first; it != cs.end() && it->kind == ControlKind::Radio; ++it) group.push_back(it->id);
+    return group;
+}
+
+bool Window::userClick(int id) {
+    const ControlState* s = find(id);
+    if (!s) return false;
+    switch (s->spec->kind) {
+        case ControlKind::Button: dialog_.onCommand(id); return true;
+        case ControlKind::Check: return userCheck(id, !s->checked);
+        case ControlKind::Radio: return userRadio(id);
+        default: return false;
+    }
+}
+
+bool Window::userType(int id, std::string_view text) {
+    ControlState* s = find(id);
+    if (!s || !isTextControl(s->spec->kind) || s->spec->readOnly) return false;
+    const int limit = s->spec->limit;
+    setText(id, limit > 0 && text.size() > static_cast<std::size_t>(limit) ? text.substr(0, limit) : text);
+    dialog_.onChange(id);
+    return true;
+}
+
+bool Window::userSelect(int id, int index) {
+    ControlState* s = find(id);
+    if (!s || !isListControl(s->spec->kind) || index < -1 || index >= static_cast<int>(s->items.size())) return false;
+    setSelection(id, index);
+    dialog_.onChange(id);
+    return true;
+}
+
+bool Window::userDoubleClick(int id, int index) {
+    if (!userSelect(id, index)) return false;
+    dialog_.onDoubleClick(id);
+    return true;
+}
+
+bool Window::userCheck(int id, bool on) {
+    ControlState* s = find(id);
+    if (!s || s->spec->kind != ControlKind::Check) return false;
+    if (s->checked == on) return true;
+    setChecked(id, on);
+    dialog_.onCommand(id);
+    return true;
+}
+
+bool Window::userRadio(int id) {
+    const auto group = radioGroup(id);
+    if (group.empty()) return false;
+    for (const int other : group) setChecked(other, other == id);
+    dialog_.onCommand(id);
+    return true;
+}
+
+bool Window::userSpin(int id, int step) {
+    ControlState* s = find(id);
+    if (!s || s->spec->kind != ControlKind::Spin || !find(s->spec->buddy)) return false;
+    const ControlSpec& spin = *s->spec;
+    int value = spin.minValue;
+    try {
+        value = std::stoi(text(spin.buddy));
+    } catch (const std::exception&) {
+    }
+    value += step;
+    if (value > spin.maxValue) value = spin.wrap ? spin.minValue : spin.maxValue;
+    if (value < spin.minValue) value = spin.wrap ? spin.maxValue : spin.minValue;
+    setText(spin.buddy, std::to_string(value));
+    dialog_.onChange(spin.buddy);
+    return true;
+}
+
+bool Window::userMouse(const MouseEvent& event) {
+    dialog_.onMouse(event);
+    return true;
+}
+
+void Window::userEscape() { dialog_.onCommand(kIdCancel); }
+
+void Window::userEnter() { dialog_.onCommand(layout().defaultButton()); }
+
+}  // namespace kestrel::ui

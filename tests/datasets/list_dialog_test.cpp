@@ -1,0 +1,122 @@
+// The rules every list dialog follows, played as a user would.
+#include <gtest/gtest.h>
+
+#include "datasets/city_set.hpp"
+#include "support/script_run.hpp"
+#include "support/temp_root.hpp"
+
+namespace kestrel::datasets {
+namespace {
+
+using testing::runScript;
+using testing::TempRoot;
+
+class ListDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        t.write("WSDATA/CITY.PCX", "template");
+        for (const char* name : {"TOWNS", "hills", "Coast"}) t.write(std::string("CITY/") + name + ".CIT", writeCitySet(newCitySet()));
+    }
+    testing::ScriptRun play(const std::string& script) {
+        auto run = runScript(t.path(), "click 1006\n" + script);
+        EXPECT_EQ(run.status, 0) << run.transcript;
+        return run;
+    }
+    TempRoot t;
+};
+
+TEST_F(ListDialogTest, FillsSortedWithNothingSelected) {
+    play("expect items 1008 \"Coast\" \"hills\" \"TOWNS\"\nexpect selected 1008 none\nexpect text 1010 \"\"\n");
+}
+
+TEST_F(ListDialogTest, NewKeepsSelectionAndTypedName) {
+    play("select 1008 \"hills\"\ntype 1010 \"Bay\"\nclick 4\n"
+         "expect items 1008 \"Bay\" \"Coast\" \"hills\" \"TOWNS\"\n"
+         "expect selected 1008 \"hills\"\nexpect text 1010 \"Bay\"\nexpect no-message\n");
+    EXPECT_EQ(t.read("CITY/Bay.CIT"), writeCitySet(newCitySet()));
+    EXPECT_EQ(t.read("CITY/Bay.PCX").size(), 8u);
+}
+
+TEST_F(ListDialogTest, NewWithEmptyNameDoesNothing) {
+    const auto before = t.files();
+    play("click 4\nexpect no-message\n");
+    EXPECT_EQ(t.files(), before);
+}
+
+TEST_F(ListDialogTest, NewOfAnExistingNameInAnyCase) {
+    play("type 1010 \"towns\"\nclick 4\nexpect message \"Error\" \"City set already exists!\"\n"
+         "expect items 1008 \"Coast\" \"hills\" \"TOWNS\"\n");
+    EXPECT_FALSE(t.exists("CITY/TOWNS.PCX"));
+}
+
+TEST_F(ListDialogTest, NewWithARefusedName) {
+    const auto before = t.files();
+    play("type 1010 \"..\\\\X\"\nclick 4\nexpect message \"Error\" \"Error creating new city set file!\"\n"
+         "type 1010 \"a:b\"\nclick 4\nexpect message \"Error\" \"Error creating new city set file!\"\n");
+    EXPECT_EQ(t.files(), before);
+}
+
+TEST_F(ListDialogTest, NameFieldTakesEightCharacters) {
+    play("type 1010 \"ABCDEFGHIJ\"\nexpect text 1010 \"ABCDEFGH\"\nclick 4\nexpect items 1008 \"ABCDEFGH\" \"Coast\" \"hills\" \"TOWNS\"\n");
+}
+
+TEST_F(ListDialogTest, HeroNameFieldTakesSeven) {
+    const auto run = runScript(t.path(), "click 1014\ntype 1010 \"ABCDEFGHIJ\"\nexpect text 1010 \"ABCDEFG\"\n");
+    EXPECT_EQ(run.status, 0) << run.transcript;
+}
+
+TEST_F(ListDialogTest, DeleteRemovesFilesAndRefills) {
+    t.write("CITY/TOWNS.PCX", "");
+    t.write("CITY/TOWNS.BMP", "");
+    play("select 1008 \"TOWNS\"\nclick 3\nexpect items 1008 \"Coast\" \"hills\"\nexpect selected 1008 none\n"
+         "expect no-message\n");
+    EXPECT_FALSE(t.exists("CITY/TOWNS.CIT"));
+    EXPECT_FALSE(t.exists("CITY/TOWNS.PCX"));
+    EXPECT_FALSE(t.exists("CITY/TOWNS.BMP"));
+}
+
+TEST_F(ListDialogTest, DeleteWithoutSelectionDoesNothing) {
+    const auto before = t.files();
+    play("click 3\nexpect items 1008 \"Coast\" \"hills\" \"TOWNS\"\n");
+    EXPECT_EQ(t.files(), before);
+}
+
+TEST_F(ListDialogTest, EscapeAndEditOpenTheSelectedEntryAndTheListStays) {
+    const auto run = play("key escape\nexpect open 132\nselect 1008 \"hills\"\nkey escape\nexpect open 133\n"
+                          "expect caption \"Edit City Data - hills\"\nclick 2\nexpect open 132\nclick 2\n"
+                          "expect open 133\nclick 1\nexpect open 132\n");
+    EXPECT_NE(run.transcript.find("close 133 cancel\nopen 133 \"Edit City Data - hills\"\nclose 133 ok\n"),
+              std::string::npos)
+        << run.transcript;
+}
+
+TEST_F(ListDialogTest, EnterClosesWithoutCreating) {
+    const auto before = t.files();
+    play("type 1010 \"NEWONE\"\nkey enter\nexpect open 102\n");
+    EXPECT_EQ(t.files(), before);
+}
+
+TEST_F(ListDialogTest, ListIsNotRefilledAfterEdit) {
+    play("select 1008 \"Coast\"\nclick 2\ntype 1011 \"x\"\nclick 1\nexpect items 1008 \"Coast\" \"hills\" \"TOWNS\"\n");
+}
+
+TEST_F(ListDialogTest, LaterKindsSayTheirEditorIsNotAvailable) {
+    t.write("ARMY/KNIGHT.ARM", std::string(252, '\0'));
+    const auto run = runScript(t.path(),
+                               "click 1011\nexpect items 1008 \"KNIGHT\"\nselect 1008 #0\nclick 2\n"
+                               "expect message \"Message\" \"This editor is not available yet.\"\nexpect open 147\n"
+                               "type 1010 \"NEW\"\nclick 4\n"
+                               "expect message \"Message\" \"This editor is not available yet.\"\n");
+    EXPECT_EQ(run.status, 0) << run.transcript;
+    EXPECT_FALSE(t.exists("ARMY/NEW.ARM"));
+}
+
+TEST_F(ListDialogTest, WorksWithoutAnyFolders) {
+    TempRoot empty;
+    const auto run = runScript(empty.path(), "click 1016\nexpect items 1008\nclick 3\nkey escape\nclick 1\n");
+    EXPECT_EQ(run.status, 0) << run.transcript;
+    EXPECT_TRUE(empty.files().empty());
+}
+
+}  // namespace
+}  // namespace kestrel::datasets

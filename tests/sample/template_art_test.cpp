@@ -1,0 +1,250 @@
+#include "sample/template_art.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <optional>
+#include <random>
+#include <set>
+
+#include "core/le.hpp"
+#include "sample/pcx_writer.hpp"
+
+namespace fs = std::filesystem;
+
+namespace kestrel::sample {
+namespace {
+
+constexpr std::size_t kHeader = 128;
+constexpr std::size_t kTrailer = 769;
+
+// Just enough of a reader to check what the writer produced.
+std::optional<IndexedImage> decodePcx8(const core::Bytes& b) {
+    if (b.size() < kHeader + kTrailer || b[0] != 10 || b[3] != 8) return std::nullopt;
+    IndexedImage img;
+    img.width = core::getU16(b, 8) + 1;
+    img.height = core::getU16(b, 10) + 1;
+    const std::size_t bytesPerLine = core::getU16(b, 66);
+    const std::size_t dataEnd = b.size() - kTrailer;
+    std::size_t pos = kHeader;
+    for (int y = 0; y < img.height; ++y) {
+        std::vector<std::uint8_t> line;
+        while (line.size() < bytesPerLine && pos < dataEnd) {
+            const bool run = (b[pos] & 0xC0) == 0xC0;
+            const std::size_t count = run ? b[pos] & 0x3F : 1;
+            pos += run ? 1 : 0;
+            if (pos >= dataEnd) return std::nullopt;
+            line.insert(line.end(), count, b[pos++]);
+        }
+        if (line.size() != bytesPerLine) return std::nullopt;
+        img.pixels.insert(img.pixels.end(), line.begin(), line.begin() + img.width);
+    }
+    if (pos != dataEnd || b[dataEnd] != 0x0C) return std::nullopt;
+    for (std::size_t i = 0; i < img.palette.size(); ++i)
+        img.palette[i] = {b[dataEnd + 1 + 3 * i], b[dataEnd + 2 + 3 * i], b[dataEnd + 3 + 3 * i]};
+    return img;
+}
+
+std::size_t countColour(const IndexedImage& img, std::uint8_t c) {
+    return static_cast<std::size_t>(std::count(img.pixels.begin(), img.pixels.end(), c));
+}
+
+const TemplatePicture& picture(std::string_view name) {
+    const auto all = templatePictures();
+    const auto it = std::find_if(all.begin(), all.end(), [&](const TemplatePicture& t) { return t.name == name; });
+    if (it == all.end()) throw std::runtime_error("no template picture " + std::string(name));
+    return *it;
+}
+
+const std::set<std::string_view> kSprites{"ARMY", "FLAG", "SHIELD", "BONUS", "RUIN", "SITE"};
+
+TEST(IndexedImageDrawing, ShapesClipAndCover) {
+    IndexedImage img = IndexedImage::blank(8, 6, 0, {});
+    ASSERT_EQ(img.pixels.size(), 48u);
+    fillRect(img, -3, -3, 5, 5, 1);
+    EXPECT_EQ(countColour(img, 1), 4u);
+    frameRect(img, 4, 2, 6, 6, 2);  // right and bottom sides fall outside
+    EXPECT_EQ(countColour(img, 2), 7u);
+    img.set(8, 0, 3);
+    img.set(0, -1, 3);
+    EXPECT_EQ(countColour(img, 3), 0u);
+    EXPECT_TRUE(IndexedImage::blank(-4, 3, 0, {}).pixels.empty());
+}
+
+TEST(IndexedImageDrawing, EllipseLineAndPolygon) {
+    IndexedImage img = IndexedImage::blank(20, 20, 0, {});
+    fillEllipse(img, 10, 10, 0, 0, 1);
+    EXPECT_EQ(countColour(img, 1), 1u);
+    fillEllipse(img, 10, 10, 3, 2, 2);
+    EXPECT_EQ(img.at(7, 10), 2);
+    EXPECT_EQ(img.at(13, 10), 2);
+    EXPECT_EQ(img.at(10, 8), 2);
+    EXPECT_EQ(img.at(10, 12), 2);
+    EXPECT_EQ(img.at(14, 10), 0);
+    EXPECT_EQ(img.at(10, 13), 0);
+
+    img = IndexedImage::blank(20, 20, 0, {});
+    drawLine(img, {2, 3}, {9, 10}, 4);
+    EXPECT_EQ(countColour(img, 4), 8u);
+    EXPECT_EQ(img.at(2, 3), 4);
+    EXPECT_EQ(img.at(9, 10), 4);
+
+    // Pixel-centre sampling: a 4 by 4 square covers exactly 16 pixels.
+    img = IndexedImage::blank(20, 20, 0, {});
+    const std::vector<Point> square{{1, 1}, {5, 1}, {5, 5}, {1, 5}};
+    fillPolygon(img, square, 5);
+    EXPECT_EQ(countColour(img, 5), 16u);
+    EXPECT_EQ(img.at(1, 1), 5);
+    EXPECT_EQ(img.at(4, 4), 5);
+    EXPECT_EQ(img.at(5, 5), 0);
+    const std::vector<Point> offImage{{-10, -10}, {40, -10}, {-10, 40}};
+    fillPolygon(img, offImage, 6);
+    EXPECT_EQ(img.at(0, 0), 6);
+    EXPECT_EQ(img.at(19, 19), 0);
+}
+
+TEST(TemplateArt, PaletteKeepsBlackAndUniqueMagenta) {
+    const Palette& p = templatePalette();
+    EXPECT_EQ(p[0], (Rgb{0, 0, 0}));
+    EXPECT_EQ(p[kTransparentIndex], (Rgb{255, 0, 255}));
+    EXPECT_EQ(std::count(p.begin(), p.end(), Rgb{255, 0, 255}), 1);
+}
+
+TEST(TemplateArt, TableNamesAndSizes) {
+    const std::map<std::string_view, std::pair<int, int>> expected{
+        {"CITY", {64, 64}}, {"TERR", {64, 64}},      {"BONUS", {32, 32}},     {"ARMY", {54, 54}},
+        {"RUIN", {48, 48}}, {"SITE", {48, 48}},      {"ADVISOR", {120, 150}}, {"SHIELD", {32, 40}},
+        {"FLAG", {32, 24}}, {"STRAT_S", {100, 125}}, {"STRAT_L", {200, 250}}, {"SCENARIO", {160, 120}},
+    };
+    std::map<std::string_view, std::pair<int, int>> actual;
+    for (const TemplatePicture& t : templatePictures()) actual[t.name] = {t.width, t.height};
+    EXPECT_EQ(actual, expected);
+    EXPECT_EQ(templatePictures().size(), expected.size());
+}
+
+TEST(TemplateArt, EveryFileDecodesToItsDeclaredPicture) {
+    const auto files = templatePictureFiles();
+    const auto table = templatePictures();
+    ASSERT_EQ(files.size(), table.size());
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const TemplatePicture& t = table[i];
+        SCOPED_TRACE(std::string(t.name));
+        EXPECT_EQ(files[i].first, "WSDATA\\" + std::string(t.name) + ".PCX");
+        const auto img = decodePcx8(files[i].second);
+        ASSERT_TRUE(img);
+        EXPECT_EQ(img->width, t.width);
+        EXPECT_EQ(img->height, t.height);
+        EXPECT_EQ(img->palette, templatePalette());
+        EXPECT_EQ(img->pixels, t.draw(t.width, t.height).pixels);
+        const std::set<std::uint8_t> colours(img->pixels.begin(), img->pixels.end());
+        EXPECT_GT(colours.size(), 2u);
+    }
+}
+
+TEST(TemplateArt, StrategicMapFilesHaveTheirFixedSizes) {
+    std::map<std::string, core::Bytes> files;
+    for (auto& [path, bytes] : templatePictureFiles()) files[path] = std::move(bytes);
+    const auto small = decodePcx8(files["WSDATA\\STRAT_S.PCX"]);
+    const auto large = decodePcx8(files["WSDATA\\STRAT_L.PCX"]);
+    ASSERT_TRUE(small && large);
+    EXPECT_EQ(std::pair(small->width, small->height), std::pair(100, 125));
+    EXPECT_EQ(std::pair(large->width, large->height), std::pair(200, 250));
+}
+
+TEST(TemplateArt, StrategicMapsShareTheirLayout) {
+    const IndexedImage small = picture("STRAT_S").draw(100, 125);
+    const IndexedImage large = picture("STRAT_L").draw(200, 250);
+    ASSERT_EQ(small.pixels.size(), 100u * 125u);
+    ASSERT_EQ(large.pixels.size(), 200u * 250u);
+    // Same picture at twice the scale: most samples of the large one match the small one.
+    std::size_t same = 0;
+    for (int y = 0; y < 125; ++y)
+        for (int x = 0; x < 100; ++x) same += small.at(x, y) == large.at(2 * x, 2 * y);
+    EXPECT_GT(same, 100u * 125u * 9 / 10);
+}
+
+TEST(TemplateArt, OnlySpritesUseTheTransparentColour) {
+    for (const TemplatePicture& t : templatePictures()) {
+        SCOPED_TRACE(std::string(t.name));
+        const IndexedImage img = t.draw(t.width, t.height);
+        if (kSprites.contains(t.name)) {
+            EXPECT_EQ(img.at(0, 0), kTransparentIndex);
+            EXPECT_EQ(img.at(t.width - 1, 0), kTransparentIndex);
+            EXPECT_EQ(img.at(t.width - 1, t.height - 1), kTransparentIndex);
+            EXPECT_LT(countColour(img, kTransparentIndex), img.pixels.size());
+        } else {
+            EXPECT_EQ(countColour(img, kTransparentIndex), 0u);
+        }
+    }
+}
+
+TEST(TemplateArt, DrawersFitAnySize) {
+    for (const TemplatePicture& t : templatePictures()) {
+        for (const auto& [w, h] : {std::pair{1, 1}, {7, 3}, {t.width * 3, t.height * 2}}) {
+            const IndexedImage img = t.draw(w, h);
+            EXPECT_EQ(img.width, w) << t.name;
+            EXPECT_EQ(img.height, h) << t.name;
+            EXPECT_EQ(img.pixels.size(), static_cast<std::size_t>(w) * h) << t.name;
+        }
+    }
+}
+
+class TemplateFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto tick = std::chrono::steady_clock::now().time_since_epoch().count();
+        dir_ = fs::temp_directory_path() /
+               ("kestrel_sample_" + std::to_string(tick) + "_" + std::to_string(std::random_device{}()));
+        ASSERT_TRUE(fs::create_directory(dir_));
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(dir_, ec);
+    }
+
+    static core::Bytes readHost(const fs::path& p) {
+        std::ifstream in(p, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(TemplateFolder, WritesEveryPicture) {
+    const core::DataRoot root(dir_);
+    ASSERT_TRUE(writeTemplatePictures(root));
+    const auto files = templatePictureFiles();
+    std::size_t written = 0;
+    for (const auto& entry : fs::directory_iterator(dir_ / "WSDATA")) written += entry.is_regular_file();
+    EXPECT_EQ(written, 12u);
+    for (const auto& [path, bytes] : files) {
+        const fs::path host = dir_ / "WSDATA" / path.substr(path.find('\\') + 1);
+        const core::Bytes onDisk = readHost(host);
+        ASSERT_FALSE(onDisk.empty()) << path;
+        EXPECT_EQ(onDisk[0], 10) << path;
+        EXPECT_EQ(onDisk, bytes) << path;
+    }
+    // Writing again replaces the files in place.
+    EXPECT_TRUE(writeTemplatePictures(root));
+}
+
+TEST_F(TemplateFolder, ReusesFolderInAnyCase) {
+    ASSERT_TRUE(fs::create_directory(dir_ / "wsdata"));
+    ASSERT_TRUE(writeTemplatePictures(core::DataRoot(dir_)));
+    EXPECT_TRUE(fs::exists(dir_ / "wsdata" / "CITY.PCX"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+}
+
+TEST_F(TemplateFolder, FailsWhenFolderIsAFile) {
+    std::ofstream(dir_ / "WSDATA") << "not a folder";
+    EXPECT_FALSE(writeTemplatePictures(core::DataRoot(dir_)));
+    EXPECT_FALSE(writeTemplatePictures(core::DataRoot(dir_ / "missing")));
+}
+
+}  // namespace
+}  // namespace kestrel::sample

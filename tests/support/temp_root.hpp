@@ -1,0 +1,65 @@
+// A fresh data root per test, removed afterwards.
+#pragma once
+#include <algorithm>
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+#include "core/bytes.hpp"
+#include "core/data_root.hpp"
+
+namespace kestrel::testing {
+
+class TempRoot {
+public:
+    TempRoot() : path_(freshPath()), root_(path_) {
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+    }
+    ~TempRoot() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    TempRoot(const TempRoot&) = delete;
+    TempRoot& operator=(const TempRoot&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    const core::DataRoot& root() const { return root_; }
+
+    // Host-relative helpers with '/' separators, exact case.
+    void write(const std::string& rel, const core::Bytes& bytes) const {
+        const auto p = path_ / rel;
+        std::filesystem::create_directories(p.parent_path());
+        std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                 static_cast<std::streamsize>(bytes.size()));
+    }
+    void write(const std::string& rel, const std::string& text) const { write(rel, core::Bytes(text.begin(), text.end())); }
+    core::Bytes read(const std::string& rel) const {
+        std::ifstream in(path_ / rel, std::ios::binary);
+        return core::Bytes(std::istreambuf_iterator<char>(in), {});
+    }
+    bool exists(const std::string& rel) const { return std::filesystem::exists(path_ / rel); }
+    void mkdir(const std::string& rel) const { std::filesystem::create_directories(path_ / rel); }
+    // Every file below the root, as relative paths, sorted.
+    std::vector<std::string> files() const {
+        std::vector<std::string> out;
+        for (const auto& e : std::filesystem::recursive_directory_iterator(path_))
+            out.push_back(std::filesystem::relative(e.path(), path_).string() + (e.is_directory() ? "/" : ""));
+        std::sort(out.begin(), out.end());
+        return out;
+    }
+
+private:
+    static std::filesystem::path freshPath() {
+        static std::atomic<int> counter{0};
+        return std::filesystem::temp_directory_path() /
+               ("kestrel-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    }
+
+    std::filesystem::path path_;
+    core::DataRoot root_;
+};
+
+}  // namespace kestrel::testing

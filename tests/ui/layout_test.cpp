@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+
+#include "datasets/catalogue.hpp"
+#include "ui/layout.hpp"
+
+namespace kestrel::ui {
+namespace {
+
+TEST(Layouts, IdsAreUniqueAndControlsFitTheirDialog) {
+    for (const int resource : allLayoutIds()) {
+        const Layout& l = layoutFor(resource);
+        std::set<int> ids;
+        for (const auto& c : l.controls) {
+            if (c.id != kNoId) EXPECT_TRUE(ids.insert(c.id).second) << resource << " id " << c.id;
+            EXPECT_GE(c.rect.x, 0) << resource << " " << c.label;
+            EXPECT_LE(c.rect.x + c.rect.w, l.width) << resource << " " << c.label;
+            EXPECT_LE(c.rect.y + c.rect.h, l.height) << resource << " " << c.label;
+        }
+    }
+}
+
+TEST(Layouts, EveryListDialogOfTheCatalogue) {
+    for (const auto& kind : datasets::catalogue()) {
+        if (kind.kind == datasets::Kind::Shield) continue;
+        const Layout& l = layoutFor(kind.listDialog);
+        EXPECT_EQ(l.caption, kind.listTitle);
+        EXPECT_EQ(l.width, 175);
+        EXPECT_EQ(l.height, 157);
+        EXPECT_EQ(l.find(1010)->limit, kind.kind == datasets::Kind::HeroType ? 7 : 8);
+        EXPECT_TRUE(l.find(1008)->sorted);
+        EXPECT_EQ(l.find(2)->label, "Edit");
+        EXPECT_EQ(l.defaultButton(), 1);
+        EXPECT_EQ(l.find(1)->label, "Done");
+    }
+}
+
+TEST(Layouts, MainWindowButtonsSitInTheirGroups) {
+    const Layout& l = layoutFor(102);
+    EXPECT_EQ(l.caption, "Kestrel 3 Editor");
+    EXPECT_EQ(l.width, 412);
+    EXPECT_EQ(l.height, 201);
+    EXPECT_EQ(l.systemCommand, 16);
+    EXPECT_EQ(l.systemCommandLabel, "&About kstred...");
+    std::map<std::string, Rect> groups;
+    for (const auto& c : l.controls)
+        if (c.kind == ControlKind::Group) groups[c.label] = c.rect;
+    ASSERT_EQ(groups.size(), 3u);
+    const auto inside = [](const Rect& outer, const Rect& r) {
+        return r.x >= outer.x && r.y >= outer.y && r.x + r.w <= outer.x + outer.w && r.y + r.h <= outer.y + outer.h;
+    };
+    const std::map<std::string, std::vector<int>> members{
+        {"Game", {1001, 1004, 1007, 1028}},
+        {"Data", {1006, 1008, 1011, 1012, 1013, 1014, 1016, 1018, 1019, 1020, 1021}},
+        {"Scenario", {1005, 1009, 1010, 1015, 1017, 1022, 1023, 1024, 1025, 1026, 1027, 1029, 1030}}};
+    int buttons = 0;
+    for (const auto& [group, ids] : members)
+        for (const int id : ids) {
+            ASSERT_TRUE(l.find(id)) << id;
+            EXPECT_TRUE(inside(groups[group], l.find(id)->rect)) << id << " in " << group;
+            ++buttons;
+        }
+    for (const int id : {1330, 1331, 1332, 1333, 1}) {
+        ASSERT_TRUE(l.find(id)) << id;
+        for (const auto& [name, rect] : groups) EXPECT_FALSE(inside(rect, l.find(id)->rect)) << id;
+        ++buttons;
+    }
+    EXPECT_EQ(buttons, 33);
+    EXPECT_EQ(l.find(1)->label, "Quit");
+    EXPECT_EQ(l.defaultButton(), 1);
+    EXPECT_EQ(l.find(1331)->label, "Export Scen");
+    EXPECT_EQ(l.find(1030)->label, "Scenario Sounds");
+}
+
+TEST(Layouts, CityEditorAndSmallDialogs) {
+    const Layout& city = layoutFor(133);
+    EXPECT_EQ(city.width, 186);
+    EXPECT_EQ(city.height, 146);
+    for (int id = 1011; id <= 1014; ++id) EXPECT_EQ(city.find(id)->limit, 16);
+    EXPECT_EQ(city.find(1015)->label, "Import Picture");
+    EXPECT_EQ(layoutFor(135).caption, "Terrain Data Sub-Menu");
+    EXPECT_EQ(layoutFor(135).width, 125);
+    EXPECT_EQ(layoutFor(135).height, 89);
+    EXPECT_EQ(layoutFor(135).find(1009)->label, "Terrain Sub Types");
+    EXPECT_EQ(layoutFor(100).caption, "About kstred");
+    EXPECT_THROW(layoutFor(99999), std::out_of_range);
+}
+
+TEST(Layouts, DialogUnitsScaleTheSameEverywhere) {
+    EXPECT_EQ(toPixels({4, 8, 412, 201}), (Rect{6, 13, 618, 326}));
+}
+
+// Controllers and core stay free of Qt: only qt/ and app/ may include it.
+TEST(Boundaries, QtHeadersOnlyInQtAndApp) {
+    const std::filesystem::path src = std::filesystem::path(KESTREL_SOURCE_DIR) / "src";
+    const std::regex qtInclude(R"(#\s*include\s*<Q)");
+    int checked = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(src)) {
+        if (!entry.is_regular_file()) continue;
+        const auto rel = std::filesystem::relative(entry.path(), src).string();
+        if (rel.rfind("qt/", 0) == 0 || rel.rfind("app/", 0) == 0) continue;
+        std::ifstream in(entry.path());
+        const std::string text((std::istreambuf_iterator<char>(in)), {});
+        EXPECT_FALSE(std::regex_search(text, qtInclude)) << rel;
+        ++checked;
+    }
+    EXPECT_GT(checked, 20);
+}
+
+}  // namespace
+}  // namespace kestrel::ui

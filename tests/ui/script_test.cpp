@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include "support/script_run.hpp"
+#include "support/temp_root.hpp"
+#include "ui/script_player.hpp"
+
+namespace kestrel::ui {
+namespace {
+
+using testing::runScript;
+using testing::TempRoot;
+
+TEST(ScriptParse, ReadsEveryLineForm) {
+    int bad = 0;
+    const auto lines = parseScript(
+        "# comment\n"
+        "click 1006\n"
+        "type 1010 \"A \\\"q\\\" \\\\ b\"   # trailing comment\n"
+        "select 1008 \"X\"\nselect 1008 #2\nselect 1008 none\n"
+        "dblclick 1008 \"X\"\ncheck 5 on\ncheck 5 off\nradio 7\nspin 9 up\nspin 9 down\n"
+        "mouse left 10 20\nmouse right 1 2\nmouse move 3 4\nmouse release 5 6\n"
+        "key escape\nkey enter\nfile \"/tmp/a.pcx\"\nfile cancel\n"
+        "expect caption \"C\"\nexpect text 1 \"T\"\nexpect checked 5 on\nexpect selected 1008 \"X\"\n"
+        "expect selected 1008 none\nexpect items 1008 \"A\" \"B\"\nexpect items 1008\n"
+        "expect message \"Error\" \"E\"\nexpect no-message\nexpect open 132\nexpect open none\n"
+        "dump\nsnapshot \"out.bmp\"\r\n\n   \n",
+        bad);
+    ASSERT_TRUE(lines) << "bad line " << bad;
+    EXPECT_EQ(lines->size(), 32u);
+    EXPECT_EQ((*lines)[1].tokens[2].text, "A \"q\" \\ b");
+    EXPECT_EQ((*lines)[1].number, 3);
+    EXPECT_EQ((*lines)[3].tokens[2].kind, ScriptToken::Kind::Index);
+}
+
+TEST(ScriptParse, NamesTheFirstUnreadableLine) {
+    for (const auto& [text, line] : std::vector<std::pair<std::string, int>>{
+             {"click\n", 1},
+             {"click 1\nclick x\n", 2},
+             {"type 1010 \"open\n", 1},
+             {"type 1010 \"bad \\n escape\"\n", 1},
+             {"select 1008 #x\n", 1},
+             {"check 5 maybe\n", 1},
+             {"frobnicate\n", 1},
+             {"expect\n", 1},
+             {"expect items 1008 \"A\" 3\n", 1},
+             {"click 1 2\n", 1},
+             {"dump now\n", 1},
+             {"\n\nkey space\n", 3}}) {
+        int bad = 0;
+        EXPECT_FALSE(parseScript(text, bad)) << text;
+        EXPECT_EQ(bad, line) << text;
+    }
+}
+
+TEST(ScriptRun, UnreadableLineRunsNothingAndExitsTwo) {
+    TempRoot t;
+    const auto run = runScript(t.path(), "click 1006\nnonsense here\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.transcript, "FAIL line 2: cannot read the line\n");
+}
+
+TEST(ScriptRun, TranscriptOfOpenCloseAndMessages) {
+    TempRoot t;
+    const auto run = runScript(t.path(),
+                               "expect open 102\n"
+                               "expect caption \"Kestrel 3 Editor\"\n"
+                               "click 1022\n"
+                               "expect message \"Message\" \"No scenario has been loaded!\"\n"
+                               "click 1006\n"
+                               "expect open 132\n"
+                               "click 1\n"
+                               "click 1\n"
+                               "expect open none\n");
+    EXPECT_EQ(run.status, 0) << run.transcript;
+    EXPECT_EQ(run.transcript,
+              "open 102 \"Kestrel 3 Editor\"\n"
+              "message Message \"No scenario has been loaded!\"\n"
+              "open 132 \"City Data List\"\n"
+              "close 132 ok\n"
+              "close 102 ok\n");
+}
+
+TEST(ScriptRun, EndOfScriptClosesDialogsAsCancelAndMainAsQuit) {
+    TempRoot t;
+    const auto run = runScript(t.path(), "click 1008\nclick 1009\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.transcript,
+              "open 102 \"Kestrel 3 Editor\"\n"
+              "open 135 \"Terrain Data Sub-Menu\"\n"
+              "open 136 \"Terrain Subtypes List\"\n"
+              "close 136 cancel\n"
+              "close 135 cancel\n"
+              "close 102 ok\n");
+}
+
+TEST(ScriptRun, FailedExpectationStopsWithStatusOne) {
+    TempRoot t;
+    const auto run = runScript(t.path(), "expect caption \"Other\"\nclick 1006\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.transcript,
+              "open 102 \"Kestrel 3 Editor\"\n"
+              "FAIL line 1: expected caption \"Other\", got \"Kestrel 3 Editor\"\n"
+              "close 102 ok\n");
+}
+
+TEST(ScriptRun, FailureTextsNameWhatWasExpectedAndGot) {
+    TempRoot t;
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"expect message \"Error\" \"X\"", "expected message Error \"X\", got no message"},
+        {"click 1022\nexpect message \"Error\" \"X\"",
+         "expected message Error \"X\", got message Message \"No scenario has been loaded!\""},
+        {"click 1022\nexpect no-message", "expected no-message, got message Message \"No scenario has been loaded!\""},
+        {"expect open 132", "expected open 132, got 102"},
+        {"expect text 4242 \"\"", "expected control 4242, got none"},
+        {"click 1006\nexpect items 1008 \"A\"", "expected items 1008 \"A\", got no items"},
+        {"click 1006\nexpect selected 1008 \"A\"", "expected selected 1008 \"A\", got none"},
+        {"click 1006\nexpect text 1010 \"A\"", "expected text 1010 \"A\", got \"\""},
+        {"click 4242", "expected control 4242 to take the action, got refused"},
+        {"click 1006\nselect 1008 \"NOPE\"", "expected control 1008 to take the action, got refused"},
+        {"click 1006\ntype 1008 \"x\"", "expected control 1008 to take the action, got refused"},
+    };
+    for (const auto& [script, failure] : cases) {
+        const auto run = runScript(t.path(), script + "\n");
+        EXPECT_EQ(run.status, 1) << script;
+        EXPECT_NE(run.transcript.find(": " + failure + "\n"), std::string::npos) << script << "\n" << run.transcript;
+    }
+}
+
+TEST(ScriptRun, NoMessageLooksOnlySinceTheLastExpectation) {
+    TempRoot t;
+    const auto run = runScript(t.path(),
+                               "click 1022\nexpect open 102\nexpect no-message\n"
+                               "expect message \"Message\" \"No scenario has been loaded!\"\n");
+    EXPECT_EQ(run.status, 0) << run.transcript;
+}
+
+TEST(ScriptRun, ActionsWithoutAnOpenDialogFail) {
+    TempRoot t;
+    const auto run = runScript(t.path(), "click 1\nclick 1006\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.transcript.find("FAIL line 2: expected an open dialog, got none"), std::string::npos);
+}
+
+TEST(ScriptRun, DumpListsEveryControl) {
+    TempRoot t;
+    t.write("CITY/B.CIT", "");
+    t.write("CITY/a.cit", "");
+    const auto run = runScript(t.path(), "click 1006\nselect 1008 \"a\"\ndump\n");
+    EXPECT_NE(run.transcript.find("dump 132 \"City Data List\"\n"
+                                  "  1008 list \"\" text \"a\" selected \"a\" items \"a\" \"B\"\n"
+                                  "  1010 edit \"\" text \"\"\n"
+                                  "  4 button \"New\"\n"),
+              std::string::npos)
+        << run.transcript;
+}
+
+TEST(ScriptRun, SnapshotWritesTheClientAreaAsBmp) {
+    TempRoot t;
+    const auto out = t.path() / "shot.bmp";
+    const auto run = runScript(t.path(), "click 1006\nsnapshot \"" + out.string() + "\"\n");
+    EXPECT_EQ(run.status, 0) << run.transcript;
+    const auto bytes = t.read("shot.bmp");
+    ASSERT_GT(bytes.size(), 54u);
+    EXPECT_EQ(bytes[0], 'B');
+    EXPECT_EQ(bytes[1], 'M');
+    EXPECT_EQ(bytes[18] | bytes[19] << 8, 262);  // 175 dialog units wide
+    EXPECT_EQ(bytes[22] | bytes[23] << 8, 255);  // 157 dialog units high
+}
+
+TEST(ScriptRun, Utf8TextsBecomeEightBit) {
+    TempRoot t;
+    const auto run = runScript(t.path(), "click 1006\ntype 1010 \"\xC3\x89L\"\nclick 4\nexpect items 1008 \"\xC3\x89L\"\n");
+    EXPECT_EQ(run.status, 0) << run.transcript;
+    EXPECT_TRUE(t.root().isFile("CITY\\\xC9L.CIT"));
+}
+
+}  // namespace
+}  // namespace kestrel::ui

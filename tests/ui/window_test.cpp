@@ -1,0 +1,150 @@
+#include "ui/window.hpp"
+
+#include <gtest/gtest.h>
+
+#include "ui/data_exchange.hpp"
+#include "ui/headless_host.hpp"
+
+namespace kestrel::ui {
+namespace {
+
+// A controller that records what reaches it; dialog 133 has four 16-character fields.
+class Probe : public Dialog {
+public:
+    explicit Probe(Host& host, int id = 133) : Dialog(host, id) {}
+    void onCommand(int id) override {
+        events.push_back("command " + std::to_string(id));
+        Dialog::onCommand(id);
+    }
+    void onChange(int id) override { events.push_back("change " + std::to_string(id)); }
+    void onDoubleClick(int id) override { events.push_back("double " + std::to_string(id)); }
+    std::vector<std::string> events;
+};
+
+struct Opened {
+    HeadlessHost host;
+    Probe probe{host};
+    Window window{probe};
+    Opened() { probe.attach(&window); }
+};
+
+TEST(Window, TypingCutsAtTheLimitButControllersMayStoreMore) {
+    Opened o;
+    EXPECT_TRUE(o.window.userType(1011, "12345678901234567890"));
+    EXPECT_EQ(o.probe.text(1011), "1234567890123456");
+    EXPECT_EQ(o.probe.events, std::vector<std::string>{"change 1011"});
+    o.probe.setText(1011, "12345678901234567890");
+    EXPECT_EQ(o.probe.text(1011), "12345678901234567890");
+}
+
+TEST(Window, UserActionsRefuseWrongControls) {
+    Opened o;
+    EXPECT_FALSE(o.window.userType(4242, "x"));
+    EXPECT_FALSE(o.window.userClick(1011));  // an edit field is no button
+    EXPECT_FALSE(o.window.userSelect(1011, 0));
+    EXPECT_FALSE(o.window.userCheck(1, true));
+    EXPECT_FALSE(o.window.userRadio(1));
+    EXPECT_FALSE(o.window.userSpin(1, 1));
+    EXPECT_TRUE(o.probe.events.empty());
+    EXPECT_THROW(o.probe.text(4242), std::out_of_range);
+}
+
+TEST(Window, EnterPressesTheDefaultButtonAndEscapeCancels) {
+    Opened o;
+    o.window.userEnter();
+    EXPECT_EQ(o.probe.events, std::vector<std::string>{"command 1"});
+    EXPECT_TRUE(o.window.isClosed());
+    EXPECT_EQ(o.window.result(), kIdOk);
+    Opened p;
+    p.window.userEscape();
+    EXPECT_EQ(p.window.result(), kIdCancel);
+}
+
+class ListProbe : public Probe {
+public:
+    explicit ListProbe(Host& host) : Probe(host, 132) {}
+};
+
+TEST(Window, SortedListsKeepCaseInsensitiveOrder) {
+    HeadlessHost host;
+    ListProbe probe(host);
+    Window window(probe);
+    probe.attach(&window);
+    probe.setItems(1008, {"delta", "Alpha", "charlie", "Bravo"});
+    EXPECT_EQ(probe.items(1008), (std::vector<std::string>{"Alpha", "Bravo", "charlie", "delta"}));
+    probe.setSelection(1008, 2);
+    EXPECT_EQ(probe.addItem(1008, "BETA"), 1);
+    EXPECT_EQ(probe.selectedText(1008), "charlie");  // selection follows its item
+    EXPECT_EQ(probe.addItem(1008, "zulu"), 5);
+    EXPECT_EQ(probe.addItem(1008, "a"), 0);
+}
+
+TEST(Window, SelectByPrefixTakesTheFirstMatchInAnyCase) {
+    HeadlessHost host;
+    ListProbe probe(host);
+    Window window(probe);
+    probe.attach(&window);
+    probe.setItems(1008, {"TOWNS", "towers", "Hills"});
+    probe.selectByPrefix(1008, "to");
+    EXPECT_EQ(probe.selectedText(1008), "towers");
+    probe.selectByPrefix(1008, "nothing");
+    EXPECT_EQ(probe.selection(1008), -1);
+    probe.selectByPrefix(1008, "");
+    EXPECT_EQ(probe.selection(1008), -1);
+}
+
+TEST(Window, DoubleClickSelectsFirst) {
+    HeadlessHost host;
+    ListProbe probe(host);
+    Window window(probe);
+    probe.attach(&window);
+    probe.setItems(1008, {"A", "B"});
+    EXPECT_TRUE(window.userDoubleClick(1008, 1));
+    EXPECT_EQ(probe.selectedText(1008), "B");
+    EXPECT_EQ(probe.events, (std::vector<std::string>{"change 1008", "double 1008"}));
+    EXPECT_FALSE(window.userDoubleClick(1008, 2));
+}
+
+TEST(DataExchange, ShowsTheStandardMessagesAndStopsAtTheFirst) {
+    Opened o;
+    o.probe.setText(1011, std::string(17, 'x'));
+    o.probe.setText(1012, "nope");
+    DataExchange dx(o.probe);
+    std::string text;
+    long number = 0;
+    EXPECT_FALSE(dx.text(1011, 16, text));
+    EXPECT_FALSE(dx.integer(1012, number));
+    ASSERT_EQ(o.host.messages().size(), 1u);
+    EXPECT_EQ(o.host.messages()[0], (MessageBox{"kstred", "Please enter no more than 16 characters.", Icon::Exclamation}));
+    EXPECT_EQ(o.window.focused(), 1011);
+}
+
+TEST(DataExchange, IntegersAndTheirRange) {
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"12", ""},
+        {" -3 ", ""},
+        {"+7", ""},
+        {"", "Please enter an integer."},
+        {"1x", "Please enter an integer."},
+        {"--1", "Please enter an integer."},
+        {"99999999999999999999", "Please enter an integer."},
+        {"101", "Please enter an integer between -5 and 100."},
+        {"-6", "Please enter an integer between -5 and 100."},
+    };
+    for (const auto& [input, message] : cases) {
+        Opened o;
+        o.probe.setText(1013, input);
+        DataExchange dx(o.probe);
+        long value = 0;
+        EXPECT_EQ(dx.integer(1013, -5, 100, value), message.empty()) << input;
+        EXPECT_EQ(o.host.messages().empty() ? "" : o.host.messages()[0].text, message) << input;
+    }
+}
+
+TEST(DataExchange, FormatsPlaceholders) {
+    EXPECT_EQ(formatMessage("between %1 and %2.", -32768, 32767), "between -32768 and 32767.");
+    EXPECT_EQ(formatMessage("100%", 1), "100%");
+}
+
+}  // namespace
+}  // namespace kestrel::ui
