@@ -1,0 +1,61 @@
+// Console output plus side-by-side ratios of named benchmark pairs.
+#pragma once
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kestrel::bench {
+
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    // Each pair: (measured, baseline, allowed ratio).
+    struct Pair {
+        std::string measured;
+        std::string baseline;
+        double limit;
+    };
+    explicit RatioReporter(std::vector<Pair> pairs) : pairs_(std::move(pairs)) {}
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const auto& run : runs)
+            if (!run.error_occurred) times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+    }
+
+    // Prints the ratios; false when one is over its limit or missing.
+    bool PrintRatios() const {
+        bool ok = true;
+        for (const auto& p : pairs_) {
+            const auto m = times_.find(p.measured), b = times_.find(p.baseline);
+            if (m == times_.end() || b == times_.end() || b->second <= 0) {
+                std::printf("ratio %s / %s: missing\n", p.measured.c_str(), p.baseline.c_str());
+                ok = false;
+                continue;
+            }
+            const double ratio = m->second / b->second;
+            std::printf("ratio %s / %s = %.2f (limit %.2f) %s\n", p.measured.c_str(), p.baseline.c_str(), ratio,
+                        p.limit, ratio <= p.limit ? "ok" : "OVER");
+            ok = ok && ratio <= p.limit;
+        }
+        return ok;
+    }
+
+private:
+    std::vector<Pair> pairs_;
+    std::map<std::string, double> times_;
+};
+
+// main() for a benchmark program with ratio pairs.
+inline int runWithRatios(int argc, char** argv, std::vector<RatioReporter::Pair> pairs) {
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter(std::move(pairs));
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return reporter.PrintRatios() ? 0 : 1;
+}
+
+}  // namespace kestrel::bench
