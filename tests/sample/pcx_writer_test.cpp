@@ -6,44 +6,14 @@
 #include <optional>
 
 #include "core/le.hpp"
+#include "pcx_test_decoder.hpp"
 
 namespace kestrel::sample {
 namespace {
 
-constexpr std::size_t kHeader = 128;
-constexpr std::size_t kTrailer = 769;
-
-// Strict reader: refuses runs that cross a scan line and any stray data.
-std::optional<IndexedImage> decodePcx8(const core::Bytes& b) {
-    if (b.size() < kHeader + kTrailer || b[0] != 10 || b[2] != 1 || b[3] != 8 || b[65] != 1) return std::nullopt;
-    IndexedImage img;
-    img.width = core::getU16(b, 8) - core::getU16(b, 4) + 1;
-    img.height = core::getU16(b, 10) - core::getU16(b, 6) + 1;
-    const std::size_t bytesPerLine = core::getU16(b, 66);
-    const std::size_t dataEnd = b.size() - kTrailer;
-    if (b[dataEnd] != 0x0C || bytesPerLine < static_cast<std::size_t>(img.width)) return std::nullopt;
-    std::size_t pos = kHeader;
-    for (int y = 0; y < img.height; ++y) {
-        std::vector<std::uint8_t> line;
-        while (line.size() < bytesPerLine) {
-            if (pos >= dataEnd) return std::nullopt;
-            std::uint8_t value = b[pos++];
-            std::size_t count = 1;
-            if ((value & 0xC0) == 0xC0) {
-                if (pos >= dataEnd) return std::nullopt;
-                count = value & 0x3F;
-                value = b[pos++];
-            }
-            if (count == 0 || line.size() + count > bytesPerLine) return std::nullopt;
-            line.insert(line.end(), count, value);
-        }
-        img.pixels.insert(img.pixels.end(), line.begin(), line.begin() + img.width);
-    }
-    if (pos != dataEnd) return std::nullopt;
-    for (std::size_t i = 0; i < img.palette.size(); ++i)
-        img.palette[i] = {b[dataEnd + 1 + 3 * i], b[dataEnd + 2 + 3 * i], b[dataEnd + 3 + 3 * i]};
-    return img;
-}
+constexpr std::size_t kHeader = pcx_test::kHeaderSize;
+constexpr std::size_t kTrailer = pcx_test::kTrailerSize;
+using pcx_test::decodePcx8;
 
 IndexedImage image(int width, int height, std::vector<std::uint8_t> pixels) {
     IndexedImage img{width, height, std::move(pixels), {}};

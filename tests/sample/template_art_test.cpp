@@ -8,11 +8,10 @@
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <optional>
 #include <random>
 #include <set>
 
-#include "core/le.hpp"
+#include "pcx_test_decoder.hpp"
 #include "sample/pcx_writer.hpp"
 
 namespace fs = std::filesystem;
@@ -20,35 +19,7 @@ namespace fs = std::filesystem;
 namespace kestrel::sample {
 namespace {
 
-constexpr std::size_t kHeader = 128;
-constexpr std::size_t kTrailer = 769;
-
-// Just enough of a reader to check what the writer produced.
-std::optional<IndexedImage> decodePcx8(const core::Bytes& b) {
-    if (b.size() < kHeader + kTrailer || b[0] != 10 || b[3] != 8) return std::nullopt;
-    IndexedImage img;
-    img.width = core::getU16(b, 8) + 1;
-    img.height = core::getU16(b, 10) + 1;
-    const std::size_t bytesPerLine = core::getU16(b, 66);
-    const std::size_t dataEnd = b.size() - kTrailer;
-    std::size_t pos = kHeader;
-    for (int y = 0; y < img.height; ++y) {
-        std::vector<std::uint8_t> line;
-        while (line.size() < bytesPerLine && pos < dataEnd) {
-            const bool run = (b[pos] & 0xC0) == 0xC0;
-            const std::size_t count = run ? b[pos] & 0x3F : 1;
-            pos += run ? 1 : 0;
-            if (pos >= dataEnd) return std::nullopt;
-            line.insert(line.end(), count, b[pos++]);
-        }
-        if (line.size() != bytesPerLine) return std::nullopt;
-        img.pixels.insert(img.pixels.end(), line.begin(), line.begin() + img.width);
-    }
-    if (pos != dataEnd || b[dataEnd] != 0x0C) return std::nullopt;
-    for (std::size_t i = 0; i < img.palette.size(); ++i)
-        img.palette[i] = {b[dataEnd + 1 + 3 * i], b[dataEnd + 2 + 3 * i], b[dataEnd + 3 + 3 * i]};
-    return img;
-}
+using pcx_test::decodePcx8;
 
 std::size_t countColour(const IndexedImage& img, std::uint8_t c) {
     return static_cast<std::size_t>(std::count(img.pixels.begin(), img.pixels.end(), c));
