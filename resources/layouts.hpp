@@ -10,6 +10,7 @@ inline constexpr int kAboutBox = 100;
 inline constexpr int kMainWindow = 102;
 inline constexpr int kTerrainMenu = 135;
 inline constexpr int kCityEditor = 133;
+inline constexpr int kItemEditor = 156;
 
 // The main window's extra item in the system menu (or context menu).
 inline constexpr int kAboutCommand = 16;

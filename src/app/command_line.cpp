@@ -14,7 +14,8 @@ namespace kestrel::app {
 
 std::string usage() {
     return "usage: kstred [--root DIR] [--script FILE [--host headless|qt] [--shots DIR]]\n"
-           "       kstred make-sample DIR\n";
+           "       kstred make-sample DIR\n"
+           "       kstred picture FILE [--to OUT.bmp]\n";
 }
 
 std::optional<Options> parseCommandLine(const std::vector<std::string>& args, std::string& error) {
@@ -28,6 +29,11 @@ std::optional<Options> parseCommandLine(const std::vector<std::string>& args, st
         } else if (a == "make-sample" && i == 0 && hasValue) {
             o.command = Command::MakeSample;
             o.sampleDir = args[++i];
+        } else if (a == "picture" && i == 0 && hasValue) {
+            o.command = Command::Picture;
+            o.picture = args[++i];
+        } else if (a == "--to" && hasValue && o.command == Command::Picture) {
+            o.pictureOut = args[++i];
         } else if (a == "--root" && hasValue) {
             o.root = args[++i];
         } else if (a == "--script" && hasValue) {
@@ -43,7 +49,7 @@ std::optional<Options> parseCommandLine(const std::vector<std::string>& args, st
         }
     }
     if (o.script && !hostGiven) o.host = HostKind::Headless;
-    if (o.host == HostKind::Headless && !o.script) {
+    if (o.command == Command::Edit && o.host == HostKind::Headless && !o.script) {
         error = "the headless host needs a script";
         return std::nullopt;
     }

@@ -13,7 +13,7 @@ class Host;
 
 namespace kestrel::app {
 
-enum class Command { Edit, MakeSample, Help };
+enum class Command { Edit, MakeSample, Picture, Help };
 enum class HostKind { Qt, Headless };
 
 struct Options {
@@ -23,6 +23,8 @@ struct Options {
     std::optional<std::filesystem::path> shots;
     HostKind host = HostKind::Qt;
     std::filesystem::path sampleDir;
+    std::filesystem::path picture;
+    std::optional<std::filesystem::path> pictureOut;
 };
 
 // Nothing and `error` set when the arguments make no sense.

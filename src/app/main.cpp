@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "app/command_line.hpp"
+#include "app/picture_command.hpp"
 #include "qt/qt_host.hpp"
 #include "ui/headless_host.hpp"
 
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     switch (options->command) {
         case app::Command::Help: std::cout << app::usage(); return 0;
         case app::Command::MakeSample: return app::makeSample(options->sampleDir);
+        case app::Command::Picture: return app::describePicture(options->picture, options->pictureOut, std::cout, std::cerr);
         case app::Command::Edit: break;
     }
     if (options->host == app::HostKind::Headless) {
@@ -23,6 +25,10 @@ int main(int argc, char** argv) {
         return app::runEditor(host, *options);
     }
     QApplication application(argc, argv);
+    // One style everywhere, so labels measure the same on every desktop.
+    QApplication::setStyle("Fusion");
+    // Closing a message box or a dialog never ends the program; the main window does.
+    QApplication::setQuitOnLastWindowClosed(false);
     qt::QtHost host(options->shots, options->root);
     return app::runEditor(host, *options);
 }

@@ -10,6 +10,15 @@ Surface::Surface(int width, int height, Rgb fill)
     : width_(std::max(0, width)), height_(std::max(0, height)),
       pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), fill) {}
 
+Surface Surface::fromPixels(int width, int height, std::vector<Rgb> pixels) {
+    Surface s;
+    s.width_ = std::max(0, width);
+    s.height_ = std::max(0, height);
+    s.pixels_ = std::move(pixels);
+    s.pixels_.resize(static_cast<std::size_t>(s.width_) * static_cast<std::size_t>(s.height_));
+    return s;
+}
+
 Rgb Surface::pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return {};
     return pixels_[static_cast<std::size_t>(y) * width_ + x];
@@ -44,6 +53,46 @@ void Surface::copyTransparent(const Surface& src, int x, int y, Rgb transparent)
     for (int sy = 0; sy < src.height_; ++sy)
         for (int sx = 0; sx < src.width_; ++sx)
             if (const Rgb c = src.pixel(sx, sy); !(c == transparent)) setPixel(x + sx, y + sy, c);
+}
+
+namespace {
+
+// Where one axis of a copy starts in source and target, and its length,
+// clipped to both surfaces; wide enough for any int arguments.
+struct AxisSpan {
+    long long src = 0, dst = 0, n = 0;
+};
+AxisSpan clipAxis(long long from, long long length, int srcSize, long long to, int dstSize) {
+    const long long lo = std::max({from, 0LL, from - to});
+    const long long hi = std::min({from + length, static_cast<long long>(srcSize), from + dstSize - to});
+    if (hi <= lo) return {};
+    return {lo, to + (lo - from), hi - lo};
+}
+
+}  // namespace
+
+void Surface::copyRect(const Surface& src, const PixelRect& from, int x, int y) {
+    blitRect(src, from, x, y, nullptr);
+}
+
+void Surface::copyRectTransparent(const Surface& src, const PixelRect& from, int x, int y, Rgb transparent) {
+    blitRect(src, from, x, y, &transparent);
+}
+
+void Surface::blitRect(const Surface& src, const PixelRect& from, int x, int y, const Rgb* transparent) {
+    if (from.w <= 0 || from.h <= 0) return;
+    const AxisSpan cx = clipAxis(from.x, from.w, src.width_, x, width_);
+    const AxisSpan cy = clipAxis(from.y, from.h, src.height_, y, height_);
+    for (long long row = 0; row < cy.n; ++row) {
+        const Rgb* s = src.pixels_.data() + (cy.src + row) * src.width_ + cx.src;
+        Rgb* d = pixels_.data() + (cy.dst + row) * width_ + cx.dst;
+        if (!transparent) {
+            std::copy_n(s, cx.n, d);
+            continue;
+        }
+        for (long long i = 0; i < cx.n; ++i)
+            if (!(s[i] == *transparent)) d[i] = s[i];
+    }
 }
 
 core::Bytes Surface::toBmp() const {

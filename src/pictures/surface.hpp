@@ -20,6 +20,8 @@ class Surface {
 public:
     Surface() = default;
     Surface(int width, int height, Rgb fill = {});
+    // Rows top to bottom; missing pixels are black, extra ones dropped.
+    static Surface fromPixels(int width, int height, std::vector<Rgb> pixels);
 
     int width() const { return width_; }
     int height() const { return height_; }
@@ -31,12 +33,18 @@ public:
     void copy(const Surface& src, int x, int y);
     // As copy, but source pixels of `transparent` leave the target unchanged.
     void copyTransparent(const Surface& src, int x, int y, Rgb transparent);
+    // As copy and copyTransparent, for the part `from` of `src` only,
+    // clipped to both surfaces.
+    void copyRect(const Surface& src, const PixelRect& from, int x, int y);
+    void copyRectTransparent(const Surface& src, const PixelRect& from, int x, int y, Rgb transparent);
     const std::vector<Rgb>& pixels() const { return pixels_; }
 
     // Bottom-up 24-bit BMP of the surface.
     core::Bytes toBmp() const;
 
 private:
+    void blitRect(const Surface& src, const PixelRect& from, int x, int y, const Rgb* transparent);
+
     int width_ = 0;
     int height_ = 0;
     std::vector<Rgb> pixels_;

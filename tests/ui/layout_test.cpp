@@ -16,7 +16,9 @@ TEST(Layouts, IdsAreUniqueAndControlsFitTheirDialog) {
         const Layout& l = layoutFor(resource);
         std::set<int> ids;
         for (const auto& c : l.controls) {
-            if (c.id != kNoId) EXPECT_TRUE(ids.insert(c.id).second) << resource << " id " << c.id;
+            if (c.id != kNoId) {
+                EXPECT_TRUE(ids.insert(c.id).second) << resource << " id " << c.id;
+            }
             EXPECT_GE(c.rect.x, 0) << resource << " " << c.label;
             EXPECT_LE(c.rect.x + c.rect.w, l.width) << resource << " " << c.label;
             EXPECT_LE(c.rect.y + c.rect.h, l.height) << resource << " " << c.label;

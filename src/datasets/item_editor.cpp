@@ -1,0 +1,95 @@
+#include "datasets/item_editor.hpp"
+
+#include "datasets/item.hpp"
+#include "pictures/game_picture.hpp"
+#include "ui/data_exchange.hpp"
+
+namespace kestrel::datasets {
+
+namespace {
+
+using Ids = ItemIds;
+
+std::vector<std::string> abilityNames() {
+    std::vector<std::string> names;
+    for (const auto& choice : itemAbilities()) names.emplace_back(choice.name);
+    return names;
+}
+
+}  // namespace
+
+ItemEditor::ItemEditor(ui::Host& host, const core::DataRoot& root, std::string entryName)
+    : EntryEditor(host, root, info(Kind::Item), std::move(entryName)) {}
+
+void ItemEditor::load(const std::optional<core::Bytes>& record) {
+    for (const int list : Ids::kAbilityList) setItems(list, abilityNames());
+    if (!record) return;
+    const Item item = readItem(*record);
+    setText(Ids::kName, item.name);
+    setText(Ids::kDescription, item.description);
+    setText(Ids::kIcon, std::to_string(item.icon));
+    for (int i = 0; i < ItemLimits::kPowerClasses; ++i) setChecked(Ids::kFirstPower + i, i == item.powerClass);
+    setText(Ids::kValue, std::to_string(item.value));
+    setChecked(Ids::kHasCharges, item.hasCharges);
+    setText(Ids::kCharges, std::to_string(item.charges));
+    setChecked(Ids::kHasLimit, item.hasLimit);
+    setText(Ids::kLimit, std::to_string(item.limit));
+    for (int a = 0; a < 2; ++a) {
+        const SpecialAbility& ability = item.abilities[a];
+        setSelection(Ids::kAbilityList[a], abilityPosition(itemAbilities(), ability.code));
+        setText(Ids::kAbilityFirst[a], std::to_string(ability.first));
+        setText(Ids::kAbilitySecond[a], std::to_string(ability.second));
+        setText(Ids::kAbilityText[a], ability.text);
+    }
+    setText(Ids::kGraphicSet, kDefaultGraphicSet);
+}
+
+std::optional<core::Bytes> ItemEditor::save() {
+    ui::DataExchange dx(*this);
+    Item item;
+    item.entryName = entryName();
+    long icon = 0, value = 0, charges = 0, limit = 0;
+    dx.text(Ids::kName, ItemLimits::kName, item.name);
+    dx.text(Ids::kDescription, ItemLimits::kDescription, item.description);
+    dx.integer(Ids::kIcon, 0, ItemLimits::kIcons - 1, icon);
+    dx.integer(Ids::kValue, 0, ItemLimits::kMaxValue, value);
+    dx.integer(Ids::kCharges, 0, ItemLimits::kMaxCount, charges);
+    dx.integer(Ids::kLimit, 0, ItemLimits::kMaxCount, limit);
+    for (int a = 0; a < 2; ++a) {
+        long first = 0, second = 0;
+        SpecialAbility& ability = item.abilities[a];
+        ability.code = abilityCode(itemAbilities(), selection(Ids::kAbilityList[a]));
+        dx.integer(Ids::kAbilityFirst[a], first);
+        dx.integer(Ids::kAbilitySecond[a], second);
+        dx.text(Ids::kAbilityText[a], SpecialAbility::kTextLimit, ability.text);
+        // Stored in 16 bits without a range check.
+        ability.first = static_cast<std::int16_t>(first);
+        ability.second = static_cast<std::int16_t>(second);
+    }
+    if (!dx.ok()) return std::nullopt;
+    item.icon = static_cast<int>(icon);
+    item.value = static_cast<int>(value);
+    item.charges = static_cast<int>(charges);
+    item.limit = static_cast<int>(limit);
+    item.hasCharges = checked(Ids::kHasCharges);
+    item.hasLimit = checked(Ids::kHasLimit);
+    for (int i = 0; i < ItemLimits::kPowerClasses; ++i)
+        if (checked(Ids::kFirstPower + i)) item.powerClass = i;
+    return writeItem(item);
+}
+
+void ItemEditor::onChange(int id) {
+    if (id == Ids::kIcon || id == Ids::kGraphicSet) invalidate();
+}
+
+void ItemEditor::onPaint(pictures::Surface& client) {
+    long index = 0;
+    if (!ui::parseInteger(text(Ids::kIcon), index) || index < 0) return;
+    const auto sheet = pictures::loadGamePicture(root(), "SETS\\" + text(Ids::kGraphicSet) + "\\ITEMS");
+    if (!sheet) return;
+    const int cell = static_cast<int>(index);
+    sheet->Draw((cell % kItemIconsPerRow) * kItemIconSize, (cell / kItemIconsPerRow) * kItemIconSize, kItemIconSize,
+                kItemIconSize, client, kItemIconX, kItemIconY);
+}
+
+}  // namespace kestrel::datasets

@@ -1,0 +1,13 @@
+// The program's icon, drawn from a few shapes so no artwork file is needed.
+#pragma once
+#include <QIcon>
+#include <QPixmap>
+
+namespace kestrel::qt {
+
+// A bird of prey with spread wings over a shield, `size` pixels square.
+QPixmap appIconPixmap(int size);
+// Both sizes the window decorations use: 32x32 and 16x16.
+QIcon appIcon();
+
+}  // namespace kestrel::qt

@@ -1,0 +1,366 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+
+#include "qt/qt_text.hpp"
+#include "qt/qt_window.hpp"
+#include "support.hpp"
+#include "ui/headless_host.hpp"
+
+namespace kestrel::qt {
+namespace {
+
+using test::RecordingDialog;
+using ui::ControlKind;
+
+constexpr int kMain = 102, kCityList = 132, kCityEditor = 133;
+
+// A dialog open in a QtWindow, without a host running it.
+struct Open {
+    ui::HeadlessHost host;
+    RecordingDialog dialog;
+    QtWindow window;
+    explicit Open(int id, std::function<void(RecordingDialog&)> init = {}) : dialog(host, id), window(dialog) {
+        dialog.init = std::move(init);
+        dialog.attach(&window);
+        dialog.onInit();
+    }
+    ~Open() { dialog.attach(nullptr); }
+    template <class T>
+    T* get(int id) const {
+        return dynamic_cast<T*>(window.widgetFor(id));
+    }
+};
+
+void typeKeys(QWidget* w, const QString& keys) {
+    for (const QChar c : keys) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(w, &press);
+    }
+}
+
+void pressKey(QWidget* w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QKeyEvent press(QEvent::KeyPress, key, mods);
+    QCoreApplication::sendEvent(w, &press);
+}
+
+const char* widgetClass(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Static:
+        case ControlKind::Icon: return "QLabel";
+        case ControlKind::Group: return "QGroupBox";
+        case ControlKind::Edit:
+        case ControlKind::NumberEdit: return "QLineEdit";
+        case ControlKind::MultiEdit: return "QPlainTextEdit";
+        case ControlKind::Check: return "QCheckBox";
+        case ControlKind::Radio: return "QRadioButton";
+        case ControlKind::List: return "QListWidget";
+        case ControlKind::ComboEdit:
+        case ControlKind::ComboList: return "QComboBox";
+        case ControlKind::Button: return "QPushButton";
+        case ControlKind::Frame: return "QFrame";
+        default: return "QWidget";
+    }
+}
+
+TEST(QtWindowBuild, EveryControlIsTheRightWidgetAtItsPixelRectWithItsLabel) {
+    for (const int layoutId : ui::allLayoutIds()) {
+        Open open(layoutId);
+        ASSERT_EQ(open.window.controls().size(), ui::layoutFor(layoutId).controls.size());
+        for (const auto& [spec, w] : open.window.controls()) {
+            SCOPED_TRACE(std::to_string(layoutId) + " " + ui::controlKindName(spec->kind) + " " +
+                         std::to_string(spec->id));
+            if (spec->kind == ControlKind::Canvas) {
+                EXPECT_EQ(w, nullptr);
+                continue;
+            }
+            ASSERT_NE(w, nullptr);
+            EXPECT_TRUE(w->inherits(widgetClass(spec->kind)));
+            const ui::Rect px = ui::toPixels(spec->rect);
+            // Combos show one line; the rest of their rectangle is for the drop-down list.
+            const bool combo = spec->kind == ControlKind::ComboEdit || spec->kind == ControlKind::ComboList;
+            EXPECT_EQ(w->geometry(), QRect(px.x, px.y, px.w, combo ? std::min(px.h, 22) : px.h));
+            if (spec->id != ui::kNoId) {
+                EXPECT_EQ(open.window.widgetFor(spec->id), w);
+            }
+            const QString label = fromGame(spec->label);
+            if (spec->kind == ControlKind::Static) {
+                EXPECT_EQ(w->property("text").toString(), staticText(label));
+            }
+            if (spec->kind == ControlKind::Group) {
+                EXPECT_EQ(w->property("title").toString(), label);
+            }
+            if (w->inherits("QAbstractButton")) {
+                EXPECT_EQ(w->property("text").toString(), label);
+            }
+            if (auto* b = qobject_cast<QPushButton*>(w)) {
+                EXPECT_EQ(b->isDefault(), spec->isDefault);
+                EXPECT_FALSE(b->autoDefault());
+            }
+            if (auto* r = qobject_cast<QRadioButton*>(w)) {
+                EXPECT_FALSE(r->autoExclusive());
+            }
+            QLineEdit* edit = qobject_cast<QLineEdit*>(w);
+            if (auto* c = qobject_cast<QComboBox*>(w)) {
+                EXPECT_EQ(c->isEditable(), spec->kind == ControlKind::ComboEdit);
+                EXPECT_EQ(c->completer(), nullptr);
+                edit = c->lineEdit();
+            }
+            if (edit) {
+                EXPECT_NE(edit->validator(), nullptr);
+                if (spec->limit > 0) {
+                    EXPECT_EQ(edit->maxLength(), spec->limit);
+                }
+            }
+            if (spec->kind == ControlKind::Spin) {
+                EXPECT_EQ(w->findChildren<QToolButton*>().size(), 2);
+            }
+            if (spec->kind == ControlKind::Icon) {
+                EXPECT_FALSE(static_cast<QLabel*>(w)->pixmap().isNull());
+            }
+        }
+    }
+}
+
+TEST(QtWindowBuild, CityEditorPixelsAndWhatTheMouseHits) {
+    Open open(kCityEditor);
+    QDialog* d = open.window.widget();
+    EXPECT_EQ(d->size(), QSize(279, 237));  // 186 x 146 dialog units
+    EXPECT_EQ(d->minimumSize(), d->maximumSize());
+    EXPECT_EQ(d->windowTitle(), QStringLiteral("Edit City Data"));
+    EXPECT_FALSE(d->windowIcon().isNull());
+    EXPECT_EQ(open.window.canvas()->geometry(), QRect(0, 0, 279, 237));
+    EXPECT_EQ(open.get<QLineEdit>(1011)->geometry(), QRect(69, 45, 199, 19));
+    // Statics let clicks through to the painted client, as on Windows.
+    for (const auto& [spec, w] : open.window.controls())
+        if (spec->kind == ControlKind::Static) {
+            EXPECT_EQ(d->childAt(w->geometry().center()), open.window.canvas());
+        }
+
+    Open main(kMain);  // buttons lie above their groups
+    QWidget* cityData = main.window.widgetFor(1006);
+    EXPECT_EQ(main.window.widget()->childAt(cityData->geometry().center()), cityData);
+}
+
+// Where a label would be cut, if anywhere: text a user could not read.
+std::string clippedLabel(const ui::ControlSpec& spec, QWidget* w) {
+    const QFontMetrics fm(w->font());
+    const QString text = staticText(fromGame(spec.label));  // mnemonic marks take no room
+    int needed = 0;
+    switch (spec.kind) {
+        case ControlKind::Static:
+            for (const QString& word : text.split(' ', Qt::SkipEmptyParts))
+                needed = std::max(needed, fm.horizontalAdvance(word));
+            if (static_cast<QLabel*>(w)->heightForWidth(w->width()) > w->height()) return spec.label + " (lines)";
+            break;
+        case ControlKind::Button: needed = fm.horizontalAdvance(text) + 8; break;
+        case ControlKind::Group: needed = fm.horizontalAdvance(text) + 16; break;
+        case ControlKind::Check:
+            needed = w->style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                     w->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) + fm.horizontalAdvance(text);
+            break;
+        case ControlKind::Radio:
+            needed = w->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                     w->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) + fm.horizontalAdvance(text);
+            break;
+        default: break;
+    }
+    return needed > w->width() ? spec.label : std::string();
+}
+
+TEST(QtWindowBuild, NoLabelOfAnyLayoutIsClipped) {
+    for (const int layoutId : ui::allLayoutIds()) {
+        Open open(layoutId);
+        for (const auto& [spec, w] : open.window.controls()) {
+            if (w) {
+                EXPECT_EQ(clippedLabel(*spec, w), "") << "layout " << layoutId;
+            }
+        }
+    }
+}
+
+TEST(QtWindowTyping, LimitAndForeignCharactersAreRefusedAsTheKeysArrive) {
+    Open open(kCityEditor);
+    typeKeys(open.get<QLineEdit>(1011), QStringLiteral("ABCDEFGHIJKLMNOPQ"));
+    EXPECT_EQ(open.window.text(1011), "ABCDEFGHIJKLMNOP");
+    EXPECT_EQ(open.dialog.log.size(), 16u);  // the 17th key changed nothing
+    open.dialog.log.clear();
+    typeKeys(open.get<QLineEdit>(1012), QStringLiteral(u"M\u0436\u00FCnz\u20AC\u4E2D"));
+    EXPECT_EQ(open.get<QLineEdit>(1012)->text(), QStringLiteral(u"M\u00FCnz\u20AC"));
+    EXPECT_EQ(open.window.text(1012), "M\xFCnz\x80");
+    EXPECT_EQ(open.dialog.log.size(), 5u);
+}
+
+TEST(QtWindowTyping, ProgramTextPastTheLimitShowsWholeAndShrinksBackToIt) {
+    Open open(kCityEditor, [](RecordingDialog& d) { d.setText(1013, "ABCDEFGHIJKLMNOPQRST"); });
+    QLineEdit* edit = open.get<QLineEdit>(1013);
+    EXPECT_EQ(edit->text(), QStringLiteral("ABCDEFGHIJKLMNOPQRST"));
+    edit->end(false);
+    pressKey(edit, Qt::Key_Backspace);
+    typeKeys(edit, QStringLiteral("U"));  // deleting past the limit frees no room
+    EXPECT_EQ(open.window.text(1013), "ABCDEFGHIJKLMNOPQRS");
+    // A script types over the whole field, so only the limit counts.
+    EXPECT_TRUE(open.window.userType(1013, "abcdefghijklmnopqrstuvwxyz"));
+    EXPECT_EQ(open.window.text(1013), "abcdefghijklmnop");
+    EXPECT_EQ(edit->maxLength(), 16);
+}
+
+TEST(QtWindowTyping, ControllerChangesDuringTypingReachTheWidget) {
+    struct Upper : RecordingDialog {
+        using RecordingDialog::RecordingDialog;
+        void onChange(int id) override {
+            std::string t = text(id);
+            for (char& c : t) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            if (t != text(id)) setText(id, t);
+        }
+    };
+    ui::HeadlessHost host;
+    Upper upper(host, kCityEditor);
+    QtWindow window(upper);
+    upper.attach(&window);
+    auto* edit = dynamic_cast<QLineEdit*>(window.widgetFor(1014));
+    typeKeys(edit, QStringLiteral("ab"));
+    EXPECT_EQ(edit->text(), QStringLiteral("AB"));
+    EXPECT_EQ(window.text(1014), "AB");
+    upper.attach(nullptr);
+}
+
+TEST(QtWindowTyping, MultiLineEditKeepsEnterRefusesForeignCharactersAndKeepsItsLimit) {
+    const auto found = test::firstOfKind(ControlKind::MultiEdit);
+    if (!found) GTEST_SKIP() << "no layout has a multi-line edit";
+    const auto [layoutId, id] = *found;
+    Open open(layoutId);
+    auto* edit = open.get<QPlainTextEdit>(id);
+    typeKeys(edit, QStringLiteral(u"ab\u0436c"));
+    pressKey(edit, Qt::Key_Return);
+    typeKeys(edit, QStringLiteral("d"));
+    EXPECT_EQ(edit->toPlainText(), QStringLiteral("abc\nd"));
+    EXPECT_EQ(open.dialog.log.back(), "change " + std::to_string(id) + " \"abc\r\nd\"");
+    if (const int limit = ui::layoutFor(layoutId).find(id)->limit; limit > 0) {
+        typeKeys(edit, QString(limit, 'x'));
+        EXPECT_EQ(open.window.text(id).size(), static_cast<std::size_t>(limit));
+    }
+}
+
+TEST(QtWindowLists, SortedListShowsTheModelsOrderAndFocusChoosesNothing) {
+    Open open(kCityList, [](RecordingDialog& d) { d.setItems(1008, {"beta", "Gamma", "alpha", "Zulu", "ALPHA2"}); });
+    auto* list = open.get<QListWidget>(1008);
+    auto shown = [&] {
+        std::vector<std::string> out;
+        for (int i = 0; i < list->count(); ++i) out.push_back(toGame(list->item(i)->text()));
+        return out;
+    };
+    EXPECT_EQ(shown(), (std::vector<std::string>{"alpha", "ALPHA2", "beta", "Gamma", "Zulu"}));
+    EXPECT_EQ(shown(), open.window.items(1008));
+    open.window.userSelect(1008, 2);
+    open.dialog.addItem(1008, "Aardvark");  // lands first and moves the selection down
+    EXPECT_EQ(shown().front(), "Aardvark");
+    EXPECT_EQ(selectedRow(list), 3);
+    EXPECT_EQ(open.window.selection(1008), 3);
+
+    open.dialog.setSelection(1008, -1);
+    open.dialog.log.clear();
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(list, &focusIn);  // Qt makes a row current, which is no choice
+    EXPECT_EQ(open.window.selection(1008), -1);
+    EXPECT_TRUE(open.dialog.log.empty());
+    list->setCurrentRow(1);  // as a click or an arrow key does
+    EXPECT_EQ(open.dialog.log, std::vector<std::string>{"change 1008 \"alpha\""});
+}
+
+TEST(QtWindowCanvas, ShowsTheClientSurfaceAndForwardsTheMouse) {
+    pictures::Rgb colour{200, 30, 40};
+    Open open(kCityEditor);
+    open.dialog.paint = [&](pictures::Surface& s) { s.fill({100, 160, 20, 10}, colour); };
+    open.window.invalidate();
+    const QImage shot = open.window.widget()->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(105, 165), QColor(200, 30, 40));
+    EXPECT_EQ(shot.pixelColor(99, 165), QColor(192, 192, 192));  // the dialog face around it
+    colour = {10, 220, 30};
+    open.dialog.invalidate();
+    EXPECT_EQ(open.window.canvas()->grab().toImage().pixelColor(119, 169), QColor(10, 220, 30));
+
+    QWidget* canvas = open.window.canvas();
+    auto send = [&](QEvent::Type type, Qt::MouseButton b, QPoint p) {
+        QMouseEvent e(type, p, canvas->mapToGlobal(p), b, type == QEvent::MouseButtonPress ? b : Qt::NoButton,
+                      Qt::NoModifier);
+        QCoreApplication::sendEvent(canvas, &e);
+    };
+    send(QEvent::MouseButtonPress, Qt::LeftButton, {12, 200});
+    send(QEvent::MouseMove, Qt::NoButton, {13, 201});
+    send(QEvent::MouseButtonRelease, Qt::LeftButton, {14, 202});
+    send(QEvent::MouseButtonPress, Qt::RightButton, {5, 6});
+    send(QEvent::MouseButtonPress, Qt::MiddleButton, {5, 6});
+    EXPECT_EQ(open.dialog.log,
+              (std::vector<std::string>{"mouse 0 12 200", "mouse 2 13 201", "mouse 3 14 202", "mouse 1 5 6"}));
+}
+
+TEST(QtWindowKeys, EscapeAndTheCloseButtonAskTheControllerWhichMayKeepTheDialog) {
+    Open list(kCityList);
+    list.dialog.keepOpenOnCancel = true;
+    QDialog* d = list.window.widget();
+    d->show();
+    pressKey(d, Qt::Key_Escape);
+    EXPECT_FALSE(d->close());  // the frame's close button
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(list.dialog.log, (std::vector<std::string>{"command 2", "command 2"}));
+
+    Open editor(kCityEditor);
+    editor.window.widget()->show();
+    EXPECT_TRUE(editor.window.widget()->close());
+    EXPECT_EQ(editor.window.result(), ui::kIdCancel);
+    EXPECT_FALSE(editor.window.widget()->isVisible());
+}
+
+TEST(QtWindowKeys, EnterGoesToTheDefaultButtonUnlessAPushButtonHasFocus) {
+    Open open(kCityEditor);
+    open.window.widget()->show();
+    QWidget* import = open.window.widgetFor(1015);
+    import->setFocus();
+    pressKey(import, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_FALSE(open.window.isClosed());
+    open.window.widgetFor(1012)->setFocus();
+    pressKey(open.window.widgetFor(1012), Qt::Key_Return);
+    EXPECT_EQ(open.dialog.log, (std::vector<std::string>{"command 1015", "command 1"}));
+    EXPECT_EQ(open.window.result(), ui::kIdOk);
+    EXPECT_FALSE(open.window.widget()->isVisible());
+}
+
+TEST(QtWindowKeys, MainWindowOffersItsSystemCommandOnF1AndTheContextMenu) {
+    Open main(kMain);
+    QDialog* d = main.window.widget();
+    d->show();
+    pressKey(d, Qt::Key_F1);
+    QString shownLabel;
+    QTimer::singleShot(0, [&] {
+        if (auto* menu = d->findChild<QMenu*>()) {
+            shownLabel = menu->actions().value(0)->text();
+            menu->actions().value(0)->trigger();
+            menu->close();
+        }
+    });
+    QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(3, 3), d->mapToGlobal(QPoint(3, 3)));
+    QCoreApplication::sendEvent(d, &e);
+    EXPECT_EQ(shownLabel, QStringLiteral("&About kstred..."));
+    EXPECT_EQ(main.dialog.log, (std::vector<std::string>{"command 16", "command 16"}));
+
+    Open editor(kCityEditor);
+    pressKey(editor.window.widget(), Qt::Key_F1);
+    EXPECT_TRUE(editor.dialog.log.empty());
+}
+
+}  // namespace
+}  // namespace kestrel::qt
