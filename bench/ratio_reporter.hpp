@@ -23,7 +23,7 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const auto& run : runs)
-            if (!run.error_occurred) times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+            if (!run.error_occurred) times_[baseName(run.benchmark_name())] = run.GetAdjustedRealTime();
     }
 
     // Prints the ratios; false when one is over its limit or missing.
@@ -45,6 +45,9 @@ public:
     }
 
 private:
+    // "Name/min_time:3.000/real_time" is measured as "Name".
+    static std::string baseName(const std::string& name) { return name.substr(0, name.find('/')); }
+
     std::vector<Pair> pairs_;
     std::map<std::string, double> times_;
 };
