@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/bytes.hpp"
-#include "datasets/special_ability.hpp"
+#include "datasets/ability_entry.hpp"
 
 namespace kestrel::datasets {
 

@@ -49,8 +49,9 @@ inline std::uint64_t runStarts(std::uint64_t v) { return v & (v << 1) & kTopBits
 
 }  // namespace
 
-// Branchy on purpose: the branches follow the picture's runs well, while
-// computed pointer steps would make each step wait for the last.
+// Literals go eight at a time and runs as wide stores where the row has
+// room; bytes stored ahead of the position are always written again before
+// the row is done, or cleared when the stream ends.
 void decodePcx(const PictureHeader& h, FileBytes file, std::uint8_t* out) {
     if (file.size() <= h.pixelOffset) return;
     const std::uint8_t* p = file.data() + h.pixelOffset;

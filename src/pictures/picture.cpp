@@ -64,7 +64,12 @@ GifPicture::GifPicture(std::filesystem::path p, Display d) : Picture(PictureKind
 BmpPicture::BmpPicture(std::filesystem::path p, Display d) : Picture(PictureKind::Bmp, std::move(p), std::move(d)) {}
 
 bool Picture::Open() {
+    // A new header needs a new Load.
     header_.reset();
+    loaded_ = false;
+    logicalPalette_.clear();
+    deviceData_.clear();
+    shown_ = Surface();
     const auto file = readWholeFile(path_);
     if (!file) return false;
     header_ = readHeaderOf(kind_, *file, display_);

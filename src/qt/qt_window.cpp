@@ -195,9 +195,9 @@ QtWindow::QtWindow(ui::Dialog& dialog, QWidget* parent) : ui::Window(dialog), di
     dialog_->setFixedSize(ui::toPixelsX(l.width), ui::toPixelsY(l.height));
     canvas_ = new CanvasWidget(*this, dialog_);
     canvas_->setGeometry(0, 0, ui::toPixelsX(l.width), ui::toPixelsY(l.height));
-    for (const auto& spec : l.controls) build(spec);
+    for (const auto& def : l.controls) build(def);
     for (const auto& c : controls_)
-        if (c.spec->kind == ControlKind::Group) c.widget->lower();
+        if (c.def->kind == ControlKind::Group) c.widget->lower();
     canvas_->lower();
     for (const int id : controlIds()) refreshControl(id);
 }
@@ -214,11 +214,11 @@ QWidget* QtWindow::widgetFor(int id) const {
     return it == byId_.end() ? nullptr : it->second;
 }
 
-void QtWindow::build(const ui::ControlSpec& spec) {
-    const int id = spec.id;
-    const QString label = fromGame(spec.label);
+void QtWindow::build(const ui::ControlSpec& def) {
+    const int id = def.id;
+    const QString label = fromGame(def.label);
     QWidget* w = nullptr;
-    switch (spec.kind) {
+    switch (def.kind) {
         case ControlKind::Static: {
             auto* s = new QLabel(staticText(label), dialog_);
             s->setWordWrap(true);
@@ -231,15 +231,15 @@ void QtWindow::build(const ui::ControlSpec& spec) {
         case ControlKind::NumberEdit: {
             auto* e = new QLineEdit(dialog_);
             e->setValidator(new GameTextValidator(e));
-            if (spec.limit > 0) e->setMaxLength(spec.limit);
-            e->setReadOnly(spec.readOnly);
+            if (def.limit > 0) e->setMaxLength(def.limit);
+            e->setReadOnly(def.readOnly);
             QObject::connect(e, &QLineEdit::textEdited, e, [this, id] { edited(id); });
             w = e;
             break;
         }
         case ControlKind::MultiEdit: {
             auto* e = new QPlainTextEdit(dialog_);
-            e->setReadOnly(spec.readOnly);
+            e->setReadOnly(def.readOnly);
             e->setTabChangesFocus(true);  // Tab moves on in a dialog; Enter stays a line break
             QObject::connect(e, &QPlainTextEdit::textChanged, e, [this, id] { multiEdited(id); });
             w = e;
@@ -271,13 +271,13 @@ void QtWindow::build(const ui::ControlSpec& spec) {
         case ControlKind::ComboEdit:
         case ControlKind::ComboList: {
             auto* combo = new QComboBox(dialog_);
-            if (spec.kind == ControlKind::ComboEdit) {
+            if (def.kind == ControlKind::ComboEdit) {
                 combo->setEditable(true);
                 combo->setInsertPolicy(QComboBox::NoInsert);
                 combo->setCompleter(nullptr);  // typing must not complete item names
                 QLineEdit* e = combo->lineEdit();
                 e->setValidator(new GameTextValidator(e));
-                if (spec.limit > 0) e->setMaxLength(spec.limit);
+                if (def.limit > 0) e->setMaxLength(def.limit);
                 QObject::connect(e, &QLineEdit::textEdited, combo, [this, id] { edited(id); });
             }
             QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
@@ -287,7 +287,7 @@ void QtWindow::build(const ui::ControlSpec& spec) {
         }
         case ControlKind::Spin: {
             auto* box = new QWidget(dialog_);
-            const QRect r = pixelRect(spec.rect);
+            const QRect r = pixelRect(def.rect);
             auto* up = new QToolButton(box);
             auto* down = new QToolButton(box);
             up->setArrowType(Qt::UpArrow);
@@ -307,7 +307,7 @@ void QtWindow::build(const ui::ControlSpec& spec) {
         case ControlKind::Button: {
             auto* b = new QPushButton(label, dialog_);
             b->setAutoDefault(false);
-            b->setDefault(spec.isDefault);
+            b->setDefault(def.isDefault);
             QObject::connect(b, &QPushButton::clicked, b, [this, id] { this->dialog().onCommand(id); });
             w = b;
             break;
@@ -328,17 +328,17 @@ void QtWindow::build(const ui::ControlSpec& spec) {
         }
     }
     if (w) {
-        QRect r = pixelRect(spec.rect);
+        QRect r = pixelRect(def.rect);
         // A combo's rectangle may include its drop-down list; the closed box is one line.
-        if (ui::isListControl(spec.kind) && spec.kind != ControlKind::List)
+        if (ui::isListControl(def.kind) && def.kind != ControlKind::List)
             r.setHeight(std::min(r.height(), ui::toPixelsY(kComboHeightDu)));
         w->setGeometry(r);
         // Statics and boxes let clicks through to the painted client, as on Windows.
-        if (spec.kind == ControlKind::Static || spec.kind == ControlKind::Group || spec.kind == ControlKind::Frame ||
-            spec.kind == ControlKind::Icon)
+        if (def.kind == ControlKind::Static || def.kind == ControlKind::Group || def.kind == ControlKind::Frame ||
+            def.kind == ControlKind::Icon)
             w->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
-    controls_.push_back({&spec, w});
+    controls_.push_back({&def, w});
     if (id != ui::kNoId && w && !byId_.count(id)) byId_[id] = w;
 }
 
@@ -347,11 +347,11 @@ void QtWindow::build(const ui::ControlSpec& spec) {
 void QtWindow::edited(int id) {
     if (quiet_) return;
     const ControlState* s = find(id);
-    auto* edit = s->spec->kind == ControlKind::ComboEdit ? static_cast<QComboBox*>(widgetFor(id))->lineEdit()
+    auto* edit = s->def->kind == ControlKind::ComboEdit ? static_cast<QComboBox*>(widgetFor(id))->lineEdit()
                                                           : static_cast<QLineEdit*>(widgetFor(id));
     const QString text = edit->text();
     // An over-long text set by the program shrinks back to the limit as the user shortens it.
-    const int limit = s->spec->limit;
+    const int limit = s->def->limit;
     if (limit > 0 && edit->maxLength() > limit) edit->setMaxLength(std::max(limit, static_cast<int>(text.size())));
     setText(id, toGame(text));
     dialog().onChange(id);
@@ -363,7 +363,7 @@ void QtWindow::multiEdited(int id) {
     auto* edit = static_cast<QPlainTextEdit*>(widgetFor(id));
     const QString text = edit->toPlainText();
     const std::string game = toGameLines(text);
-    const int limit = s->spec->limit;
+    const int limit = s->def->limit;
     const bool overLimit = limit > 0 && game.size() > static_cast<std::size_t>(limit) && game.size() > s->text.size();
     if (!isGameText(text) || overLimit) {
         // Refused typing: back to the model's text, the cursor where the input began.
@@ -400,7 +400,7 @@ void QtWindow::radioClicked(int id) {
 void QtWindow::pressEnter() {
     const int id = layout().defaultButton();
     const ControlState* s = find(id);
-    if (s && s->spec->kind == ControlKind::Button)
+    if (s && s->def->kind == ControlKind::Button)
         static_cast<QPushButton*>(widgetFor(id))->click();
     else
         ui::Window::userEnter();
@@ -421,7 +421,7 @@ void QtWindow::forwardMouse(const ui::MouseEvent& event) { dialog().onMouse(even
 bool QtWindow::userClick(int id) {
     const ControlState* s = find(id);
     if (!s) return false;
-    switch (s->spec->kind) {
+    switch (s->def->kind) {
         case ControlKind::Button:
             static_cast<QPushButton*>(widgetFor(id))->click();
             settle();
@@ -434,12 +434,12 @@ bool QtWindow::userClick(int id) {
 
 bool QtWindow::userType(int id, std::string_view text) {
     const ControlState* s = find(id);
-    if (!s || !ui::isTextControl(s->spec->kind) || s->spec->readOnly) return false;
+    if (!s || !ui::isTextControl(s->def->kind) || s->def->readOnly) return false;
     QWidget* w = widgetFor(id);
     w->setFocus(Qt::OtherFocusReason);
-    const int limit = s->spec->limit;
+    const int limit = s->def->limit;
     ++quiet_;
-    if (s->spec->kind == ControlKind::MultiEdit) {
+    if (s->def->kind == ControlKind::MultiEdit) {
         auto* edit = static_cast<QPlainTextEdit*>(w);
         const bool over = limit > 0 && text.size() > static_cast<std::size_t>(limit);
         const std::string_view cut = over ? text.substr(0, limit) : text;
@@ -448,7 +448,7 @@ bool QtWindow::userType(int id, std::string_view text) {
         --quiet_;
         setText(id, toGameLines(edit->toPlainText()));
     } else {
-        QLineEdit* edit = s->spec->kind == ControlKind::ComboEdit ? static_cast<QComboBox*>(w)->lineEdit()
+        QLineEdit* edit = s->def->kind == ControlKind::ComboEdit ? static_cast<QComboBox*>(w)->lineEdit()
                                                                    : static_cast<QLineEdit*>(w);
         // The whole field is replaced, so the limit applies to the new text alone.
         if (limit > 0) edit->setMaxLength(limit);
@@ -464,10 +464,10 @@ bool QtWindow::userType(int id, std::string_view text) {
 
 bool QtWindow::userSelect(int id, int index) {
     const ControlState* s = find(id);
-    if (!s || !ui::isListControl(s->spec->kind) || index < -1 || index >= static_cast<int>(s->items.size()))
+    if (!s || !ui::isListControl(s->def->kind) || index < -1 || index >= static_cast<int>(s->items.size()))
         return false;
     // The widget's own signal reports the change; choosing the current item again reports it here.
-    if (s->spec->kind == ControlKind::List) {
+    if (s->def->kind == ControlKind::List) {
         auto* list = static_cast<QListWidget*>(widgetFor(id));
         if (selectedRow(list) != index)
             showSelectedRow(list, index);
@@ -498,7 +498,7 @@ bool QtWindow::userDoubleClick(int id, int index) {
 
 bool QtWindow::userCheck(int id, bool on) {
     const ControlState* s = find(id);
-    if (!s || s->spec->kind != ControlKind::Check) return false;
+    if (!s || s->def->kind != ControlKind::Check) return false;
     if (s->checked == on) return true;
     static_cast<QCheckBox*>(widgetFor(id))->click();
     settle();
@@ -514,7 +514,7 @@ bool QtWindow::userRadio(int id) {
 
 bool QtWindow::userSpin(int id, int step) {
     const ControlState* s = find(id);
-    if (!s || s->spec->kind != ControlKind::Spin || !find(s->spec->buddy)) return false;
+    if (!s || s->def->kind != ControlKind::Spin || !find(s->def->buddy)) return false;
     const auto& [up, down] = spinArrows_.at(id);
     for (int i = 0; i < std::abs(step); ++i) (step > 0 ? up : down)->click();
     settle();
@@ -554,7 +554,7 @@ void QtWindow::refreshControl(int id) {
     const ControlState* s = find(id);
     QWidget* w = widgetFor(id);
     if (!s || !w) return;
-    switch (s->spec->kind) {
+    switch (s->def->kind) {
         case ControlKind::Static: {
             auto* label = static_cast<QLabel*>(w);
             const QString text = staticText(fromGame(s->text));
@@ -569,7 +569,7 @@ void QtWindow::refreshControl(int id) {
         }
         case ControlKind::Edit:
         case ControlKind::NumberEdit:
-            showLineText(static_cast<QLineEdit*>(w), fromGame(s->text), s->spec->limit);
+            showLineText(static_cast<QLineEdit*>(w), fromGame(s->text), s->def->limit);
             break;
         case ControlKind::MultiEdit: {
             auto* edit = static_cast<QPlainTextEdit*>(w);
@@ -619,7 +619,7 @@ void QtWindow::refreshControl(int id) {
             if (combo->currentIndex() != s->selection) combo->setCurrentIndex(s->selection);
             if (edit) {
                 const QString text = fromGame(s->text);
-                showLineText(edit, text, s->spec->limit);
+                showLineText(edit, text, s->def->limit);
                 if (edit->hasFocus()) edit->setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
             }
             break;

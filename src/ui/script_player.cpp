@@ -182,10 +182,10 @@ void ScriptPlayer::dump(Window& top) {
     host_.record("dump " + std::to_string(top.layout().resourceId) + " " + quote(top.caption()));
     for (const int id : top.controlIds()) {
         const ControlState& s = top.state(id);
-        std::string line = "  " + std::to_string(id) + " " + controlKindName(s.spec->kind) + " " + quote(s.spec->label);
-        if (isTextControl(s.spec->kind) || isListControl(s.spec->kind)) line += " text " + quote(s.text);
-        if (s.spec->kind == ControlKind::Check || s.spec->kind == ControlKind::Radio) line += " checked " + onOff(s.checked);
-        if (isListControl(s.spec->kind)) {
+        std::string line = "  " + std::to_string(id) + " " + controlKindName(s.def->kind) + " " + quote(s.def->label);
+        if (isTextControl(s.def->kind) || isListControl(s.def->kind)) line += " text " + quote(s.text);
+        if (s.def->kind == ControlKind::Check || s.def->kind == ControlKind::Radio) line += " checked " + onOff(s.checked);
+        if (isListControl(s.def->kind)) {
             line += " selected " + (s.selection < 0 ? std::string("none") : quote(s.items[s.selection]));
             line += " items " + describeItems(s.items);
         }

@@ -31,11 +31,11 @@ int findPrefix(const std::vector<std::string>& items, std::string_view prefix) {
 }
 
 Window::Window(Dialog& dialog) : dialog_(dialog), caption_(dialog.layout().caption) {
-    for (const auto& spec : dialog.layout().controls) {
-        if (spec.id == kNoId) continue;
-        ControlState& state = controls_[spec.id];
-        state.spec = &spec;
-        if (spec.kind == ControlKind::Static || spec.kind == ControlKind::Group) state.text = spec.label;
+    for (const auto& def : dialog.layout().controls) {
+        if (def.id == kNoId) continue;
+        ControlState& state = controls_[def.id];
+        state.def = &def;
+        if (def.kind == ControlKind::Static || def.kind == ControlKind::Group) state.text = def.label;
     }
 }
 
@@ -57,8 +57,8 @@ const ControlState& Window::state(int id) const { return const_cast<Window*>(thi
 
 std::vector<int> Window::controlIds() const {
     std::vector<int> ids;
-    for (const auto& spec : layout().controls)
-        if (spec.id != kNoId && std::find(ids.begin(), ids.end(), spec.id) == ids.end()) ids.push_back(spec.id);
+    for (const auto& def : layout().controls)
+        if (def.id != kNoId && std::find(ids.begin(), ids.end(), def.id) == ids.end()) ids.push_back(def.id);
     return ids;
 }
 
@@ -67,7 +67,7 @@ std::string Window::text(int id) const { return state(id).text; }
 void Window::setText(int id, std::string_view text) {
     ControlState& s = at(id);
     s.text = std::string(text);
-    if (s.spec->kind == ControlKind::ComboEdit) {
+    if (s.def->kind == ControlKind::ComboEdit) {
         const auto it = std::find(s.items.begin(), s.items.end(), s.text);
         s.selection = it == s.items.end() ? -1 : static_cast<int>(it - s.items.begin());
     }
@@ -86,15 +86,15 @@ std::vector<std::string> Window::items(int id) const { return state(id).items; }
 void Window::setItems(int id, const std::vector<std::string>& items) {
     ControlState& s = at(id);
     s.items = items;
-    if (s.spec->sorted) std::stable_sort(s.items.begin(), s.items.end(), core::lessNoCase);
+    if (s.def->sorted) std::stable_sort(s.items.begin(), s.items.end(), core::lessNoCase);
     s.selection = -1;
-    if (s.spec->kind != ControlKind::ComboEdit) s.text.clear();
+    if (s.def->kind != ControlKind::ComboEdit) s.text.clear();
     refreshControl(id);
 }
 
 int Window::addItem(int id, std::string_view item) {
     ControlState& s = at(id);
-    const int index = s.spec->sorted ? sortedInsertIndex(s.items, item) : static_cast<int>(s.items.size());
+    const int index = s.def->sorted ? sortedInsertIndex(s.items, item) : static_cast<int>(s.items.size());
     s.items.insert(s.items.begin() + index, std::string(item));
     if (s.selection >= index) ++s.selection;
     refreshControl(id);
@@ -108,7 +108,7 @@ void Window::setSelection(int id, int index) {
     s.selection = index >= 0 && index < static_cast<int>(s.items.size()) ? index : -1;
     if (s.selection >= 0)
         s.text = s.items[s.selection];
-    else if (s.spec->kind != ControlKind::ComboEdit)
+    else if (s.def->kind != ControlKind::ComboEdit)
         s.text.clear();
     refreshControl(id);
 }
@@ -161,7 +161,7 @@ std::vector<int> Window::radioGroup(int id) const {
 bool Window::userClick(int id) {
     const ControlState* s = find(id);
     if (!s) return false;
-    switch (s->spec->kind) {
+    switch (s->def->kind) {
         case ControlKind::Button: dialog_.onCommand(id); return true;
         case ControlKind::Check: return userCheck(id, !s->checked);
         case ControlKind::Radio: return userRadio(id);
@@ -171,8 +171,8 @@ bool Window::userClick(int id) {
 
 bool Window::userType(int id, std::string_view text) {
     ControlState* s = find(id);
-    if (!s || !isTextControl(s->spec->kind) || s->spec->readOnly) return false;
-    const int limit = s->spec->limit;
+    if (!s || !isTextControl(s->def->kind) || s->def->readOnly) return false;
+    const int limit = s->def->limit;
     setText(id, limit > 0 && text.size() > static_cast<std::size_t>(limit) ? text.substr(0, limit) : text);
     dialog_.onChange(id);
     return true;
@@ -180,7 +180,7 @@ bool Window::userType(int id, std::string_view text) {
 
 bool Window::userSelect(int id, int index) {
     ControlState* s = find(id);
-    if (!s || !isListControl(s->spec->kind) || index < -1 || index >= static_cast<int>(s->items.size())) return false;
+    if (!s || !isListControl(s->def->kind) || index < -1 || index >= static_cast<int>(s->items.size())) return false;
     setSelection(id, index);
     dialog_.onChange(id);
     return true;
@@ -194,7 +194,7 @@ bool Window::userDoubleClick(int id, int index) {
 
 bool Window::userCheck(int id, bool on) {
     ControlState* s = find(id);
-    if (!s || s->spec->kind != ControlKind::Check) return false;
+    if (!s || s->def->kind != ControlKind::Check) return false;
     if (s->checked == on) return true;
     setChecked(id, on);
     dialog_.onCommand(id);
@@ -211,8 +211,8 @@ bool Window::userRadio(int id) {
 
 bool Window::userSpin(int id, int step) {
     ControlState* s = find(id);
-    if (!s || s->spec->kind != ControlKind::Spin || !find(s->spec->buddy)) return false;
-    const ControlSpec& spin = *s->spec;
+    if (!s || s->def->kind != ControlKind::Spin || !find(s->def->buddy)) return false;
+    const ControlSpec& spin = *s->def;
     int value = spin.minValue;
     try {
         value = std::stoi(text(spin.buddy));

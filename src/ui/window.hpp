@@ -15,7 +15,7 @@ namespace kestrel::ui {
 class Dialog;
 
 struct ControlState {
-    const ControlSpec* spec = nullptr;
+    const ControlSpec* def = nullptr;
     std::string text;
     bool checked = false;
     std::vector<std::string> items;

@@ -123,7 +123,7 @@ TEST(QtParity, RefusalsMatchForEveryControlOfEveryLayout) {
         std::vector<int> ids = t.hw.controlIds();
         ids.push_back(4242);
         for (const int id : ids) {
-            const bool button = t.hw.has(id) && t.hw.state(id).spec->kind == ControlKind::Button;
+            const bool button = t.hw.has(id) && t.hw.state(id).def->kind == ControlKind::Button;
             const std::string at = " " + std::to_string(id);
             if (!button) t.act("click" + at, [id](ui::Window& w) { return w.userClick(id); });
             t.act("type" + at, [id](ui::Window& w) { return w.userType(id, "Zed"); });

@@ -80,34 +80,34 @@ TEST(QtWindowBuild, EveryControlIsTheRightWidgetAtItsPixelRectWithItsLabel) {
     for (const int layoutId : ui::allLayoutIds()) {
         Open open(layoutId);
         ASSERT_EQ(open.window.controls().size(), ui::layoutFor(layoutId).controls.size());
-        for (const auto& [spec, w] : open.window.controls()) {
-            SCOPED_TRACE(std::to_string(layoutId) + " " + ui::controlKindName(spec->kind) + " " +
-                         std::to_string(spec->id));
-            if (spec->kind == ControlKind::Canvas) {
+        for (const auto& [def, w] : open.window.controls()) {
+            SCOPED_TRACE(std::to_string(layoutId) + " " + ui::controlKindName(def->kind) + " " +
+                         std::to_string(def->id));
+            if (def->kind == ControlKind::Canvas) {
                 EXPECT_EQ(w, nullptr);
                 continue;
             }
             ASSERT_NE(w, nullptr);
-            EXPECT_TRUE(w->inherits(widgetClass(spec->kind)));
-            const ui::Rect px = ui::toPixels(spec->rect);
+            EXPECT_TRUE(w->inherits(widgetClass(def->kind)));
+            const ui::Rect px = ui::toPixels(def->rect);
             // Combos show one line; the rest of their rectangle is for the drop-down list.
-            const bool combo = spec->kind == ControlKind::ComboEdit || spec->kind == ControlKind::ComboList;
+            const bool combo = def->kind == ControlKind::ComboEdit || def->kind == ControlKind::ComboList;
             EXPECT_EQ(w->geometry(), QRect(px.x, px.y, px.w, combo ? std::min(px.h, 22) : px.h));
-            if (spec->id != ui::kNoId) {
-                EXPECT_EQ(open.window.widgetFor(spec->id), w);
+            if (def->id != ui::kNoId) {
+                EXPECT_EQ(open.window.widgetFor(def->id), w);
             }
-            const QString label = fromGame(spec->label);
-            if (spec->kind == ControlKind::Static) {
+            const QString label = fromGame(def->label);
+            if (def->kind == ControlKind::Static) {
                 EXPECT_EQ(w->property("text").toString(), staticText(label));
             }
-            if (spec->kind == ControlKind::Group) {
+            if (def->kind == ControlKind::Group) {
                 EXPECT_EQ(w->property("title").toString(), label);
             }
             if (w->inherits("QAbstractButton")) {
                 EXPECT_EQ(w->property("text").toString(), label);
             }
             if (auto* b = qobject_cast<QPushButton*>(w)) {
-                EXPECT_EQ(b->isDefault(), spec->isDefault);
+                EXPECT_EQ(b->isDefault(), def->isDefault);
                 EXPECT_FALSE(b->autoDefault());
             }
             if (auto* r = qobject_cast<QRadioButton*>(w)) {
@@ -115,20 +115,20 @@ TEST(QtWindowBuild, EveryControlIsTheRightWidgetAtItsPixelRectWithItsLabel) {
             }
             QLineEdit* edit = qobject_cast<QLineEdit*>(w);
             if (auto* c = qobject_cast<QComboBox*>(w)) {
-                EXPECT_EQ(c->isEditable(), spec->kind == ControlKind::ComboEdit);
+                EXPECT_EQ(c->isEditable(), def->kind == ControlKind::ComboEdit);
                 EXPECT_EQ(c->completer(), nullptr);
                 edit = c->lineEdit();
             }
             if (edit) {
                 EXPECT_NE(edit->validator(), nullptr);
-                if (spec->limit > 0) {
-                    EXPECT_EQ(edit->maxLength(), spec->limit);
+                if (def->limit > 0) {
+                    EXPECT_EQ(edit->maxLength(), def->limit);
                 }
             }
-            if (spec->kind == ControlKind::Spin) {
+            if (def->kind == ControlKind::Spin) {
                 EXPECT_EQ(w->findChildren<QToolButton*>().size(), 2);
             }
-            if (spec->kind == ControlKind::Icon) {
+            if (def->kind == ControlKind::Icon) {
                 EXPECT_FALSE(static_cast<QLabel*>(w)->pixmap().isNull());
             }
         }
@@ -145,8 +145,8 @@ TEST(QtWindowBuild, CityEditorPixelsAndWhatTheMouseHits) {
     EXPECT_EQ(open.window.canvas()->geometry(), QRect(0, 0, 279, 237));
     EXPECT_EQ(open.get<QLineEdit>(1011)->geometry(), QRect(69, 45, 199, 19));
     // Statics let clicks through to the painted client, as on Windows.
-    for (const auto& [spec, w] : open.window.controls())
-        if (spec->kind == ControlKind::Static) {
+    for (const auto& [def, w] : open.window.controls())
+        if (def->kind == ControlKind::Static) {
             EXPECT_EQ(d->childAt(w->geometry().center()), open.window.canvas());
         }
 
@@ -156,15 +156,15 @@ TEST(QtWindowBuild, CityEditorPixelsAndWhatTheMouseHits) {
 }
 
 // Where a label would be cut, if anywhere: text a user could not read.
-std::string clippedLabel(const ui::ControlSpec& spec, QWidget* w) {
+std::string clippedLabel(const ui::ControlSpec& def, QWidget* w) {
     const QFontMetrics fm(w->font());
-    const QString text = staticText(fromGame(spec.label));  // mnemonic marks take no room
+    const QString text = staticText(fromGame(def.label));  // mnemonic marks take no room
     int needed = 0;
-    switch (spec.kind) {
+    switch (def.kind) {
         case ControlKind::Static:
             for (const QString& word : text.split(' ', Qt::SkipEmptyParts))
                 needed = std::max(needed, fm.horizontalAdvance(word));
-            if (static_cast<QLabel*>(w)->heightForWidth(w->width()) > w->height()) return spec.label + " (lines)";
+            if (static_cast<QLabel*>(w)->heightForWidth(w->width()) > w->height()) return def.label + " (lines)";
             break;
         case ControlKind::Button: needed = fm.horizontalAdvance(text) + 8; break;
         case ControlKind::Group: needed = fm.horizontalAdvance(text) + 16; break;
@@ -178,15 +178,15 @@ std::string clippedLabel(const ui::ControlSpec& spec, QWidget* w) {
             break;
         default: break;
     }
-    return needed > w->width() ? spec.label : std::string();
+    return needed > w->width() ? def.label : std::string();
 }
 
 TEST(QtWindowBuild, NoLabelOfAnyLayoutIsClipped) {
     for (const int layoutId : ui::allLayoutIds()) {
         Open open(layoutId);
-        for (const auto& [spec, w] : open.window.controls()) {
+        for (const auto& [def, w] : open.window.controls()) {
             if (w) {
-                EXPECT_EQ(clippedLabel(*spec, w), "") << "layout " << layoutId;
+                EXPECT_EQ(clippedLabel(*def, w), "") << "layout " << layoutId;
             }
         }
     }

@@ -1,4 +1,4 @@
-#include "datasets/special_ability.hpp"
+#include "datasets/ability_entry.hpp"
 
 #include "core/fixed_text.hpp"
 #include "core/le.hpp"
