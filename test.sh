@@ -9,4 +9,6 @@ cmake --build "$build"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+# The picture decoders under libFuzzer, a short run per target.
+fuzz/run_fuzzers.sh "${KESTREL_FUZZ_SECONDS:-15}"
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)" --timeout 600

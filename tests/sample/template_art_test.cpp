@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "support/temp_root.hpp"
+
 #include <algorithm>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <random>
 #include <set>
 
 #include "pcx_test_decoder.hpp"
@@ -167,23 +167,13 @@ TEST(TemplateArt, DrawersFitAnySize) {
 
 class TemplateFolder : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto tick = std::chrono::steady_clock::now().time_since_epoch().count();
-        dir_ = fs::temp_directory_path() /
-               ("kestrel_sample_" + std::to_string(tick) + "_" + std::to_string(std::random_device{}()));
-        ASSERT_TRUE(fs::create_directory(dir_));
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
-
     static core::Bytes readHost(const fs::path& p) {
         std::ifstream in(p, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), {}};
     }
 
-    fs::path dir_;
+    kestrel::testing::TempRoot temp_;
+    const fs::path dir_ = temp_.path();
 };
 
 TEST_F(TemplateFolder, WritesEveryPicture) {
