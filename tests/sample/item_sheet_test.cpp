@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/temp_root.hpp"
+#include "sample_folder.hpp"
 
 #include <algorithm>
 #include <array>
@@ -189,16 +189,7 @@ TEST_F(ItemSheetArt, EveryCellIsLabelledWithItsIndex) {
     for (int i = 0; i < kItemIconCount; ++i) EXPECT_EQ(labelOf(cells_[i], ink_), labelArt(i)) << "cell " << i;
 }
 
-class ItemSheetFolder : public ::testing::Test {
-protected:
-    static core::Bytes readHost(const fs::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-
-    kestrel::testing::TempRoot temp_;
-    const fs::path dir_ = temp_.path();
-};
+using ItemSheetFolder = SampleFolder;
 
 TEST_F(ItemSheetFolder, WritesTheSheetAndReplacesAnOldOne) {
     const core::DataRoot root(dir_);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/temp_root.hpp"
+#include "sample_folder.hpp"
 
 #include <algorithm>
 #include <filesystem>
@@ -165,16 +165,7 @@ TEST(TemplateArt, DrawersFitAnySize) {
     }
 }
 
-class TemplateFolder : public ::testing::Test {
-protected:
-    static core::Bytes readHost(const fs::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-
-    kestrel::testing::TempRoot temp_;
-    const fs::path dir_ = temp_.path();
-};
+using TemplateFolder = SampleFolder;
 
 TEST_F(TemplateFolder, WritesEveryPicture) {
     const core::DataRoot root(dir_);
