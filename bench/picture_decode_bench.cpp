@@ -42,7 +42,7 @@ void decodeOurs(benchmark::State& state, PictureKind kind, const Bytes& file) {
             state.SkipWithError("the file did not open");
             return;
         }
-        core::Bytes pixels = pictures::decodePixels(*header, file);
+        pictures::PixelData pixels = pictures::decodePixels(*header, file);
         benchmark::DoNotOptimize(pixels.data());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * file.size()));

@@ -79,7 +79,7 @@ void checkLoaded(const Picture& picture, const PictureHeader& header, std::span<
     }
     // Load takes the palette afresh, so compare with the picture's header.
     const PictureHeader& now = picture.header();
-    const kestrel::core::Bytes data = decodePixels(now, file);
+    const auto data = decodePixels(now, file);
     const std::size_t rowBytes = now.height > 0 ? data.size() / static_cast<std::size_t>(now.height) : 0;
     for (int y = 0; y < now.height; ++y)
         for (int x = 0; x < now.width; ++x)

@@ -47,6 +47,8 @@ int main(int argc, char** argv) {
     save("pcx", "bits8_19x11.pcx", writePcx(patternImage(19, 11, 256, 6), 8, 1));
     save("pcx", "bits8_1x1.pcx", writePcx(patternImage(1, 1, 256, 7), 8, 1));
     save("pcx", "bits8_runs_70x3.pcx", writePcx(patternImage(70, 3, 2, 8), 8, 1));
+    save("pcx", "bits8_wide_300x4.pcx", writePcx(patternImage(300, 4, 3, 9), 8, 1));
+    save("pcx", "bits8_padded_301x3.pcx", writePcx(patternImage(301, 3, 256, 10), 8, 1, 5));
 
     save("bmp", "bits1_13x7.bmp", writeBmp(patternImage(13, 7, 2, 11), 1));
     save("bmp", "bits4_9x5.bmp", writeBmp(patternImage(9, 5, 16, 12), 4));

@@ -53,10 +53,11 @@ inline void checkHeader(const PictureHeader& h, PictureKind kind) {
 // A file cut short decodes to the whole file's data up to some point and
 // zeros after it, in stream order: rows top-down, or bottom-up for BMP and
 // icons; interlaced GIF rows are skipped.
-inline void checkCutDecode(const PictureHeader& h, std::span<const std::uint8_t> file, const core::Bytes& full) {
+inline void checkCutDecode(const PictureHeader& h, std::span<const std::uint8_t> file,
+                           const pictures::PixelData& full) {
     if (h.interlaced || file.size() <= h.pixelOffset + 1 || full.empty()) return;
     const std::size_t cut = h.pixelOffset + (file.size() - h.pixelOffset) / 2;
-    const core::Bytes part = pictures::decodePixels(h, file.first(cut));
+    const pictures::PixelData part = pictures::decodePixels(h, file.first(cut));
     if (part.size() != full.size()) fail("decoded size of a cut file");
     const bool bottomUp = h.kind == PictureKind::Bmp || h.kind == PictureKind::Icon;
     const std::size_t row = full.size() / static_cast<std::size_t>(h.height);
@@ -78,7 +79,7 @@ inline std::optional<PictureHeader> openAndDecode(PictureKind kind, std::span<co
     if (!header) return header;
     checkHeader(*header, kind);
     if (header->dataSize() <= kDecodeCap) {
-        const core::Bytes pixels = pictures::decodePixels(*header, file);
+        const pictures::PixelData pixels = pictures::decodePixels(*header, file);
         if (pixels.size() != header->dataSize()) fail("decoded size differs from dataSize()");
         if (header->dataSize() <= kCutCheckCap) checkCutDecode(*header, file, pixels);
     }

@@ -15,10 +15,10 @@ namespace {
 constexpr std::size_t kStartBytes = 20;
 
 // Open and Load re-read only what is about the layout; the palette may change.
-bool sameLayout(const PictureHeader& a, const PictureHeader& b) {
-    return a.kind == b.kind && a.planes == b.planes && a.bitsPerPixel == b.bitsPerPixel &&
-           a.colourCount == b.colourCount && a.bytesPerLine == b.bytesPerLine && a.width == b.width &&
-           a.height == b.height && a.pixelOffset == b.pixelOffset && a.interlaced == b.interlaced;
+// Everything but the palette, which Load takes anew.
+bool sameLayout(const PictureHeader& a, PictureHeader b) {
+    b.palette = a.palette;
+    return a == b;
 }
 
 std::optional<PictureHeader> readHeaderOf(PictureKind kind, const core::Bytes& file, const Display& display) {
@@ -88,7 +88,7 @@ bool Picture::Load() {
         const auto now = readHeaderOf(kind_, *file, display_);
         if (!now || !sameLayout(*now, *header_)) return false;
         header_->palette = now->palette;
-        const core::Bytes pixels = decodePixels(*header_, *file);
+        const PixelData pixels = decodePixels(*header_, *file);
         auto image = makeDeviceImage(*header_, pixels, display_);
         if (!image) return false;
         logicalPalette_ = std::move(image->logicalPalette);

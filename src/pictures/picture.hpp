@@ -11,6 +11,7 @@
 
 #include "core/bytes.hpp"
 #include "pictures/display.hpp"
+#include "pictures/pixel_data.hpp"
 #include "pictures/surface.hpp"
 
 namespace kestrel::pictures {
@@ -25,6 +26,7 @@ struct PictureHeader {
     int bitsPerPixel = 8;      // 1, 2, 4 or 8; 24 or 32 for true-colour BMP files
     int colourCount = 0;       // entries of the picture palette; 0 for true colour
     int bytesPerLine = 0;      // of one plane, rounded up to an even number; true colour: 4 x width
+    int storedBytesPerLine = 0;  // PCX: one plane's line in the file, as its header states; 0 elsewhere
     int width = 0;
     int height = 0;
     std::vector<Rgb> palette;  // colourCount entries, at least 16; none for true colour
@@ -46,8 +48,10 @@ std::optional<PictureKind> DetectPictureKind(const std::filesystem::path& path);
 // Header and palette of a whole file of a known kind; nothing when invalid.
 // PCX palette entries past the header's 16 are black unless the file ends
 // in a marked palette; GIF palette bytes past the end of a short file count
-// as zero. PCX window bounds are unsigned; BMP sizes are the low 16 bits as
-// signed numbers, so top-down BMP files are refused.
+// as zero. PCX window bounds are unsigned, and lines are read at the stated
+// length when it holds the width. BMP files follow their stated pixel
+// offset and colours-used count; sizes beyond 16 bits, top-down rows,
+// run-length coding and the older 12-byte header are refused.
 std::optional<PictureHeader> readPictureHeader(PictureKind kind, std::span<const std::uint8_t> file,
                                                const Display& display);
 // The decoded pixel data (dataSize() bytes, rows top to bottom); rows the
@@ -57,7 +61,7 @@ std::optional<PictureHeader> readPictureHeader(PictureKind kind, std::span<const
 // pixel in the two lowest bits, 4 bits high nibble first, 8 bits one byte
 // each. True colour rows hold R, G, B, 0 per pixel. A header Open would
 // refuse gives nothing.
-core::Bytes decodePixels(const PictureHeader& header, std::span<const std::uint8_t> file);
+PixelData decodePixels(const PictureHeader& header, std::span<const std::uint8_t> file);
 
 // Bytes per line of one plane: 1 bit (w+7)/8, 2 bits (w+3)/4, 4 bits
 // (w+1)/2, 8 bits w, rounded up to even; 24 and 32 bits 4 x w.

@@ -1,6 +1,7 @@
 // The per-format halves of readPictureHeader and decodePixels. Readers fill
 // the layout and palette; checkLayout applies the shared rules. Decoders
-// write into `out`, which holds header.dataSize() zeroed bytes.
+// write into `out`, which holds header.dataSize() bytes: zeroed for all
+// kinds but PCX, whose decoder writes every byte itself.
 #pragma once
 #include <cstdint>
 #include <optional>
@@ -17,6 +18,8 @@ using FileBytes = std::span<const std::uint8_t>;
 bool checkLayout(PictureHeader& h);
 // Whether a header, made anywhere, is one checkLayout would accept as it is.
 bool layoutConsistent(const PictureHeader& h);
+// Bytes of one plane's row without the rounding to even.
+int packedBytesPerLine(int bitsPerPixel, int width);
 
 std::optional<PictureHeader> readPcxHeader(FileBytes file);
 std::optional<PictureHeader> readBmpHeader(FileBytes file);

@@ -15,7 +15,7 @@ TEST(PcxHeader, LayoutComesFromWindowBitsAndPlanes) {
     ASSERT_TRUE(h);
     EXPECT_EQ(h->width, 5);
     EXPECT_EQ(h->height, 2);
-    EXPECT_EQ(h->bytesPerLine, 6);  // rounded up to even, not the stated 99
+    EXPECT_EQ(h->bytesPerLine, 6);  // rounded up to even
     EXPECT_EQ(h->dataSize(), 12u);
     // bits, planes, width -> colours, bytes per line of one plane
     const int layouts[][5] = {{1, 1, 9, 2, 2}, {1, 3, 17, 8, 4}, {2, 1, 5, 4, 2}, {4, 1, 5, 16, 4}, {8, 1, 3, 256, 4}};
@@ -79,6 +79,36 @@ TEST(PcxDecode, LongRowsMixLongRunsAndLiterals) {
     core::Bytes rest{1, 2, 3, 4, 5, 7, 7, 7};
     rest.resize(200, 0);
     EXPECT_EQ(cut.data, rest);
+}
+
+TEST(PcxHeader, StoredLineLengthIsTheStatedOneUnlessTooShort) {
+    auto stored = [](int stated) { return decode(pcxHeader(8, 1, 0, 0, 4, 0, stated)).header->storedBytesPerLine; };
+    EXPECT_EQ(stored(5), 5);  // odd, as converters write it
+    EXPECT_EQ(stored(9), 9);  // padded
+    EXPECT_EQ(stored(4), 6);  // too short for 5 pixels: the computed length
+    EXPECT_EQ(stored(0), 6);
+    EXPECT_EQ(decode(pcxHeader(1, 4, 0, 0, 8, 0, 2)).header->storedBytesPerLine, 2);  // 9 pixels in 2 bytes
+    EXPECT_EQ(decode(pcxHeader(1, 4, 0, 0, 8, 0, 1)).header->storedBytesPerLine, 2);
+}
+
+TEST(PcxDecode, StoredLinesOfOtherLengthsKeepTheLayout) {
+    // 5 x 2 at 8 bits, lines stored with 5 bytes: the pad byte is zero.
+    const auto odd = decode(pcxHeader(8, 1, 0, 0, 4, 1, 5).u8({1, 2, 3, 4, 5, 0xC2, 6, 7, 8, 9}));
+    EXPECT_EQ(odd.data, (core::Bytes{1, 2, 3, 4, 5, 0, /**/ 6, 6, 7, 8, 9, 0}));
+    // Lines stored with 9 bytes: the extra bytes belong to no pixel, and a
+    // run is cut at the end of the stored line.
+    const auto padded = decode(pcxHeader(8, 1, 0, 0, 4, 1, 9)
+                                   .u8({1, 2, 3, 4, 5, 0xC9, 0xEE})   // row 0: 5 pixels, 4 extra, run cut
+                                   .u8({0xC7, 6, 7, 0x2E}));          // row 1
+    EXPECT_EQ(padded.data, (core::Bytes{1, 2, 3, 4, 5, 0, /**/ 6, 6, 6, 6, 6, 0}));
+    // Four planes of 1 bit, 9 pixels stored in 3 bytes a plane.
+    const auto planes = decode(pcxHeader(1, 4, 0, 0, 8, 0, 3)
+                                   .u8({0x80, 0x80, 0x2E, 0x40, 0, 0x2E})
+                                   .u8({0x20, 0x80, 0x2E, 0x10, 0, 0x2E}));
+    EXPECT_EQ(planes.data, (core::Bytes{0x80, 0x80, 0x40, 0, 0x20, 0x80, 0x10, 0}));
+    // The stream ends inside row 0: all the rest is zero, pads included.
+    const auto cut = decode(pcxHeader(8, 1, 0, 0, 4, 2, 9).u8({1, 2, 3}));
+    EXPECT_EQ(cut.data, (core::Bytes{1, 2, 3, 0, 0, 0, /**/ 0, 0, 0, 0, 0, 0, /**/ 0, 0, 0, 0, 0, 0}));
 }
 
 TEST(PcxDecode, PlanesOfOneBitPicturesGiveTheIndexBits) {

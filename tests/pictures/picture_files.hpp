@@ -74,7 +74,9 @@ struct Decoded {
 };
 inline Decoded decode(PictureKind kind, const core::Bytes& file, const Display& display = Display::trueColour()) {
     Decoded d{readPictureHeader(kind, file, display), {}};
-    if (d.header) d.data = decodePixels(*d.header, file);
+    if (!d.header) return d;
+    const PixelData pixels = decodePixels(*d.header, file);
+    d.data.assign(pixels.begin(), pixels.end());
     return d;
 }
 
@@ -98,16 +100,17 @@ inline core::Bytes gifCodes(std::initializer_list<std::pair<int, int>> codeAndWi
     return out;
 }
 
-// PCX: the 16 header colours are (16i, i, 7); the stated bytes per line
-// is deliberately wrong, as the reader works it out.
+// PCX: the 16 header colours are (16i, i, 7); the stated bytes per line is
+// the even one the width needs unless given.
 constexpr Rgb headerColour(int i) { return {static_cast<std::uint8_t>(16 * i), static_cast<std::uint8_t>(i), 7}; }
-inline Bytes pcxHeader(int bits, int planes, int xmin, int ymin, int xmax, int ymax) {
+inline Bytes pcxHeader(int bits, int planes, int xmin, int ymin, int xmax, int ymax, int statedBytesPerLine = -1) {
+    if (statedBytesPerLine < 0) statedBytesPerLine = planeBytesPerLine(bits, xmax - xmin + 1);
     Bytes b;
     b.u8({10, 5, 1, bits});                               // maker, version, encoding, bits per pixel
     b.u16(xmin).u16(ymin).u16(xmax).u16(ymax);            // window
     b.u16(300).u16(300);                                  // resolution
     for (int i = 0; i < 16; ++i) b.rgb(headerColour(i));  // 16-colour palette
-    b.u8({0, planes}).u16(99);                            // reserved, planes, bytes per line
+    b.u8({0, planes}).u16(statedBytesPerLine);            // reserved, planes, bytes per line
     return b.fill(60);                                    // filler to 128
 }
 // An 8-bit PCX of `width` x rows.size() pixels: bytes written as they are

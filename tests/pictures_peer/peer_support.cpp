@@ -59,7 +59,8 @@ std::optional<RgbImage> coloursOf(const PictureHeader& h, const core::Bytes& dat
 std::optional<OurDecode> decodeOurs(PictureKind kind, const Bytes& file) {
     auto header = readPictureHeader(kind, file, Display::trueColour());
     if (!header) return std::nullopt;
-    auto image = coloursOf(*header, decodePixels(*header, file));
+    const PixelData pixels = decodePixels(*header, file);
+    auto image = coloursOf(*header, core::Bytes(pixels.begin(), pixels.end()));
     if (!image) return std::nullopt;
     return OurDecode{*header, std::move(*image)};
 }
