@@ -10,7 +10,10 @@ namespace kestrel::pictures::detail {
 
 namespace {
 
-constexpr std::size_t kHeadersSize = 14 + 40;
+constexpr std::size_t kFileHeaderSize = 14;
+constexpr std::size_t kInfoHeaderSize = 40;
+constexpr std::uint32_t kUncompressed = 0;
+constexpr std::uint32_t kBitFields = 3;
 
 // Bytes one row takes in the file before its padding.
 std::size_t fileRowBytes(const PictureHeader& h) {
@@ -19,26 +22,56 @@ std::size_t fileRowBytes(const PictureHeader& h) {
     return static_cast<std::size_t>(h.planes) * static_cast<std::size_t>(h.bytesPerLine);
 }
 
+// Rows stored as they are: uncompressed, or 32-bit pixels whose masks say
+// blue, green, red as an uncompressed file holds them. Run-length coded
+// files would decode to noise.
+bool storedAsRows(FileBytes file, int bits) {
+    const std::uint32_t compression = core::getU32(file, 30);
+    if (compression == kUncompressed) return true;
+    constexpr std::size_t masks = kFileHeaderSize + kInfoHeaderSize;
+    if (compression != kBitFields || bits != 32 || file.size() < masks + 12) return false;
+    return core::getU32(file, masks) == 0xFF0000 && core::getU32(file, masks + 4) == 0xFF00 &&
+           core::getU32(file, masks + 8) == 0xFF;
+}
+
+// Entries in the colour table: the colours-used count when it is smaller.
+int tableEntries(FileBytes file, int colourCount) {
+    const std::uint32_t used = core::getU32(file, 46);
+    return used > 0 && used < static_cast<std::uint32_t>(colourCount) ? static_cast<int>(used) : colourCount;
+}
+
 }  // namespace
 
+// The rows start at the stated offset when it lies behind the colour table
+// inside the file; a stated offset that cannot be right means the rows
+// follow the table directly.
 std::optional<PictureHeader> readBmpHeader(FileBytes file) {
-    if (file.size() < kHeadersSize || file[0] != 'B' || file[1] != 'M') return std::nullopt;
+    if (file.size() < kFileHeaderSize + kInfoHeaderSize || file[0] != 'B' || file[1] != 'M') return std::nullopt;
+    // Older 12-byte headers hold other fields at these places.
+    const std::uint32_t infoSize = core::getU32(file, 14);
+    if (infoSize < kInfoHeaderSize || infoSize > file.size() - kFileHeaderSize) return std::nullopt;
     PictureHeader h;
     h.kind = PictureKind::Bmp;
-    // Only the low 16 bits of the size count, as a signed number: bottom-up
-    // files of up to 32767 pixels a side open, top-down ones do not.
-    h.width = core::getS16(file, 18);
-    h.height = core::getS16(file, 22);
+    // Sizes beyond 16 bits are refused rather than cut; top-down files
+    // (negative height) are refused too.
+    h.width = core::getS32(file, 18);
+    h.height = core::getS32(file, 22);
+    if (h.width > 0x7FFF || h.height > 0x7FFF) return std::nullopt;
     h.planes = core::getU16(file, 26);
     h.bitsPerPixel = core::getU16(file, 28);
     if (!checkLayout(h)) return std::nullopt;
-    const std::size_t tableSize = 4 * static_cast<std::size_t>(h.colourCount);
-    if (file.size() < kHeadersSize + tableSize) return std::nullopt;
-    h.pixelOffset = kHeadersSize + tableSize;
+    if (!storedAsRows(file, h.bitsPerPixel)) return std::nullopt;
+    std::size_t tableStart = kFileHeaderSize + infoSize;
+    if (infoSize == kInfoHeaderSize && core::getU32(file, 30) == kBitFields) tableStart += 12;  // masks follow
+    const int entries = tableEntries(file, h.colourCount);
+    const std::size_t tableEnd = tableStart + 4 * static_cast<std::size_t>(entries);
+    if (file.size() < tableEnd) return std::nullopt;
+    const std::uint32_t stated = core::getU32(file, 10);
+    h.pixelOffset = stated >= tableEnd && stated < file.size() ? stated : tableEnd;
     if (h.colourCount == 0) return h;
     h.palette.assign(std::max<std::size_t>(16, static_cast<std::size_t>(h.colourCount)), Rgb{});
-    const std::uint8_t* p = file.data() + kHeadersSize;
-    for (int i = 0; i < h.colourCount; ++i, p += 4) h.palette[i] = {p[2], p[1], p[0]};
+    const std::uint8_t* p = file.data() + tableStart;
+    for (int i = 0; i < entries; ++i, p += 4) h.palette[i] = {p[2], p[1], p[0]};
     return h;
 }
 

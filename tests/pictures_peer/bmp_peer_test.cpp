@@ -1,5 +1,6 @@
 // BMP decoding against the reference decoder: 1-, 4- and 8-bit files of
-// every width modulo the row padding, and true colour.
+// every width modulo the row padding, and true colour; and files as the
+// converter writes them (long headers, short colour tables, colour masks).
 #include <gtest/gtest.h>
 
 #include "peer_support.hpp"
@@ -48,6 +49,64 @@ TEST(BmpAgainstReference, TrueColour24And32) {
                                           std::uint8_t(rng.below(256))});
                 expectSameAsReference(writeBmpTrueColour(img, bits), img);
             }
+}
+
+class BmpWrittenByConverter : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!findConverter()) GTEST_SKIP() << "the convert program is not installed";
+    }
+    // `format` is the converter's output prefix: "" for its default header.
+    Bytes converterWrites(const std::string& source, const std::string& format, const std::string& options = "") {
+        const auto out = dir_ / "out.bmp";
+        std::filesystem::remove(out);
+        if (!runConverter("'" + (dir_ / source).string() + "' " + options + " '" + format + out.string() + "'"))
+            return {};
+        return readFile(out);
+    }
+    ScratchDir dir_;
+};
+
+int infoSizeOf(const Bytes& bmp) { return bmp.size() > 54 ? bmp[14] | bmp[15] << 8 : -1; }
+int bitsOf(const Bytes& bmp) { return bmp.size() > 54 ? bmp[28] : -1; }
+
+// The converter run-length codes indexed rows unless told not to; those
+// files must be refused rather than shown as noise.
+TEST_F(BmpWrittenByConverter, IndexedWithLongAndShortHeaders) {
+    std::uint32_t seed = 200;
+    struct Case {
+        int colours, tableBits, bits;
+    };
+    for (const Case c : {Case{2, 1, 1}, Case{3, 2, 4}, Case{16, 4, 4}, Case{200, 8, 8}})
+        for (const std::string format : {"", "BMP3:"}) {
+            SCOPED_TRACE(::testing::Message() << c.colours << " colours, format '" << format << "'");
+            const IndexedImage img = patternImage(13, 5, c.colours, seed++);
+            writeFile(dir_ / "in.gif", writeGif(img, {.minCodeSize = std::max(2, c.tableBits), .tableBits = c.tableBits}));
+            const Bytes bmp = converterWrites("in.gif", format, "-compress none");
+            ASSERT_EQ(infoSizeOf(bmp), format.empty() ? 124 : 40);
+            ASSERT_EQ(bitsOf(bmp), c.bits);
+            expectSameAsReference(bmp, expectedColours(img));
+            if (c.bits != 8) continue;  // the converter codes 8-bit rows only
+            const Bytes coded = converterWrites("in.gif", format);
+            ASSERT_EQ(coded[30], 1);
+            EXPECT_FALSE(decodeOurs(PictureKind::Bmp, coded).has_value());
+        }
+}
+
+TEST_F(BmpWrittenByConverter, TrueColourWithAndWithoutMasks) {
+    Lcg rng(9);
+    RgbImage img{7, 3, {}};
+    for (int i = 0; i < 21; ++i)
+        img.pixels.push_back({std::uint8_t(rng.below(256)), std::uint8_t(rng.below(256)), std::uint8_t(rng.below(256))});
+    writePpm(dir_ / "in.ppm", img);
+    const Bytes plain = converterWrites("in.ppm", "BMP3:");
+    ASSERT_EQ(bitsOf(plain), 24);
+    expectSameAsReference(plain, img);
+    // With an alpha channel the converter writes 32 bits with colour masks.
+    const Bytes masked = converterWrites("in.ppm", "", "-alpha on");
+    ASSERT_EQ(bitsOf(masked), 32);
+    ASSERT_EQ(masked[30], 3);
+    expectSameAsReference(masked, img);
 }
 
 }  // namespace
