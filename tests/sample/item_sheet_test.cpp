@@ -10,7 +10,6 @@
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -126,32 +125,6 @@ TEST_F(ItemSheetArt, EveryIconDiffersFromEveryOtherEvenWithoutItsNumber) {
         for (int b = a + 1; b < kItemIconCount; ++b) {
             ASSERT_NE(iconOnly(cells_[a]), iconOnly(cells_[b])) << a << " and " << b;
         }
-}
-
-TEST_F(ItemSheetArt, ColumnsShareAShapeAndRowsAColourScheme) {
-    auto silhouette = [&](int index) {
-        std::vector<bool> mask;
-        for (const std::uint8_t c : iconOnly(cells_[index])) mask.push_back(c != background_);
-        return mask;
-    };
-    auto colours = [&](int index) {
-        const Block icon = iconOnly(cells_[index]);
-        std::set<std::uint8_t> used(icon.begin(), icon.end());
-        used.erase(background_);
-        return used;
-    };
-    for (int column = 0; column < 8; ++column) {
-        SCOPED_TRACE("column " + std::to_string(column));
-        const auto shape = silhouette(column);
-        EXPECT_GT(std::count(shape.begin(), shape.end(), true), 100);
-        for (int row = 1; row < 4; ++row) EXPECT_EQ(silhouette(row * 8 + column), shape) << "row " << row;
-        for (int other = column + 1; other < 8; ++other) EXPECT_NE(silhouette(other), shape) << "column " << other;
-        for (int row = 0; row < 4; ++row) {
-            EXPECT_GE(colours(row * 8 + column).size(), 3u) << "row " << row;
-            for (int other = row + 1; other < 4; ++other)
-                EXPECT_NE(colours(row * 8 + column), colours(other * 8 + column)) << row << " and " << other;
-        }
-    }
 }
 
 TEST_F(ItemSheetArt, IconsStayInsideTheirFrames) {
