@@ -65,6 +65,8 @@ int main(int argc, char** argv) {
     save("gif", "code8_full_table_64x64.gif", writeGif(patternImage(64, 64, 256, 26)));
     save("gif", "extensions_7x3.gif",
          writeGif(patternImage(7, 3, 256, 27), {.graphicControl = true, .comment = true}));
+    save("gif", "local_table_9x7.gif",
+         writeGif(patternImage(9, 7, 16, 29), {.minCodeSize = 4, .tableBits = 4, .localTable = true}));
     save("gif", "old_version_5x5.gif", writeGif(patternImage(5, 5, 256, 28), {.version = "GIF87a"}));
 
     save("icon", "bits4_32x32.ico", writeIcon(patternImage(32, 32, 16, 31), 4));

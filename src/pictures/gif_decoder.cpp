@@ -126,6 +126,19 @@ bool emit(const StringTable& t, int code, RowWriter& rows, std::uint8_t* spill) 
     return true;
 }
 
+// A local colour table sits between the image descriptor and the data, and
+// its colours are the ones the pixels mean; read past it, the table would
+// decode as noise.
+bool takeLocalTable(FileBytes file, std::uint8_t imagePacked, PictureHeader& h) {
+    const std::size_t entries = std::size_t{2} << (imagePacked & 7);
+    if (file.size() - h.pixelOffset < 3 * entries) return false;
+    const std::uint8_t* p = file.data() + h.pixelOffset;
+    h.palette.assign(256, Rgb{});
+    for (std::size_t i = 0; i < entries; ++i, p += 3) h.palette[i] = {p[0], p[1], p[2]};
+    h.pixelOffset += 3 * entries;
+    return true;
+}
+
 }  // namespace
 
 std::optional<PictureHeader> readGifHeader(FileBytes file) {
@@ -162,8 +175,10 @@ std::optional<PictureHeader> readGifHeader(FileBytes file) {
         if (file.size() - pos < 9) return std::nullopt;
         h.width = core::getU16(file, pos + 4);
         h.height = core::getU16(file, pos + 6);
-        h.interlaced = (file[pos + 8] & 0x40) != 0;
+        const std::uint8_t imagePacked = file[pos + 8];
+        h.interlaced = (imagePacked & 0x40) != 0;
         h.pixelOffset = pos + 9;
+        if ((imagePacked & 0x80) != 0 && !takeLocalTable(file, imagePacked, h)) return std::nullopt;
         break;
     }
     h.bitsPerPixel = 8;

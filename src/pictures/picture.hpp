@@ -48,7 +48,7 @@ std::optional<PictureKind> DetectPictureKind(const std::filesystem::path& path);
 // Header and palette of a whole file of a known kind; nothing when invalid.
 // PCX palette entries past the header's 16 are black unless the file ends
 // in a marked palette; GIF palette bytes past the end of a short file count
-// as zero. PCX window bounds are unsigned, and lines are read at the stated
+// as zero, and a local colour table replaces the global palette. PCX window bounds are unsigned, and lines are read at the stated
 // length when it holds the width. BMP files follow their stated pixel
 // offset and colours-used count; sizes beyond 16 bits, top-down rows,
 // run-length coding and the older 12-byte header are refused.

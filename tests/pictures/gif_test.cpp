@@ -62,6 +62,22 @@ TEST(GifHeader, RefusesFilesWithoutAnImageOrGlobalTable) {
     EXPECT_FALSE(opens(imageDescriptor(empty, 0, 5), false));
 }
 
+TEST(GifHeader, LocalColourTableIsThePaletteAndIsSkipped) {
+    Bytes file = gifStart();
+    imageDescriptor(file, 2, 1, 0x80).rgb({1, 2, 3}).rgb({4, 5, 6});  // local table of 2 entries
+    file.u8({2}).append(gifCodes({{4, 3}, {1, 3}, {0, 3}, {5, 3}})).u8({0x3B});
+    const auto d = decode(file);
+    ASSERT_TRUE(d.header);
+    EXPECT_EQ(d.header->pixelOffset, 13u + 6u + 10u + 6u);
+    EXPECT_EQ(d.header->palette[0], (Rgb{1, 2, 3}));
+    EXPECT_EQ(d.header->palette[1], (Rgb{4, 5, 6}));
+    EXPECT_EQ(d.header->palette[2], (Rgb{}));
+    EXPECT_EQ(d.data, (core::Bytes{1, 0}));
+    // A local table cut short by the end of the file.
+    Bytes cut = gifStart();
+    EXPECT_FALSE(decode(imageDescriptor(cut, 2, 1, 0x81).rgb({1, 2, 3})).header);
+}
+
 TEST(GifDecode, PlainRowsWithRepeatCodesAndWiderCodes) {
     // 3 x 2, minimum code size 2: clear 4, end 5, first free 6.
     EXPECT_EQ(decodeImage(3, 2, 2,
@@ -117,9 +133,9 @@ TEST(GifDecode, BadStreamsStopWhereTheyGoWrong) {
     EXPECT_EQ(decodeImage(2, 1, 2, gifCodes({{4, 3}, {6, 3}, {1, 3}})), (core::Bytes{0, 0}));
     // More pixels than the picture holds: cut at its end.
     EXPECT_EQ(decodeImage(2, 1, 2, gifCodes({{4, 3}, {1, 3}, {6, 3}, {6, 3}})), (core::Bytes{1, 1}));
-    // A local table flag changes nothing; no end code and no terminator: the stream just stops.
+    // No end code and no terminator: the stream just stops.
     Bytes cut = gifStart();
-    imageDescriptor(cut, 2, 2, 0x80).u8({2, 1, 0x0C});  // one sub-block holding clear and 1
+    imageDescriptor(cut, 2, 2).u8({2, 1, 0x0C});  // one sub-block holding clear and 1
     EXPECT_EQ(decode(cut).data, (core::Bytes{1, 0, 0, 0}));
 }
 

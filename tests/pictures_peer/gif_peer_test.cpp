@@ -73,6 +73,15 @@ TEST(GifAgainstReference, SmallGlobalTables) {
                               {.minCodeSize = std::max(2, tableBits), .tableBits = tableBits});
 }
 
+// The pixels mean the local table's colours; the global one is grey.
+TEST(GifAgainstReference, LocalColourTables) {
+    for (const int tableBits : {1, 4, 8})
+        for (const bool interlaced : {false, true})
+            expectSameAsReference(patternImage(17, 11, 1 << tableBits, 50 + tableBits),
+                                  {.minCodeSize = std::max(2, tableBits), .interlaced = interlaced,
+                                   .tableBits = tableBits, .localTable = true});
+}
+
 TEST(GifAgainstReference, ExtensionsAndOlderVersion) {
     expectSameAsReference(patternImage(21, 9, 256, 40), {.graphicControl = true});
     expectSameAsReference(patternImage(21, 9, 256, 41), {.comment = true});

@@ -97,6 +97,7 @@ struct GifOptions {
     bool graphicControl = false;  // a graphic control extension before the image
     bool comment = false;         // a comment extension before the image
     std::string version = "GIF89a";
+    bool localTable = false;      // the palette goes into a local table; the global one is grey
 };
 
 // LZW codes packed least significant bit first, as GIF wants them.
@@ -180,10 +181,14 @@ inline Bytes writeGif(const IndexedImage& img, const GifOptions& opt = {}) {
     b.push_back(static_cast<std::uint8_t>(0xF0 | (opt.tableBits - 1)));  // global table, 8-bit colour resolution
     b.push_back(0);
     b.push_back(0);
-    for (int i = 0; i < (1 << opt.tableBits); ++i) {
-        const Colour c = i < static_cast<int>(img.palette.size()) ? img.palette[i] : Colour{};
-        b.insert(b.end(), {c.r, c.g, c.b});
-    }
+    auto table = [&](bool grey) {
+        for (int i = 0; i < (1 << opt.tableBits); ++i) {
+            const Colour c = grey ? Colour{128, 128, 128}
+                                  : i < static_cast<int>(img.palette.size()) ? img.palette[i] : Colour{};
+            b.insert(b.end(), {c.r, c.g, c.b});
+        }
+    };
+    table(opt.localTable);
     if (opt.comment) {
         b.insert(b.end(), {0x21, 0xFE, 5, 'h', 'e', 'l', 'l', 'o', 0});
     }
@@ -195,7 +200,9 @@ inline Bytes writeGif(const IndexedImage& img, const GifOptions& opt = {}) {
     put16(b, 0);
     put16(b, img.width);
     put16(b, img.height);
-    b.push_back(opt.interlaced ? 0x40 : 0x00);
+    b.push_back(static_cast<std::uint8_t>((opt.interlaced ? 0x40 : 0x00) |
+                                          (opt.localTable ? 0x80 | (opt.tableBits - 1) : 0)));
+    if (opt.localTable) table(false);
     b.push_back(static_cast<std::uint8_t>(opt.minCodeSize));
     std::vector<std::uint8_t> ordered;
     ordered.reserve(img.pixels.size());
