@@ -5,7 +5,7 @@ namespace kestrel::resources {
 namespace {
 
 using ui::ControlKind;
-using ui::ControlSpec;
+using ui::ControlDef;
 
 void addOkCancel(ui::Layout& l, int y) {
     const int x = l.width - 7 - 50;
@@ -14,7 +14,7 @@ void addOkCancel(ui::Layout& l, int y) {
     l.controls.push_back({.id = 2, .kind = ControlKind::Button, .label = "Cancel", .rect = {x, y, 50, 14}});
 }
 
-ControlSpec importPicture(int x, int y) {
+ControlDef importPicture(int x, int y) {
     return {.id = 1015, .kind = ControlKind::Button, .label = "Import Picture", .rect = {x, y, 70, 14}};
 }
 
@@ -34,11 +34,11 @@ ui::Layout cityEditor() {
     return l;
 }
 
-ControlSpec label(const char* text, int x, int y, int w) {
+ControlDef label(const char* text, int x, int y, int w) {
     return {.kind = ControlKind::Static, .label = text, .rect = {x, y, w, 8}};
 }
 
-ControlSpec field(int id, ControlKind kind, int x, int y, int w, int limit = 0) {
+ControlDef field(int id, ControlKind kind, int x, int y, int w, int limit = 0) {
     return {.id = id, .kind = kind, .rect = {x, y, w, 12}, .limit = limit};
 }
 

@@ -5,13 +5,13 @@ namespace kestrel::resources {
 namespace {
 
 using ui::ControlKind;
-using ui::ControlSpec;
+using ui::ControlDef;
 
-ControlSpec button(int id, const char* label, int x, int y, int w = 60, int h = 14) {
+ControlDef button(int id, const char* label, int x, int y, int w = 60, int h = 14) {
     return {.id = id, .kind = ControlKind::Button, .label = label, .rect = {x, y, w, h}};
 }
 
-ControlSpec group(const char* label, int x, int y, int w, int h) {
+ControlDef group(const char* label, int x, int y, int w, int h) {
     return {.kind = ControlKind::Group, .label = label, .rect = {x, y, w, h}};
 }
 
@@ -45,7 +45,7 @@ ui::Layout mainWindow() {
                 {1024, "Scenario Ruins"}, {1025, "Item Placement"}, {1026, "Army Placement"},
                 {1027, "Hero Placement"}, {1029, "Diplomacy"}, {1030, "Scenario Sounds"}},
                276, 20, 7, 60);
-    ControlSpec quit = button(1, "Quit", 355, 180, 50);
+    ControlDef quit = button(1, "Quit", 355, 180, 50);
     quit.isDefault = true;
     l.controls.push_back(quit);
     l.systemCommand = kAboutCommand;
@@ -57,7 +57,7 @@ ui::Layout aboutBox() {
     ui::Layout l{.resourceId = kAboutBox, .caption = "About kstred", .width = 170, .height = 62};
     l.controls.push_back({.kind = ControlKind::Icon, .rect = {11, 17, 20, 20}});
     l.controls.push_back({.kind = ControlKind::Static, .label = "kstred Version 1.0", .rect = {40, 20, 119, 8}});
-    ControlSpec ok = button(1, "OK", 113, 41, 50);
+    ControlDef ok = button(1, "OK", 113, 41, 50);
     ok.isDefault = true;
     l.controls.push_back(ok);
     return l;
@@ -68,7 +68,7 @@ ui::Layout terrainMenu() {
     l.controls.push_back(button(1008, "Terrain Data", 20, 8, 85));
     l.controls.push_back(button(1009, "Terrain Sub Types", 20, 26, 85));
     l.controls.push_back(button(1010, "Terrain Bonuses", 20, 44, 85));
-    ControlSpec done = button(1, "Done", 20, 67, 85);
+    ControlDef done = button(1, "Done", 20, 67, 85);
     done.isDefault = true;
     l.controls.push_back(done);
     return l;

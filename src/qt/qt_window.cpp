@@ -214,7 +214,7 @@ QWidget* QtWindow::widgetFor(int id) const {
     return it == byId_.end() ? nullptr : it->second;
 }
 
-void QtWindow::build(const ui::ControlSpec& def) {
+void QtWindow::build(const ui::ControlDef& def) {
     const int id = def.id;
     const QString label = fromGame(def.label);
     QWidget* w = nullptr;

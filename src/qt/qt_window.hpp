@@ -30,7 +30,7 @@ int selectedRow(const QListWidget* list);
 class QtWindow : public ui::Window {
 public:
     struct Control {
-        const ui::ControlSpec* def;
+        const ui::ControlDef* def;
         QWidget* widget;  // nullptr for canvases, which paint on the client widget
     };
 
@@ -72,7 +72,7 @@ protected:
     void onClosed() override;
 
 private:
-    void build(const ui::ControlSpec& def);
+    void build(const ui::ControlDef& def);
     void edited(int id);
     void multiEdited(int id);
     void selected(int id, int index);

@@ -23,7 +23,7 @@ const char* controlKindName(ControlKind kind) {
     return "?";
 }
 
-const ControlSpec* Layout::find(int id) const {
+const ControlDef* Layout::find(int id) const {
     if (id == kNoId) return nullptr;
     for (const auto& c : controls)
         if (c.id == id) return &c;

@@ -33,7 +33,7 @@ struct Rect {
 
 inline constexpr int kNoId = -1;  // statics and groups that nobody addresses
 
-struct ControlSpec {
+struct ControlDef {
     int id = kNoId;
     ControlKind kind = ControlKind::Static;
     std::string label;
@@ -54,13 +54,13 @@ struct Layout {
     std::string caption;
     int width = 0;   // dialog units
     int height = 0;
-    std::vector<ControlSpec> controls;
+    std::vector<ControlDef> controls;
     // An extra item of the window's system menu (0: none); where the platform
     // has no such menu, the context menu and F1 offer it.
     int systemCommand = 0;
     std::string systemCommandLabel;
 
-    const ControlSpec* find(int id) const;
+    const ControlDef* find(int id) const;
     int defaultButton() const;  // id of the default button, 1 when none is marked
 };
 

@@ -149,7 +149,7 @@ void Window::repaint() {
 
 std::vector<int> Window::radioGroup(int id) const {
     const auto& cs = layout().controls;
-    const auto self = std::find_if(cs.begin(), cs.end(), [id](const ControlSpec& c) { return c.id == id; });
+    const auto self = std::find_if(cs.begin(), cs.end(), [id](const ControlDef& c) { return c.id == id; });
     std::vector<int> group;
     if (self == cs.end() || self->kind != ControlKind::Radio) return group;
     auto first = self;
@@ -212,7 +212,7 @@ bool Window::userRadio(int id) {
 bool Window::userSpin(int id, int step) {
     ControlState* s = find(id);
     if (!s || s->def->kind != ControlKind::Spin || !find(s->def->buddy)) return false;
-    const ControlSpec& spin = *s->def;
+    const ControlDef& spin = *s->def;
     int value = spin.minValue;
     try {
         value = std::stoi(text(spin.buddy));

@@ -15,7 +15,7 @@ namespace kestrel::ui {
 class Dialog;
 
 struct ControlState {
-    const ControlSpec* def = nullptr;
+    const ControlDef* def = nullptr;
     std::string text;
     bool checked = false;
     std::vector<std::string> items;

@@ -156,7 +156,7 @@ TEST(QtWindowBuild, CityEditorPixelsAndWhatTheMouseHits) {
 }
 
 // Where a label would be cut, if anywhere: text a user could not read.
-std::string clippedLabel(const ui::ControlSpec& def, QWidget* w) {
+std::string clippedLabel(const ui::ControlDef& def, QWidget* w) {
     const QFontMetrics fm(w->font());
     const QString text = staticText(fromGame(def.label));  // mnemonic marks take no room
     int needed = 0;
