@@ -242,16 +242,10 @@ inline void bmpHeaders(Bytes& b, int width, int height, int bits, int tableEntri
     put32(b, 0);
     put32(b, 0);
 }
-}  // namespace detail
-
-// Uncompressed, bottom-up, 1, 4 or 8 bits with a full colour table.
-inline Bytes writeBmp(const IndexedImage& img, int bits) {
-    using namespace detail;
-    if (bits != 1 && bits != 4 && bits != 8) throw std::invalid_argument("BMP bits");
+// The colour table (blue, green, red, 0; black past the palette) and the
+// packed rows bottom-up, each padded to rowBytes: shared by BMP and icon.
+inline void appendTableAndRows(Bytes& b, const IndexedImage& img, int bits, std::size_t rowBytes) {
     const int entries = 1 << bits;
-    const std::size_t rowBytes = ((static_cast<std::size_t>(img.width) * bits + 31) / 32) * 4;
-    Bytes b;
-    bmpHeaders(b, img.width, img.height, bits, entries, rowBytes);
     for (int i = 0; i < entries; ++i) {
         const Colour c = i < static_cast<int>(img.palette.size()) ? img.palette[i] : Colour{};
         b.insert(b.end(), {c.b, c.g, c.r, 0});
@@ -266,6 +260,18 @@ inline Bytes writeBmp(const IndexedImage& img, int bits) {
         }
         b.insert(b.end(), row.begin(), row.end());
     }
+}
+}  // namespace detail
+
+// Uncompressed, bottom-up, 1, 4 or 8 bits with a full colour table.
+inline Bytes writeBmp(const IndexedImage& img, int bits) {
+    using namespace detail;
+    if (bits != 1 && bits != 4 && bits != 8) throw std::invalid_argument("BMP bits");
+    const int entries = 1 << bits;
+    const std::size_t rowBytes = ((static_cast<std::size_t>(img.width) * bits + 31) / 32) * 4;
+    Bytes b;
+    bmpHeaders(b, img.width, img.height, bits, entries, rowBytes);
+    appendTableAndRows(b, img, bits, rowBytes);
     return b;
 }
 
@@ -398,19 +404,7 @@ inline Bytes writeIcon(const IndexedImage& img, int bits, const std::vector<bool
     put32(b, 0);
     put32(b, 0);
     put32(b, 0);
-    for (int i = 0; i < entries; ++i) {
-        const Colour c = i < static_cast<int>(img.palette.size()) ? img.palette[i] : Colour{};
-        b.insert(b.end(), {c.b, c.g, c.r, 0});
-    }
-    const int mask = entries - 1;
-    for (int y = img.height - 1; y >= 0; --y) {
-        Bytes row(rowBytes, 0);
-        for (int x = 0; x < img.width; ++x) {
-            const std::size_t bit = static_cast<std::size_t>(x) * bits;
-            row[bit / 8] |= static_cast<std::uint8_t>((img.at(x, y) & mask) << (8 - bits - bit % 8));
-        }
-        b.insert(b.end(), row.begin(), row.end());
-    }
+    appendTableAndRows(b, img, bits, rowBytes);
     for (int y = img.height - 1; y >= 0; --y) {
         Bytes row(maskBytes, 0);
         for (int x = 0; x < img.width; ++x) {
