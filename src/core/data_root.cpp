@@ -1,14 +1,10 @@
 #include "core/data_root.hpp"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
-#include <cerrno>
-#include <fstream>
 
+#include "core/atomic_file.hpp"
+#include "core/host_file.hpp"
 #include "core/text_case.hpp"
 
 namespace fs = std::filesystem;
@@ -30,52 +26,6 @@ std::optional<std::string> findNoCase(const fs::path& dir, const std::string& na
         if (equalsNoCase(candidate, name) && (!best || lessNoCase(candidate, *best))) best = candidate;
     }
     return best;
-}
-
-mode_t fileModeForNewFiles() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-bool writeFileAtomic(const fs::path& target, std::span<const std::uint8_t> bytes) {
-    std::error_code ec;
-    if (fs::is_directory(target, ec)) return false;
-    std::string tmpl = (target.parent_path() / ("." + target.filename().native() + ".tmp-XXXXXX")).native();
-    const int fd = ::mkstemp(tmpl.data());
-    if (fd < 0) return false;
-    bool ok = ::fchmod(fd, fileModeForNewFiles()) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (ok) ok = ::rename(tmpl.c_str(), target.c_str()) == 0;
-    if (!ok) ::unlink(tmpl.c_str());
-    return ok;
-}
-
-std::optional<Bytes> readHostFile(const fs::path& path, std::size_t maxBytes) {
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    Bytes out;
-    std::array<char, 65536> chunk{};
-    while (out.size() < maxBytes && in) {
-        const std::size_t want = std::min(chunk.size(), maxBytes - out.size());
-        in.read(chunk.data(), static_cast<std::streamsize>(want));
-        out.insert(out.end(), chunk.begin(), chunk.begin() + in.gcount());
-    }
-    if (in.bad()) return std::nullopt;
-    return out;
 }
 
 }  // namespace
@@ -152,7 +102,7 @@ std::optional<Bytes> DataRoot::read(std::string_view path, std::size_t maxBytes)
 
 bool DataRoot::writeAtomic(std::string_view path, std::span<const std::uint8_t> bytes) const {
     const auto p = resolve(path);
-    return p && writeFileAtomic(*p, bytes);
+    return p && writeHostFileAtomic(*p, bytes);
 }
 
 bool DataRoot::copy(std::string_view from, std::string_view to) const {
@@ -160,15 +110,18 @@ bool DataRoot::copy(std::string_view from, std::string_view to) const {
     return src && copyFromHost(*src, to);
 }
 
-bool DataRoot::copyFromHost(const fs::path& from, std::string_view to) const {
-    const auto bytes = readHostFile(from, SIZE_MAX);
-    return bytes && writeAtomic(to, *bytes);
+bool DataRoot::copyFromHost(const fs::path& from, std::string_view to, std::uint64_t limit, FileError* readError) const {
+    const auto target = resolve(to);
+    return target && copyHostFileAtomic(from, *target, limit, readError);
 }
 
 bool DataRoot::remove(std::string_view path) const {
     std::error_code ec;
     const auto p = resolve(path);
-    return p && fs::is_regular_file(fs::symlink_status(*p, ec)) && fs::remove(*p, ec);
+    if (!p) return false;
+    // A link goes, not what it names; folders and special files stay.
+    const auto status = fs::symlink_status(*p, ec);
+    return (fs::is_regular_file(status) || fs::is_symlink(status)) && fs::remove(*p, ec);
 }
 
 bool DataRoot::makeDirectory(std::string_view path) const {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/bytes.hpp"
+#include "core/host_file.hpp"
 
 namespace kestrel::core {
 
@@ -26,16 +27,20 @@ public:
     bool isFile(std::string_view path) const;
     bool isDirectory(std::string_view path) const;
 
-    // The whole file, or at most maxBytes of it; empty when it cannot be opened.
+    // The whole file, or at most maxBytes of it; empty when it cannot be opened
+    // or is not a regular file.
     std::optional<Bytes> read(std::string_view path, std::size_t maxBytes = SIZE_MAX) const;
 
     // Replaces the file whole: temporary file in the same folder, sync, rename.
-    // A failure leaves any old file untouched.
+    // A failure leaves any old file untouched; a file this process may not
+    // write is not replaced. The new file keeps the old one's mode and owner.
     bool writeAtomic(std::string_view path, std::span<const std::uint8_t> bytes) const;
 
-    // Copies a file of the root (or any host file) over the target, atomically.
+    // Copies a file of the root (or any host file) over the target, atomically
+    // and in blocks. A source longer than `limit` bytes is refused unread.
     bool copy(std::string_view from, std::string_view to) const;
-    bool copyFromHost(const std::filesystem::path& from, std::string_view to) const;
+    bool copyFromHost(const std::filesystem::path& from, std::string_view to, std::uint64_t limit = UINT64_MAX,
+                      FileError* readError = nullptr) const;
 
     bool remove(std::string_view path) const;
 

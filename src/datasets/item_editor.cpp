@@ -84,8 +84,11 @@ void ItemEditor::onChange(int id) {
 
 void ItemEditor::onPaint(pictures::Surface& client) {
     long index = 0;
-    if (!ui::parseInteger(text(Ids::kIcon), index) || index < 0) return;
-    const auto sheet = pictures::loadGamePicture(root(), "SETS\\" + text(Ids::kGraphicSet) + "\\ITEMS");
+    // Only the cells the field accepts are painted; anything else shows none.
+    if (!ui::parseInteger(text(Ids::kIcon), index) || index < 0 || index >= ItemLimits::kIcons) return;
+    const std::string set = text(Ids::kGraphicSet);
+    if (!core::isPortableFileName(set)) return;
+    const auto sheet = pictures::loadGamePicture(root(), "SETS\\" + set + "\\ITEMS");
     if (!sheet) return;
     const int cell = static_cast<int>(index);
     sheet->Draw((cell % kItemIconsPerRow) * kItemIconSize, (cell / kItemIconsPerRow) * kItemIconSize, kItemIconSize,

@@ -1,20 +1,19 @@
-// Reading picture files whole or by their first bytes.
+// Reading picture files whole or by their first bytes: regular files only,
+// and never more than a picture file can hold.
 #pragma once
-#include <cstdint>
 #include <filesystem>
 #include <optional>
 
 #include "core/bytes.hpp"
+#include "core/host_file.hpp"
 
 namespace kestrel::pictures {
 
-// Nothing when the file cannot be opened or read (folders included).
+// Nothing when the file cannot be opened or read, is not a regular file, or
+// is larger than kMaxFileSize.
 std::optional<core::Bytes> readWholeFile(const std::filesystem::path& path);
 
-struct FileStart {
-    core::Bytes bytes;  // up to the asked count
-    std::uint64_t length = 0;
-};
+using FileStart = core::FileStart;
 std::optional<FileStart> readFileStart(const std::filesystem::path& path, std::size_t count);
 
 }  // namespace kestrel::pictures

@@ -70,9 +70,13 @@ bool Picture::Open() {
     logicalPalette_.clear();
     deviceData_.clear();
     shown_ = Surface();
-    const auto file = readWholeFile(path_);
-    if (!file) return false;
-    header_ = readHeaderOf(kind_, *file, display_);
+    try {
+        const auto file = readWholeFile(path_);
+        if (!file) return false;
+        header_ = readHeaderOf(kind_, *file, display_);
+    } catch (const std::bad_alloc&) {
+        header_.reset();
+    }
     return header_.has_value();
 }
 

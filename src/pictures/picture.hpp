@@ -40,6 +40,10 @@ struct PictureHeader {
 // so are pictures of more pixels than this (the device image holds a colour
 // per pixel).
 inline constexpr std::uint64_t kMaxDataSize = 256u << 20;
+// The largest picture file Open reads: twice the largest data (the worst a
+// run-length or LZW stream can grow to) and room for headers and palettes.
+// Larger files are refused without being read.
+inline constexpr std::uint64_t kMaxFileSize = 2 * kMaxDataSize + (1u << 20);
 
 // Recognition from the first bytes and the file's length.
 std::optional<PictureKind> detectPictureKind(std::span<const std::uint8_t> start, std::uint64_t fileLength);

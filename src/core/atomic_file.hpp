@@ -1,0 +1,59 @@
+// Whole-file replacement: the new bytes go to a temporary file in the target's
+// own folder, are synced, and are renamed over the target. A failure at any
+// step leaves the old file as it was and no temporary file behind.
+#pragma once
+#include <sys/types.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <span>
+
+#include "core/host_file.hpp"
+
+namespace kestrel::core {
+
+// The system calls that can fail under a full or failing disk, replaceable
+// so that tests can make each of them fail.
+struct FileCalls {
+    ssize_t (*write)(int fd, const void* data, std::size_t size);
+    int (*fsync)(int fd);
+    int (*rename)(const char* from, const char* to);
+};
+FileCalls& fileCalls();
+const FileCalls& systemFileCalls();
+
+class AtomicFile {
+public:
+    // Nothing when the target may not be written (its permissions, a
+    // read-only file system), is not a regular file, or its folder takes no
+    // new file. A symbolic link is followed: its target is replaced in its
+    // own folder and the link stays.
+    static std::unique_ptr<AtomicFile> begin(const std::filesystem::path& target);
+    ~AtomicFile();
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    bool append(std::span<const std::uint8_t> bytes);
+    // Syncs and renames; false leaves the old file in place.
+    bool commit();
+
+private:
+    AtomicFile(int fd, std::filesystem::path temporary, std::filesystem::path target);
+
+    int fd_;
+    bool failed_ = false;
+    std::filesystem::path temporary_;
+    std::filesystem::path target_;
+};
+
+bool writeHostFileAtomic(const std::filesystem::path& target, std::span<const std::uint8_t> bytes);
+
+// Streams `from` in blocks into `to`, atomically; a source longer than
+// `limit` is refused unread. `readError` tells why the source was refused.
+bool copyHostFileAtomic(const std::filesystem::path& from, const std::filesystem::path& to,
+                        std::uint64_t limit = UINT64_MAX, FileError* readError = nullptr);
+
+}  // namespace kestrel::core
