@@ -1,6 +1,7 @@
 #include "datasets/catalogue_ops.hpp"
 
 #include "core/fixed_text.hpp"
+#include "pictures/picture.hpp"
 
 namespace kestrel::datasets {
 
@@ -48,14 +49,22 @@ void deleteEntry(const core::DataRoot& root, const KindInfo& kind, std::string_v
         if (!suffix.empty()) root.remove(entryPath(kind, name, suffix));
 }
 
-bool importPicture(const core::DataRoot& root, const KindInfo& kind, std::string_view name,
-                   const std::filesystem::path& chosen, std::string_view nameSuffix) {
+ImportResult importPicture(const core::DataRoot& root, const KindInfo& kind, std::string_view name,
+                           const std::filesystem::path& chosen, std::string_view nameSuffix) {
+    using Status = ImportResult::Status;
     const std::string file = chosen.filename().native();
     const std::size_t dot = file.rfind('.');
-    const std::string target =
+    const std::string targetName =
         std::string(name) + std::string(nameSuffix) + (dot == std::string::npos ? "" : file.substr(dot));
-    if (file.empty() || !core::isPortableFileName(name) || !core::isPortableFileName(target)) return false;
-    return root.copyFromHost(chosen, std::string(kind.directory) + "\\" + target);
+    ImportResult result;
+    result.target = std::string(kind.directory) + "\\" + targetName;
+    if (file.empty() || !core::isPortableFileName(name) || !core::isPortableFileName(targetName)) {
+        result.status = Status::BadName;
+        return result;
+    }
+    if (!root.copyFromHost(chosen, result.target, pictures::kMaxFileSize, &result.readError))
+        result.status = result.readError == core::FileError::None ? Status::CannotWrite : Status::CannotRead;
+    return result;
 }
 
 }  // namespace kestrel::datasets

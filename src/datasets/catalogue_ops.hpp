@@ -27,10 +27,17 @@ std::vector<std::string> listEntries(const core::DataRoot& root, const KindInfo&
 // Removes the entry's files; missing ones are skipped.
 void deleteEntry(const core::DataRoot& root, const KindInfo& kind, std::string_view name);
 
-// Copies a chosen picture to `<directory>\<name>.<its extension>`. The
-// extension keeps its case. False when nothing was copied.
-bool importPicture(const core::DataRoot& root, const KindInfo& kind, std::string_view name,
-                   const std::filesystem::path& chosen, std::string_view nameSuffix = {});
+// Copies a chosen picture to `<directory>\<name>.<its extension>`, in
+// blocks; the extension keeps its case. A file larger than any picture the
+// editor reads is refused unread.
+struct ImportResult {
+    enum class Status { Copied, BadName, CannotRead, CannotWrite } status = Status::Copied;
+    core::FileError readError = core::FileError::None;
+    std::string target;  // the game path written, or that could not be written
+    explicit operator bool() const { return status == Status::Copied; }
+};
+ImportResult importPicture(const core::DataRoot& root, const KindInfo& kind, std::string_view name,
+                           const std::filesystem::path& chosen, std::string_view nameSuffix = {});
 
 // The filter list of the picture import's open-file dialog.
 inline constexpr std::string_view kPictureFilters =

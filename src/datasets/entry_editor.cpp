@@ -1,5 +1,6 @@
 #include "datasets/entry_editor.hpp"
 
+#include "core/cp1252.hpp"
 #include "datasets/catalogue_ops.hpp"
 #include "ui/host.hpp"
 
@@ -33,7 +34,14 @@ bool EntryEditor::onOk() {
 void EntryEditor::importPicture(std::string_view nameSuffix) {
     const auto chosen = host().chooseFileToOpen(kPictureFilters);
     if (!chosen || chosen->empty()) return;
-    datasets::importPicture(root_, kind_, entryName_, *chosen, nameSuffix);
+    const auto result = datasets::importPicture(root_, kind_, entryName_, *chosen, nameSuffix);
+    using Status = ImportResult::Status;
+    // Silence here would leave the user believing the picture was taken.
+    if (result.status == Status::CannotRead)
+        host().error("Error reading " + core::utf8ToCp1252(*chosen).value_or(*chosen) + " (" +
+                     std::string(core::describe(result.readError)) + ")");
+    else if (result.status == Status::CannotWrite)
+        host().error("Error writing " + result.target);
 }
 
 }  // namespace kestrel::datasets

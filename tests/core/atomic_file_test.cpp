@@ -1,0 +1,138 @@
+#include "core/atomic_file.hpp"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "support/as_other_user.hpp"
+#include "support/file_faults.hpp"
+#include "support/temp_root.hpp"
+
+namespace kestrel::core {
+namespace {
+
+using testing::FileFaults;
+using testing::TempRoot;
+namespace fs = std::filesystem;
+
+struct stat statOf(const fs::path& p) {
+    struct stat st {};
+    ::lstat(p.c_str(), &st);
+    return st;
+}
+
+std::vector<std::string> namesIn(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class ScopedUmask {
+public:
+    explicit ScopedUmask(mode_t mask) : old_(::umask(mask)) {}
+    ~ScopedUmask() { ::umask(old_); }
+
+private:
+    mode_t old_;
+};
+
+TEST(AtomicWrite, ReplacedFilesKeepTheirPermissionBits) {
+    TempRoot t;
+    const ScopedUmask umask(022);
+    for (const mode_t mode : {0640, 0600, 0664, 0604}) {
+        t.write("REC.DAT", "old");
+        ::chmod((t.path() / "REC.DAT").c_str(), mode);
+        ASSERT_TRUE(t.root().writeAtomic("REC.DAT", Bytes{1, 2}));
+        EXPECT_EQ(statOf(t.path() / "REC.DAT").st_mode & 07777, mode) << std::oct << mode;
+        EXPECT_EQ(t.read("REC.DAT"), (Bytes{1, 2}));
+    }
+}
+
+TEST(AtomicWrite, NewFilesTakeWhatTheUmaskAllows) {
+    TempRoot t;
+    for (const mode_t mask : {022, 077, 002}) {
+        const ScopedUmask umask(mask);
+        const std::string name = "NEW" + std::to_string(mask);
+        ASSERT_TRUE(t.root().writeAtomic(name, Bytes{1}));
+        EXPECT_EQ(statOf(t.path() / name).st_mode & 0777, 0666 & ~mask) << std::oct << mask;
+    }
+}
+
+TEST(AtomicWrite, ReplacedFilesKeepTheirOwnerAndGroup) {
+    if (!testing::runningAsRoot()) GTEST_SKIP() << "only root may give files away";
+    TempRoot t;
+    t.write("REC.DAT", "old");
+    ASSERT_EQ(::chown((t.path() / "REC.DAT").c_str(), testing::kNobody, testing::kNogroup), 0);
+    ASSERT_TRUE(t.root().writeAtomic("REC.DAT", Bytes{9}));
+    EXPECT_EQ(statOf(t.path() / "REC.DAT").st_uid, testing::kNobody);
+    EXPECT_EQ(statOf(t.path() / "REC.DAT").st_gid, testing::kNogroup);
+}
+
+TEST(AtomicWrite, AFileTheUserMayNotWriteIsNotReplaced) {
+    TempRoot t;
+    t.write("CITY/REC.CIT", "protected");
+    t.write("CITY/OPEN.CIT", "open");
+    testing::handOver(t.path());
+    ::chmod((t.path() / "CITY/REC.CIT").c_str(), 0444);
+    const bool refused = testing::asOtherUser([&] {
+        return !t.root().writeAtomic("CITY\\REC.CIT", Bytes{1}) && !t.root().copy("CITY\\OPEN.CIT", "CITY\\REC.CIT") &&
+               t.root().writeAtomic("CITY\\OPEN.CIT", Bytes{2});
+    });
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(t.read("CITY/REC.CIT"), (Bytes{'p', 'r', 'o', 't', 'e', 'c', 't', 'e', 'd'}));
+    EXPECT_EQ(statOf(t.path() / "CITY/REC.CIT").st_mode & 07777, 0444u);
+    EXPECT_EQ(t.read("CITY/OPEN.CIT"), Bytes{2});
+    EXPECT_EQ(t.files(), (std::vector<std::string>{"CITY/", "CITY/OPEN.CIT", "CITY/REC.CIT"}));
+}
+
+TEST(AtomicWrite, ALinkIsWrittenThroughAndStaysALink) {
+    TempRoot t;
+    t.write("SHARED/REAL.CIT", "old");
+    t.mkdir("CITY");
+    fs::create_symlink("../SHARED/REAL.CIT", t.path() / "CITY/TOWNS.CIT");
+    ::chmod((t.path() / "SHARED/REAL.CIT").c_str(), 0640);
+    ASSERT_TRUE(t.root().writeAtomic("CITY\\TOWNS.CIT", Bytes{'n', 'e', 'w'}));
+    EXPECT_TRUE(fs::is_symlink(t.path() / "CITY/TOWNS.CIT"));
+    EXPECT_EQ(fs::read_symlink(t.path() / "CITY/TOWNS.CIT"), "../SHARED/REAL.CIT");
+    EXPECT_EQ(t.read("SHARED/REAL.CIT"), (Bytes{'n', 'e', 'w'}));
+    EXPECT_EQ(statOf(t.path() / "SHARED/REAL.CIT").st_mode & 07777, 0640u);
+    EXPECT_EQ(namesIn(t.path() / "CITY"), std::vector<std::string>{"TOWNS.CIT"});
+    EXPECT_EQ(namesIn(t.path() / "SHARED"), std::vector<std::string>{"REAL.CIT"});
+    // A link to nothing is not followed into a new file.
+    fs::create_symlink("../SHARED/NONE.CIT", t.path() / "CITY/LOST.CIT");
+    EXPECT_FALSE(t.root().writeAtomic("CITY\\LOST.CIT", Bytes{1}));
+    EXPECT_FALSE(t.exists("SHARED/NONE.CIT"));
+    // Delete takes the link away, not what it names.
+    EXPECT_TRUE(t.root().remove("CITY\\TOWNS.CIT"));
+    EXPECT_TRUE(t.exists("SHARED/REAL.CIT"));
+}
+
+TEST(AtomicWrite, SyncsOnceAndRenamesOnce) {
+    TempRoot t;
+    t.write("REC.DAT", "old");
+    const FileFaults counting;
+    ASSERT_TRUE(t.root().writeAtomic("REC.DAT", Bytes(100'000, 7)));
+    EXPECT_EQ(counting.syncs(), 1);
+    EXPECT_EQ(counting.renames(), 1);
+    EXPECT_EQ(t.read("REC.DAT").size(), 100'000u);
+}
+
+TEST(AtomicWrite, EachFailingCallLeavesTheOldFileAndNoTemporaryFile) {
+    using Call = FileFaults::Call;
+    for (const Call call : {Call::Write, Call::Fsync, Call::Rename}) {
+        for (const int error : {ENOSPC, EIO}) {
+            TempRoot t;
+            t.write("REC.DAT", "old");
+            t.write("SRC.DAT", "source");
+            const FileFaults faults(call, error);
+            EXPECT_FALSE(t.root().writeAtomic("REC.DAT", Bytes(10, 1)));
+            EXPECT_FALSE(t.root().copy("SRC.DAT", "REC.DAT"));
+            EXPECT_FALSE(t.root().writeAtomic("NEW.DAT", Bytes(10, 1)));
+            EXPECT_EQ(t.read("REC.DAT"), (Bytes{'o', 'l', 'd'}));
+            EXPECT_EQ(t.files(), (std::vector<std::string>{"REC.DAT", "SRC.DAT"}));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace kestrel::core
