@@ -1,10 +1,17 @@
-// Writes small valid pictures of every kind as seed corpora:
-//   make_seeds DIR  ->  DIR/pcx, DIR/bmp, DIR/gif, DIR/icon, DIR/open (all of them)
+// Writes seed corpora: small valid pictures of every kind, valid records and
+// scripts of every line form:
+//   make_seeds DIR  ->  DIR/pcx, DIR/bmp, DIR/gif, DIR/icon, DIR/open (all pictures),
+//                       DIR/cityset, DIR/item, DIR/script
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 
+#include "core/fixed_text.hpp"
+#include "core/le.hpp"
+#include "datasets/city_set.hpp"
+#include "datasets/item.hpp"
 #include "picture_writers.hpp"
 
 namespace fs = std::filesystem;
@@ -14,12 +21,19 @@ namespace {
 
 fs::path root;
 
+void saveIn(const std::string& dir, const std::string& name, std::string_view bytes) {
+    fs::create_directories(root / dir);
+    std::ofstream(root / dir / name, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+void saveIn(const std::string& dir, const std::string& name, const Bytes& bytes) {
+    saveIn(dir, name, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
+
+// Pictures go to their kind and to the target that recognises any kind.
 void save(const std::string& kind, const std::string& name, const Bytes& bytes) {
-    for (const std::string& dir : {kind, std::string("open")}) {
-        fs::create_directories(root / dir);
-        std::ofstream(root / dir / name, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    }
+    saveIn(kind, name, bytes);
+    saveIn("open", name, bytes);
 }
 
 RgbImage rgbPattern(int w, int h) {
@@ -28,6 +42,108 @@ RgbImage rgbPattern(int w, int h) {
     for (int i = 0; i < w * h; ++i)
         img.pixels.push_back({std::uint8_t(rng.below(256)), std::uint8_t(rng.below(256)), std::uint8_t(rng.below(256))});
     return img;
+}
+
+void saveRecords() {
+    using namespace kestrel::datasets;
+    const Bytes cities = writeCitySet(newCitySet());
+    saveIn("cityset", "default.rec", cities);
+    saveIn("cityset", "full_fields.rec", writeCitySet({{std::string(20, 'A'), "Hamlet", std::string(20, 'c'), "\xC9glise"}}));
+    saveIn("cityset", "short_30.rec", Bytes(cities.begin(), cities.begin() + 30));
+
+    Item item = newItem("DAWNRING");
+    item.name = "Ring of Dawn";
+    item.description = "A ring that glows at first light and guards its bearer.";
+    item.icon = 9;
+    item.powerClass = 3;
+    item.value = 1500;
+    item.hasCharges = true;
+    item.charges = 3;
+    item.hasLimit = true;
+    item.limit = 2;
+    item.abilities = {SpecialAbility{8, 2, 0, "Fantasy"}, SpecialAbility{16, 0, 0, ""}};
+    const Bytes current = writeItem(item);
+    saveIn("item", "current_216.rec", current);
+    saveIn("item", "new_216.rec", writeItem(newItem("TORCH")));
+    saveIn("item", "short_100.rec", Bytes(current.begin(), current.begin() + 100));
+
+    // The earlier layout by hand: a 16-byte name and every later field 16 bytes earlier.
+    const ItemLayout& l = kOldItemLayout;
+    Bytes old(l.size, 0);
+    kestrel::core::writeFixedText(old, 0, l.nameSize, "Old Crown");
+    kestrel::core::writeFixedText(old, l.description, kItemDescriptionSize, "Worn by the first kings.");
+    old[l.icon] = 5 << 2;
+    old[l.power] = 2;
+    kestrel::core::putS16(old, l.value, 800);
+    old[l.charges] = (4 << 1) | 1;
+    old[l.limit] = 1 << 1;
+    writeAbility(old, l.ability1, {1, 1, 0, "Crown"});
+    writeAbility(old, l.ability2, {23, 2, 0, ""});
+    saveIn("item", "earlier_200.rec", old);
+}
+
+void saveScripts() {
+    saveIn("script", "every_form.kst",
+           "# Every line form once.\n"
+           "click 1006\n"
+           "type 1010 \"MARSH\"\n"
+           "select 1008 \"HILLS\"\n"
+           "select 1008 #2\n"
+           "select 1008 none\n"
+           "dblclick 1008 \"MARSH\"\n"
+           "dblclick 1008 #0\n"
+           "check 1020 on\n"
+           "check 1020 off\n"
+           "radio 1031\n"
+           "spin 1198 up\n"
+           "spin 1198 down\n"
+           "mouse left 10 20\n"
+           "mouse right 10 20\n"
+           "mouse move -3 7\n"
+           "mouse release 10 20\n"
+           "key escape\n"
+           "key enter\n"
+           "file \"/tmp/picture.pcx\"\n"
+           "file cancel\n"
+           "expect caption \"Edit City Data - MARSH\"\n"
+           "expect text 1011 \"Ruin\"\n"
+           "expect checked 1020 on\n"
+           "expect checked 1020 off\n"
+           "expect selected 1008 \"HILLS\"\n"
+           "expect selected 1008 none\n"
+           "expect items 1008 \"COAST\" \"HILLS\" \"MARSH\"\n"
+           "expect items 1008\n"
+           "expect message \"Error\" \"City set already exists!\"\n"
+           "expect no-message\n"
+           "expect open 133\n"
+           "expect open none\n"
+           "dump\n"
+           "snapshot \"list.png\"\n");
+    saveIn("script", "city_sets.kst",
+           "# City sets: New, the editor, Delete.\n"
+           "click 1006\n"
+           "expect open 132\n"
+           "type 1010 \"MARSH\"\n"
+           "click 4\n"
+           "expect message \"Error\" \"City set already exists!\"\n"
+           "dblclick 1008 \"MARSH\"\n"
+           "type 1014 \"Sunken Keep of the Fen\"\n"
+           "expect text 1014 \"Sunken Keep of t\"\n"
+           "click 1\n"
+           "key enter\n"
+           "expect open 102\n");
+    saveIn("script", "texts.kst",
+           "type 1036 \"say \\\"hi\\\" \\\\ back\"\r\n"
+           "type 1036 \"\xC3\xA9t\xC3\xA9 \xE2\x82\xAC\"  # a comment\r\n"
+           "\r\n"
+           "\t  expect text 1036 \"\xE9\"\r\n");
+    saveIn("script", "paths.kst",
+           "file \"/tmp/caf\xC3\x83\xC2\xA9.pcx\"\n"
+           "file \"/tmp/caf\xE9.pcx\"\n"
+           "snapshot \"shots\\\\caf\xC3\xA9.png\"\n"
+           "type 1010 \"caf\xC3\x83\xC2\xA9\"\n");
+    saveIn("script", "bad_line.kst", "click 1006\nclick the button\n");
+    saveIn("script", "unterminated.kst", "expect open 102\ntype 5 \"open\nclick 1");
 }
 
 }  // namespace
@@ -74,5 +190,8 @@ int main(int argc, char** argv) {
     std::vector<bool> holes(32 * 32);
     for (std::size_t i = 0; i < holes.size(); i += 3) holes[i] = true;
     save("icon", "masked_32x32.ico", writeIcon(patternImage(32, 32, 16, 34), 4, holes));
+
+    saveRecords();
+    saveScripts();
     return 0;
 }

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <span>
 
+#include "fuzz_check.hpp"
 #include "pictures/picture.hpp"
 
 namespace kestrel::fuzz {
@@ -20,11 +21,6 @@ using pictures::PictureKind;
 // checks still see them.
 inline constexpr std::uint64_t kDecodeCap = 4u << 20;
 inline constexpr std::uint64_t kCutCheckCap = 256u << 10;
-
-[[noreturn]] inline void fail(const char* what) {
-    std::fprintf(stderr, "invariant broken: %s\n", what);
-    std::abort();
-}
 
 inline std::uint64_t expectedBytesPerLine(const PictureHeader& h) {
     const std::uint64_t bits = static_cast<std::uint64_t>(h.width) * static_cast<std::uint64_t>(h.bitsPerPixel);
