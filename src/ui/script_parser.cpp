@@ -65,6 +65,18 @@ bool isWellFormed(const std::vector<ScriptToken>& tokens) {
     return false;
 }
 
+// Their texts name host files, whose names stay as written.
+constexpr std::array<std::string_view, 2> kHostPathVerbs{"file", "snapshot"};
+
+// Scripts are UTF-8; the game's texts are 8-bit, and texts that are not UTF-8
+// are taken byte for byte.
+void toCodePage(std::vector<ScriptToken>& tokens) {
+    for (const auto verb : kHostPathVerbs)
+        if (tokens[0].text == verb) return;
+    for (auto& t : tokens)
+        if (t.kind == Kind::Text) t.text = core::utf8ToCp1252(t.text).value_or(t.text);
+}
+
 bool readNumber(std::string_view word, int& value) {
     std::size_t i = word.size() > 1 && word[0] == '-' ? 1 : 0;
     if (i == word.size() || word.size() - i > 9) return false;
@@ -83,8 +95,7 @@ bool readText(std::string_view line, std::size_t& i, std::string& out) {
         char c = line[i];
         if (c == '"') {
             ++i;
-            // Scripts are UTF-8; texts that are not are taken byte for byte.
-            out = core::utf8ToCp1252(raw).value_or(raw);
+            out = std::move(raw);
             return true;
         }
         if (c == '\\') {
@@ -145,6 +156,7 @@ std::optional<std::vector<ScriptLine>> parseScript(std::string_view text, int& b
             badLine = number;
             return std::nullopt;
         }
+        toCodePage(*tokens);
         lines.push_back({number, std::move(*tokens)});
     }
     return lines;

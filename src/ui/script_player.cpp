@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "core/cp1252.hpp"
 #include "ui/dialog.hpp"
 #include "ui/host.hpp"
 #include "ui/window.hpp"
@@ -69,12 +70,13 @@ void ScriptPlayer::run(const ScriptLine& line) {
     const std::string& verb = line.tokens[0].text;
     if (verb == "expect") {
         expect(line, top);
-        messagesAtMark_ = host_.messages().size();
     } else if (verb == "file") {
         const ScriptToken& t = line.tokens[1];
         fileAnswers_.push_back(t.kind == Kind::Text ? std::optional<std::string>(t.text) : std::nullopt);
     } else if (!top) {
         fail(line, "expected an open dialog, got none");
+    } else if (verb == "snapshot") {
+        snapshot(line, *top);
     } else if (!act(line, top)) {
         fail(line, "expected control " + std::to_string(line.tokens[1].value) + " to take the action, got refused");
     }
@@ -86,13 +88,6 @@ bool ScriptPlayer::act(const ScriptLine& line, Window* top) {
     if (verb == "dump") {
         dump(*top);
         return true;
-    }
-    if (verb == "snapshot") {
-        const auto bmp = top->client().toBmp();
-        std::ofstream out(t[1].text, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bmp.data()), static_cast<std::streamsize>(bmp.size()));
-        host_.snapshot(*top, t[1].text);
-        return static_cast<bool>(out);
     }
     if (verb == "key") {
         if (t[1].text == "escape")
@@ -136,8 +131,8 @@ void ScriptPlayer::expect(const ScriptLine& line, Window* top) {
         return;
     }
     if (what == "no-message") {
-        if (messages.size() > messagesAtMark_)
-            fail(line, "expected no-message, got " + describeMessage(messages[messagesAtMark_]));
+        if (nextMessage_ < messages.size())
+            fail(line, "expected no-message, got " + describeMessage(messages[nextMessage_]));
         return;
     }
     if (what == "open") {
@@ -176,6 +171,20 @@ void ScriptPlayer::expect(const ScriptLine& line, Window* top) {
         if (wanted != s.items)
             fail(line, "expected " + control + " " + describeItems(wanted) + ", got " + describeItems(s.items));
     }
+}
+
+void ScriptPlayer::snapshot(const ScriptLine& line, Window& top) {
+    const std::string& path = line.tokens[1].text;
+    const core::Bytes bmp = top.client().toBmp();
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bmp.data()), static_cast<std::streamsize>(bmp.size()));
+    out.close();
+    if (out.fail()) {
+        // The transcript is written from the code page; the path is UTF-8.
+        fail(line, "cannot write " + core::utf8ToCp1252(path).value_or(path));
+        return;
+    }
+    host_.snapshot(top, path);
 }
 
 void ScriptPlayer::dump(Window& top) {

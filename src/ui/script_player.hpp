@@ -16,7 +16,7 @@ class Window;
 struct ScriptToken {
     enum class Kind { Word, Number, Text, Index };
     Kind kind = Kind::Word;
-    std::string text;  // words and texts (texts in the 8-bit code page)
+    std::string text;  // words and texts (texts in the 8-bit code page; host paths as written)
     int value = 0;     // numbers and #indexes
 };
 
@@ -49,13 +49,13 @@ private:
     void expect(const ScriptLine& line, Window* top);
     void fail(const ScriptLine& line, const std::string& what);
     void dump(Window& top);
+    void snapshot(const ScriptLine& line, Window& top);
 
     Host& host_;
     std::vector<ScriptLine> lines_;
     std::size_t next_ = 0;
     bool failed_ = false;
-    std::size_t nextMessage_ = 0;   // oldest message not yet expected
-    std::size_t messagesAtMark_ = 0; // messages seen at the last expectation
+    std::size_t nextMessage_ = 0;  // oldest message not yet expected
     std::deque<std::optional<std::string>> fileAnswers_;
 };
 

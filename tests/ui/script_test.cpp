@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "datasets/city_set.hpp"
 #include "support/script_run.hpp"
 #include "support/temp_root.hpp"
 #include "ui/script_player.hpp"
@@ -126,11 +127,22 @@ TEST(ScriptRun, FailureTextsNameWhatWasExpectedAndGot) {
     }
 }
 
-TEST(ScriptRun, NoMessageLooksOnlySinceTheLastExpectation) {
+TEST(ScriptRun, NoMessageSeesEveryMessageNotYetExpected) {
     TempRoot t;
-    const auto run = runScript(t.path(),
-                               "click 1022\nexpect open 102\nexpect no-message\n"
-                               "expect message \"Message\" \"No scenario has been loaded!\"\n");
+    const std::string noScenario = "message Message \"No scenario has been loaded!\"";
+    // Other expectations between the message and the check do not hide it.
+    auto run = runScript(t.path(), "click 1022\nexpect open 102\nexpect no-message\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.transcript, "open 102 \"Kestrel 3 Editor\"\n" + noScenario + "\n"
+                              "FAIL line 3: expected no-message, got " + noScenario + "\nclose 102 ok\n");
+    // The second of two messages, when only the first was expected.
+    run = runScript(t.path(), "click 1022\nclick 1005\nexpect message \"Message\" \"No scenario has been loaded!\"\n"
+                              "expect open 102\nexpect no-message\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.transcript.find("FAIL line 5: expected no-message, got " + noScenario + "\n"), std::string::npos)
+        << run.transcript;
+    run = runScript(t.path(), "click 1022\nclick 1005\nexpect message \"Message\" \"No scenario has been loaded!\"\n"
+                              "expect message \"Message\" \"No scenario has been loaded!\"\nexpect no-message\n");
     EXPECT_EQ(run.status, 0) << run.transcript;
 }
 
@@ -167,11 +179,45 @@ TEST(ScriptRun, SnapshotWritesTheClientAreaAsBmp) {
     EXPECT_EQ(bytes[22] | bytes[23] << 8, 255);  // 157 dialog units high
 }
 
+TEST(ScriptRun, SnapshotThatCannotBeWrittenFailsNamingThePath) {
+    TempRoot t;
+    t.mkdir("folder");
+    // /dev/full takes the open and refuses the bytes.
+    for (const std::string path : {(t.path() / "missing" / "shot.bmp").string(), (t.path() / "folder").string(),
+                                   std::string("/dev/full")}) {
+        const auto run = runScript(t.path(), "click 1006\nsnapshot \"" + path + "\"\nclick 1\n");
+        EXPECT_EQ(run.status, 1) << path;
+        EXPECT_EQ(run.transcript, "open 102 \"Kestrel 3 Editor\"\nopen 132 \"City Data List\"\n"
+                                  "FAIL line 2: cannot write " + path + "\nclose 132 cancel\nclose 102 ok\n");
+    }
+    EXPECT_FALSE(t.exists("missing"));
+}
+
 TEST(ScriptRun, Utf8TextsBecomeEightBit) {
     TempRoot t;
     const auto run = runScript(t.path(), "click 1006\ntype 1010 \"\xC3\x89L\"\nclick 4\nexpect items 1008 \"\xC3\x89L\"\n");
     EXPECT_EQ(run.status, 0) << run.transcript;
     EXPECT_TRUE(t.root().isFile("CITY\\\xC9L.CIT"));
+}
+
+TEST(ScriptRun, HostPathsStayUtf8WhileOtherTextsBecomeEightBit) {
+    int bad = 0;
+    const auto lines = parseScript("file \"b\xC3\xBC.pcx\"\nsnapshot \"\xC3\xBC.bmp\"\ntype 1 \"\xC3\xBC\"\n", bad);
+    ASSERT_TRUE(lines);
+    EXPECT_EQ((*lines)[0].tokens[1].text, "b\xC3\xBC.pcx");
+    EXPECT_EQ((*lines)[1].tokens[1].text, "\xC3\xBC.bmp");
+    EXPECT_EQ((*lines)[2].tokens[2].text, "\xFC");
+
+    TempRoot t;
+    t.write("CITY/TOWNS.CIT", datasets::writeCitySet(datasets::newCitySet()));
+    t.write("pick/bild-\xC3\xBC.pcx", "picture bytes");
+    const auto run = runScript(t.path(), "click 1006\ndblclick 1008 \"TOWNS\"\n"
+                                         "file \"" + (t.path() / "pick" / "bild-\xC3\xBC.pcx").string() + "\"\n"
+                                         "click 1015\nexpect no-message\n"
+                                         "snapshot \"" + (t.path() / "sch\xC3\xB6n.bmp").string() + "\"\n");
+    EXPECT_EQ(run.status, 0) << run.transcript;
+    EXPECT_EQ(t.read("CITY/TOWNS.pcx"), core::Bytes({'p', 'i', 'c', 't', 'u', 'r', 'e', ' ', 'b', 'y', 't', 'e', 's'}));
+    EXPECT_TRUE(t.exists("sch\xC3\xB6n.bmp"));
 }
 
 }  // namespace
