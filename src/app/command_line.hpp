@@ -1,5 +1,6 @@
 // What kstred is asked to do, and running the editor on a host.
 #pragma once
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <ostream>
@@ -27,13 +28,17 @@ struct Options {
     std::optional<std::filesystem::path> pictureOut;
 };
 
-// Nothing and `error` set when the arguments make no sense.
+// Larger scripts are refused unread.
+inline constexpr std::uint64_t kScriptSizeLimit = 16u << 20;
+
+// Global options first, then at most one subcommand with its arguments and
+// options. Nothing and `error` set when the arguments make no sense.
 std::optional<Options> parseCommandLine(const std::vector<std::string>& args, std::string& error);
 std::string usage();
 
-// Opens the main window on the data root; with a script, plays it and
-// returns its exit status.
-int runEditor(ui::Host& host, const Options& options);
+// Opens the main window on the data root; with a script, plays it, writes
+// the transcript to `out` and returns its exit status. Errors go to `err`.
+int runEditor(ui::Host& host, const Options& options, std::ostream& out, std::ostream& err);
 // Plays a script against the main window on `root`, writing the transcript.
 int playScript(ui::Host& host, const std::filesystem::path& root, std::string_view script, std::ostream& transcript);
 int makeSample(const std::filesystem::path& dir);

@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
     }
     if (options->host == app::HostKind::Headless) {
         ui::HeadlessHost host;
-        return app::runEditor(host, *options);
+        return app::runEditor(host, *options, std::cout, std::cerr);
     }
     QApplication application(argc, argv);
     // One style everywhere, so labels measure the same on every desktop.
@@ -30,5 +30,5 @@ int main(int argc, char** argv) {
     // Closing a message box or a dialog never ends the program; the main window does.
     QApplication::setQuitOnLastWindowClosed(false);
     qt::QtHost host(options->shots, options->root);
-    return app::runEditor(host, *options);
+    return app::runEditor(host, *options, std::cout, std::cerr);
 }

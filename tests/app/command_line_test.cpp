@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <sstream>
 
 #include "app/picture_command.hpp"
 #include "app/sample_root.hpp"
 #include "sample/pcx_writer.hpp"
 #include "support/temp_root.hpp"
+#include "ui/headless_host.hpp"
 
 namespace kestrel::app {
 namespace {
@@ -21,30 +24,128 @@ std::optional<Options> parse(std::vector<std::string> args, std::string* error =
     return o;
 }
 
-TEST(CommandLine, ScriptsRunHeadlessUnlessTheQtHostIsAsked) {
-    auto o = parse({"--root", "R", "--script", "S"});
+TEST(CommandLine, EveryFormOfTheUsageIsAccepted) {
+    EXPECT_EQ(usage(),
+              "usage: kstred [--root DIR] [--shots DIR] [--script FILE [--host headless|qt]]\n"
+              "       kstred make-sample DIR\n"
+              "       kstred picture FILE [--to OUT.bmp]\n"
+              "       kstred --help\n");
+    auto o = parse({});
+    ASSERT_TRUE(o);
+    EXPECT_EQ(o->command, Command::Edit);
+    EXPECT_EQ(o->host, HostKind::Qt);
+    EXPECT_EQ(o->root, ".");
+    o = parse({"--root", "R", "--script", "S"});
     ASSERT_TRUE(o);
     EXPECT_EQ(o->host, HostKind::Headless);
     EXPECT_EQ(o->root, "R");
-    o = parse({"--script", "S", "--host", "qt", "--shots", "D"});
+    EXPECT_EQ(*o->script, "S");
+    o = parse({"--script", "S", "--host", "qt", "--shots", "D", "--root", "R"});
+    ASSERT_TRUE(o);
     EXPECT_EQ(o->host, HostKind::Qt);
     EXPECT_EQ(*o->shots, "D");
-    EXPECT_EQ(parse({})->host, HostKind::Qt);
-    EXPECT_EQ(parse({"make-sample", "X"})->command, Command::MakeSample);
-    o = parse({"picture", "F.PCX", "--to", "O.bmp"});
-    EXPECT_EQ(o->command, Command::Picture);
-    EXPECT_EQ(*o->pictureOut, "O.bmp");
+    EXPECT_EQ(o->root, "R");
+    o = parse({"--shots", "D"});  // the Qt host saves what the user opens
+    ASSERT_TRUE(o);
+    EXPECT_EQ(o->host, HostKind::Qt);
+    EXPECT_FALSE(o->script);
+    o = parse({"make-sample", "X"});
+    ASSERT_TRUE(o);
+    EXPECT_EQ(o->command, Command::MakeSample);
+    EXPECT_EQ(o->sampleDir, "X");
+    for (const auto& args : {std::vector<std::string>{"picture", "F.PCX", "--to", "O.bmp"},
+                             std::vector<std::string>{"picture", "--to", "O.bmp", "F.PCX"}}) {
+        o = parse(args);
+        ASSERT_TRUE(o);
+        EXPECT_EQ(o->command, Command::Picture);
+        EXPECT_EQ(o->picture, "F.PCX");
+        EXPECT_EQ(*o->pictureOut, "O.bmp");
+    }
+    EXPECT_FALSE(parse({"picture", "F.PCX"})->pictureOut);
+    EXPECT_EQ(parse({"--help"})->command, Command::Help);
+    EXPECT_EQ(parse({"-h"})->command, Command::Help);
 }
 
-TEST(CommandLine, NonsenseIsRefusedWithAReason) {
-    std::string error;
-    EXPECT_FALSE(parse({"--bogus"}, &error));
-    EXPECT_EQ(error, "unexpected argument: --bogus");
-    EXPECT_FALSE(parse({"--host", "headless"}, &error));
-    EXPECT_EQ(error, "the headless host needs a script");
-    EXPECT_FALSE(parse({"--root"}));
-    EXPECT_FALSE(parse({"--host", "gtk", "--script", "S"}));
-    EXPECT_FALSE(parse({"--to", "x.bmp"}));
+TEST(CommandLine, MisplacedMissingAndUnknownArgumentsAreRefusedWithAReason) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
+        {{"--bogus"}, "unexpected argument: --bogus"},
+        {{"bogus"}, "unexpected argument: bogus"},
+        {{"--root", "R", "-x"}, "unexpected argument: -x"},
+        {{"--root"}, "--root needs a folder"},
+        {{"--root", "--script", "S"}, "--root needs a folder"},
+        {{"--script"}, "--script needs a file"},
+        {{"--shots"}, "--shots needs a folder"},
+        {{"--script", "S", "--host"}, "--host needs headless or qt"},
+        {{"--script", "S", "--host", "gtk"}, "--host needs headless or qt, not gtk"},
+        {{"--host", "headless"}, "--host goes with --script"},
+        {{"--host", "qt", "--root", "R"}, "--host goes with --script"},
+        {{"--root", "A", "--root", "B"}, "--root given twice"},
+        {{"--script", "S", "--host", "qt", "--host", "qt"}, "--host given twice"},
+        {{"--root", "R", "--help"}, "--help goes alone"},
+        {{"make-sample", "D", "-h"}, "-h goes alone"},
+        // Subcommands without a data root, and the editor's options.
+        {{"--root", "X", "make-sample", "D"}, "make-sample does not take --root"},
+        {{"make-sample", "D", "--root", "X"}, "make-sample does not take --root"},
+        {{"--root", "X", "picture", "F"}, "picture does not take --root"},
+        {{"--script", "S", "make-sample", "D"}, "make-sample does not take --script"},
+        {{"picture", "F", "--host", "qt"}, "picture does not take --host"},
+        {{"picture", "F", "--shots", "D"}, "picture does not take --shots"},
+        {{"make-sample", "D", "--to", "x.bmp"}, "make-sample does not take --to"},
+        {{"--to", "x.bmp"}, "--to goes after picture"},
+        {{"--to", "x.bmp", "picture", "F"}, "--to goes after picture"},
+        // Subcommand arguments.
+        {{"make-sample"}, "make-sample needs a folder"},
+        {{"picture"}, "picture needs a file"},
+        {{"picture", "--to", "O.bmp"}, "picture needs a file"},
+        {{"picture", "F", "--to"}, "--to needs a file"},
+        {{"picture", "F", "--to", "A", "--to", "B"}, "--to given twice"},
+        {{"picture", "F", "G"}, "unexpected argument: G"},
+        {{"make-sample", "D", "picture", "F"}, "unexpected argument: picture"},
+        {{"--help", "make-sample", "D"}, "--help goes alone"},
+    };
+    for (const auto& [args, message] : cases) {
+        std::string error;
+        EXPECT_FALSE(parse(args, &error)) << message;
+        EXPECT_EQ(error, message);
+    }
+}
+
+// A script that cannot be read is refused before anything opens.
+TEST(CommandLine, ScriptsThatAreNoRegularFileOrTooLargeAreRefused) {
+    TempRoot t;
+    t.mkdir("folder");
+    const auto fifo = t.path() / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    t.write("big.kst", "");
+    std::filesystem::resize_file(t.path() / "big.kst", kScriptSizeLimit + 1);
+    const std::vector<std::pair<std::filesystem::path, std::string>> cases{
+        {t.path() / "folder", "not a regular file"},
+        {"/dev/zero", "not a regular file"},
+        {fifo, "not a regular file"},
+        {t.path() / "big.kst", "too large"},
+        {t.path() / "missing.kst", "cannot be opened"},
+    };
+    for (const auto& [script, why] : cases) {
+        Options options;
+        options.root = t.path();
+        options.script = script;
+        ui::HeadlessHost host;
+        std::ostringstream out, err;
+        EXPECT_EQ(runEditor(host, options, out, err), 2) << script;
+        EXPECT_EQ(err.str(), "kstred: cannot read the script " + script.string() + ": " + why + "\n");
+        EXPECT_EQ(out.str(), "");
+    }
+    // At the limit the script is read: its second line is the unreadable one.
+    t.write("limit.kst", "click 1\n");
+    std::filesystem::resize_file(t.path() / "limit.kst", kScriptSizeLimit);
+    Options options;
+    options.root = t.path();
+    options.script = t.path() / "limit.kst";
+    ui::HeadlessHost host;
+    std::ostringstream out, err;
+    EXPECT_EQ(runEditor(host, options, out, err), 2);
+    EXPECT_EQ(out.str(), "FAIL line 2: cannot read the line\n");
+    EXPECT_EQ(err.str(), "");
 }
 
 TEST(SampleRoot, HoldsTemplatesEntriesAndTheItemSheet) {
