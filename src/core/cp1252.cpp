@@ -31,11 +31,15 @@ std::optional<char32_t> nextCodePoint(std::string_view s, std::size_t& i) {
     if (lead < 0x80) return lead;
     int extra = lead >= 0xF0 && lead < 0xF5 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC2 && lead < 0xE0 ? 1 : -1;
     if (extra < 0 || lead >= 0xF5) return std::nullopt;
+    // Overlong forms are not UTF-8.
+    constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+    const char32_t smallest = kSmallest[extra];
     char32_t cp = lead & (0x3F >> extra);
     for (; extra > 0; --extra) {
         if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) return std::nullopt;
         cp = (cp << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
     }
+    if (cp < smallest) return std::nullopt;
     return cp;
 }
 
