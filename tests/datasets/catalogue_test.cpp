@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "datasets/catalogue.hpp"
@@ -148,6 +149,68 @@ TEST(DeleteEntry, CampaignKeepsItsFolderAndOtherFiles) {
     t.write("CAMPAIGN/SAGA/LOSS0.TXT", "");
     deleteEntry(t.root(), info(Kind::Campaign), "SAGA");
     EXPECT_EQ(t.files(), (std::vector<std::string>{"CAMPAIGN/", "CAMPAIGN/SAGA/", "CAMPAIGN/SAGA/LOSS0.TXT"}));
+}
+
+// What Delete must remove, per kind, written out here rather than taken from the catalogue.
+struct DeleteCase {
+    Kind kind;
+    std::string folder;  // as it lies on disk, in another case than the catalogue writes it
+    std::vector<std::string> owned;  // suffixes of the entry name
+};
+
+TEST(DeleteEntry, EveryKindRemovesExactlyTheFilesItsEntryOwns) {
+    const std::vector<std::string> pictures{".pcx", ".bmp"};
+    const std::vector<std::string> heroPictures{"m.pcx", "m.bmp", "f.pcx", "f.bmp"};
+    const auto withPictures = [&](std::string record) {
+        std::vector<std::string> v{record};
+        v.insert(v.end(), pictures.begin(), pictures.end());
+        return v;
+    };
+    std::vector<std::string> hero{".her"};
+    hero.insert(hero.end(), heroPictures.begin(), heroPictures.end());
+    const std::vector<DeleteCase> cases{
+        {Kind::CitySet, "city/", withPictures(".cit")},
+        {Kind::TerrainType, "Terrain/data/", withPictures(".ter")},
+        {Kind::TerrainSubtype, "terrain/Subtype/", {".stt"}},
+        {Kind::TerrainBonus, "terrain/bonus/", withPictures(".bon")},
+        {Kind::ArmyType, "army/", withPictures(".arm")},
+        {Kind::RuinSet, "ruins/", withPictures(".rui")},
+        {Kind::SiteSet, "sites/", withPictures(".sit")},
+        {Kind::HeroType, "hero/", hero},
+        {Kind::Item, "items/", {".itm"}},
+        {Kind::Advisor, "advisor/", withPictures(".avr")},
+        {Kind::Spell, "spell/", withPictures(".spl")},
+        {Kind::Shield, "shield/", withPictures(".shi")},
+        {Kind::Flag, "flags/", withPictures(".flg")},
+        {Kind::Campaign, "campaign/", {"/campaign.dat"}},
+    };
+    ASSERT_EQ(cases.size(), catalogue().size());
+    // Everything a wrong suffix could hit: each kind's record, each picture, another extension.
+    std::vector<std::string> candidates{".cit", ".ter", ".stt", ".bon", ".arm", ".rui", ".sit", ".her", ".itm",
+                                        ".avr", ".spl", ".shi", ".flg", ".gif", "/campaign.dat", "/.pcx", "/.bmp",
+                                        "/loss0.txt"};
+    candidates.insert(candidates.end(), pictures.begin(), pictures.end());
+    candidates.insert(candidates.end(), heroPictures.begin(), heroPictures.end());
+
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(info(c.kind).name));
+        TempRoot t;
+        for (const auto& suffix : candidates) {
+            t.write(c.folder + "red" + suffix, "x");
+            t.write(c.folder + "reds" + suffix, "x");  // a neighbour whose name begins with the entry's
+        }
+        t.write("wsdata/red.pcx", "x");
+        t.write(c.folder + "other.pcx", "x");
+        std::vector<std::string> expected;
+        for (const auto& file : t.files()) {
+            const bool owned = std::any_of(c.owned.begin(), c.owned.end(),
+                                           [&](const std::string& s) { return file == c.folder + "red" + s; });
+            if (!owned) expected.push_back(file);
+        }
+        ASSERT_EQ(expected.size() + c.owned.size(), t.files().size());
+        deleteEntry(t.root(), info(c.kind), "RED");
+        EXPECT_EQ(t.files(), expected);
+    }
 }
 
 TEST(ImportPicture, KeepsTheExtensionCaseAndReplaces) {

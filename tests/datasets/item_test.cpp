@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 #include "core/le.hpp"
 #include "datasets/item_editor.hpp"
 #include "sample/pcx_writer.hpp"
@@ -67,6 +70,40 @@ TEST(ItemRecord, ChargesFlagWithZeroCount) {
     Item i = newItem("X");
     i.hasCharges = true;
     EXPECT_EQ(writeItem(i)[182], 1);
+}
+
+// Bit 0 of each byte is its flag, the rest its count; the two bytes are independent.
+struct FlagBytes {
+    std::uint8_t charges, limit;
+    bool hasCharges;
+    int chargeCount;
+    bool hasLimit;
+    int limitCount;
+};
+constexpr FlagBytes kFlagBytes[]{
+    {0x0A, 0x03, false, 5, true, 1},
+    {0x03, 0x0A, true, 1, false, 5},
+    {0xC6, 0x00, false, 99, false, 0},
+    {0x00, 0xC7, false, 0, true, 99},
+};
+
+TEST(ItemRecord, FlagsAreBitZeroAndIndependentInBothLayouts) {
+    for (const auto& f : kFlagBytes) {
+        SCOPED_TRACE(::testing::Message() << std::hex << int{f.charges} << " " << int{f.limit});
+        for (const ItemLayout& l : {kItemLayout, kOldItemLayout}) {
+            core::Bytes r(l.size, 0);
+            r[l.charges] = f.charges;
+            r[l.limit] = f.limit;
+            const Item item = readItem(r);
+            EXPECT_EQ(item.hasCharges, f.hasCharges);
+            EXPECT_EQ(item.charges, f.chargeCount);
+            EXPECT_EQ(item.hasLimit, f.hasLimit);
+            EXPECT_EQ(item.limit, f.limitCount);
+            const core::Bytes again = writeItem(item);
+            EXPECT_EQ(again[182], f.charges);
+            EXPECT_EQ(again[183], f.limit);
+        }
+    }
 }
 
 TEST(ItemRecord, EarlierLayoutOf200Bytes) {
@@ -170,13 +207,71 @@ TEST(ItemEditor, DeleteLeavesPicturesOfTheSameName) {
     EXPECT_EQ(t.files(), (std::vector<std::string>{"ITEMS/", "ITEMS/AXE.PCX"}));
 }
 
-// A sheet of 8 x 4 cells, each filled with the colour of its index.
-sample::IndexedImage cellSheet(std::uint8_t shade) {
+// Opens the editor on DAWN.ITM, lets `play` act on it and notes whether it closed.
+struct ItemEditorRun {
+    TempRoot t;
+    ui::HeadlessHost host;
+    bool closed = false;
+    void run(const core::Bytes& record, const std::function<void(ui::Window&)>& play) {
+        t.write("ITEMS/DAWN.ITM", record);
+        ItemEditor editor(host, t.root(), "DAWN");
+        host.onNextModal([&](ui::Window& w) {
+            play(w);
+            closed = w.isClosed();
+        });
+        host.runModal(editor);
+    }
+};
+
+TEST(ItemEditor, ChargeAndLimitFlagsLoadAndSaveIndependently) {
+    for (const auto& f : kFlagBytes) {
+        SCOPED_TRACE(::testing::Message() << std::hex << int{f.charges} << " " << int{f.limit});
+        core::Bytes record = writeItem(newItem("DAWN"));
+        record[182] = f.charges;
+        record[183] = f.limit;
+        ItemEditorRun e;
+        e.run(record, [&](ui::Window& w) {
+            EXPECT_EQ(w.checked(ItemIds::kHasCharges), f.hasCharges);
+            EXPECT_EQ(w.text(ItemIds::kCharges), std::to_string(f.chargeCount));
+            EXPECT_EQ(w.checked(ItemIds::kHasLimit), f.hasLimit);
+            EXPECT_EQ(w.text(ItemIds::kLimit), std::to_string(f.limitCount));
+            w.userClick(ui::kIdOk);
+        });
+        EXPECT_TRUE(e.closed);
+        EXPECT_TRUE(e.host.messages().empty());
+        EXPECT_EQ(e.t.read("ITEMS/DAWN.ITM"), record);
+    }
+}
+
+TEST(ItemEditor, IconIndexPastTheSheetIsRefusedAndNothingIsWritten) {
+    const core::Bytes record = writeItem(newItem("DAWN"));
+    ItemEditorRun e;
+    e.run(record, [](ui::Window& w) {
+        w.userType(ItemIds::kIcon, "32");
+        w.userClick(ui::kIdOk);
+    });
+    EXPECT_FALSE(e.closed);
+    ASSERT_EQ(e.host.messages().size(), 1u);
+    EXPECT_EQ(e.host.messages()[0].caption, "kstred");
+    EXPECT_EQ(e.host.messages()[0].text, "Please enter an integer between 0 and 31.");
+    EXPECT_EQ(e.t.read("ITEMS/DAWN.ITM"), record);
+
+    ItemEditorRun last;
+    last.run(record, [](ui::Window& w) {
+        w.userType(ItemIds::kIcon, "31");
+        w.userClick(ui::kIdOk);
+    });
+    EXPECT_TRUE(last.host.messages().empty());
+    EXPECT_EQ(last.t.read("ITEMS/DAWN.ITM")[176], 31 << 2);
+}
+
+// A sheet of 8 x `rows` cells, each filled with the colour of its index.
+sample::IndexedImage cellSheet(std::uint8_t shade, int rows = 4) {
     sample::IndexedImage sheet;
     sheet.width = 256;
-    sheet.height = 128;
-    sheet.pixels.resize(256 * 128);
-    for (int y = 0; y < 128; ++y)
+    sheet.height = rows * 32;
+    sheet.pixels.resize(256 * rows * 32);
+    for (int y = 0; y < rows * 32; ++y)
         for (int x = 0; x < 256; ++x) sheet.pixels[y * 256 + x] = static_cast<std::uint8_t>((y / 32) * 8 + x / 32);
     for (int i = 0; i < 256; ++i) sheet.palette[i] = {static_cast<std::uint8_t>(i * 7), shade, static_cast<std::uint8_t>(255 - i)};
     return sheet;
@@ -229,6 +324,19 @@ TEST(ItemEditor, BmpSheetWinsAndGraphicSetChoosesTheSheet) {
     o.window->userType(ItemIds::kIcon, "0");
     EXPECT_EQ(o.iconPixel(5, 5), (pictures::Rgb{0, 200, 0}));
     EXPECT_EQ(readItem(o.t.read("ITEMS/DAWN.ITM")), newItem("DAWN"));  // the record is untouched
+}
+
+TEST(ItemEditor, IndexOutsideTheFieldRangeDrawsNothing) {
+    OpenItemEditor o;
+    // A fifth row of cells that no accepted index reaches.
+    o.t.write("SETS/Fantasy/ITEMS.PCX", sample::encodePcx8(cellSheet(40, 5)));
+    for (const char* index : {"32", "39", "-5", "-1", "536870912", "2147483647", "-2147483648"}) {
+        o.window->userType(ItemIds::kIcon, index);
+        for (const auto& [x, y] : {std::pair{0, 0}, {16, 16}, {31, 31}})
+            EXPECT_EQ(o.iconPixel(x, y), pictures::kDialogFace) << index << " at " << x << "," << y;
+    }
+    o.window->userType(ItemIds::kIcon, "31");
+    EXPECT_EQ(o.iconPixel(16, 16), (pictures::Rgb{31 * 7, 40, 255 - 31}));
 }
 
 TEST(ItemEditor, MissingSheetOrBadIndexDrawsNothing) {

@@ -1,9 +1,15 @@
 // The rules every list dialog follows, played as a user would.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "datasets/catalogue.hpp"
+#include "datasets/catalogue_ops.hpp"
 #include "datasets/city_set.hpp"
+#include "datasets/list_dialog.hpp"
 #include "support/script_run.hpp"
 #include "support/temp_root.hpp"
+#include "ui/headless_host.hpp"
 
 namespace kestrel::datasets {
 namespace {
@@ -116,6 +122,53 @@ TEST_F(ListDialogTest, WorksWithoutAnyFolders) {
     const auto run = runScript(empty.path(), "click 1016\nexpect items 1008\nclick 3\nkey escape\nclick 1\n");
     EXPECT_EQ(run.status, 0) << run.transcript;
     EXPECT_TRUE(empty.files().empty());
+}
+
+// Every kind, with and without editor, on a root without its folders and on one with an entry selected.
+TEST(ListDialogNew, EmptyNameDoesNothingForAnyKind) {
+    for (const auto& kind : catalogue()) {
+        SCOPED_TRACE(std::string(kind.name));
+        for (const bool withEntry : {false, true}) {
+            TempRoot t;
+            for (const char* art : {"CITY", "TERR", "BONUS", "ARMY", "RUIN", "SITE", "ADVISOR", "SHIELD", "FLAG"})
+                t.write(std::string("WSDATA/") + art + ".PCX", "template");
+            if (withEntry)
+                for (const std::string entry : {"OLD", "OTHER"}) {
+                    core::Bytes record(kind.recordSize, 0);
+                    std::copy(entry.begin(), entry.end(), record.begin());
+                    std::string path = recordPath(kind, entry);
+                    std::replace(path.begin(), path.end(), '\\', '/');
+                    t.write(path, record);
+                }
+            const auto before = t.files();
+            if (kind.kind == Kind::Shield) {
+                // Its list is a dialog of its own, still to come: New underneath it.
+                EXPECT_EQ(createEntry(t.root(), kind, "", core::Bytes(kind.recordSize, 0)), NewResult::EmptyName);
+                EXPECT_EQ(t.files(), before);
+                continue;
+            }
+            ui::HeadlessHost host;
+            ListDialog list(host, t.root(), kind);
+            std::vector<std::string> items;
+            int selection = -2;
+            std::string name = "unread";
+            host.onNextModal([&](ui::Window& w) {
+                if (withEntry) w.userSelect(ListDialog::kListId, 1);  // the second: a refill would lose it
+                w.userType(ListDialog::kNameId, "");
+                w.userClick(ListDialog::kNewId);
+                items = w.items(ListDialog::kListId);
+                selection = w.selection(ListDialog::kListId);
+                name = w.text(ListDialog::kNameId);
+            });
+            host.runModal(list);
+            EXPECT_TRUE(host.messages().empty()) << host.messages()[0].text;
+            EXPECT_EQ(t.files(), before);
+            const std::vector<std::string> listed{"OLD", "OTHER"};
+            EXPECT_EQ(items, withEntry ? listed : std::vector<std::string>{});
+            EXPECT_EQ(selection, withEntry ? 1 : -1);
+            EXPECT_EQ(name, "");
+        }
+    }
 }
 
 }  // namespace
