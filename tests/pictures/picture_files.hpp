@@ -1,12 +1,13 @@
 // Byte builders, decoding shortcuts and a scratch folder for the picture tests.
 #pragma once
 #include <algorithm>
-#include <atomic>
+#include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
 #include <string>
-#include <unistd.h>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -16,12 +17,15 @@ namespace kestrel::pictures::testing {
 
 class ScratchDir {
 public:
+    // mkdtemp: a folder of its own, never one left behind by an earlier test or run.
     ScratchDir() {
-        static std::atomic<int> counter{0};
-        path_ = std::filesystem::temp_directory_path() /
-                ("kestrel-pictures-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        std::filesystem::create_directories(path_);
+        std::string name = (std::filesystem::temp_directory_path() / "kestrel-pictures-XXXXXX").string();
+        if (!::mkdtemp(name.data()))
+            throw std::filesystem::filesystem_error("mkdtemp", name, std::error_code(errno, std::generic_category()));
+        path_ = name;
     }
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
     ~ScratchDir() {
         std::error_code ec;
         std::filesystem::remove_all(path_, ec);

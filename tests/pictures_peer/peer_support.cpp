@@ -3,10 +3,11 @@
 #include <stb/stb_image.h>
 #include <unistd.h>
 
-#include <atomic>
+#include <cerrno>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <system_error>
 
 namespace kestrel::pictures::peer {
 
@@ -146,12 +147,11 @@ std::optional<RgbImage> readPpm(const fs::path& path) {
     return img;
 }
 
+// mkdtemp: a folder of its own, never one left behind by an earlier test or run.
 ScratchDir::ScratchDir() {
-    static std::atomic<int> counter{0};
-    path_ = fs::temp_directory_path() /
-            ("kestrel-peer-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    fs::remove_all(path_);
-    fs::create_directories(path_);
+    std::string name = (fs::temp_directory_path() / "kestrel-peer-XXXXXX").string();
+    if (!::mkdtemp(name.data())) throw fs::filesystem_error("mkdtemp", name, std::error_code(errno, std::generic_category()));
+    path_ = name;
 }
 
 ScratchDir::~ScratchDir() {

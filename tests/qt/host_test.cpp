@@ -6,9 +6,11 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QTimer>
+#include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
-#include <unistd.h>
+#include <system_error>
 
 #include "qt/qt_host.hpp"
 #include "qt/qt_window.hpp"
@@ -64,9 +66,25 @@ std::string play(ui::Host& host, RecordingDialog& dialog, const std::string& scr
     return transcript.str();
 }
 
+// A folder of its own (mkdtemp), removed however the test ends, so no shots are counted from another run.
+struct ShotsFolder {
+    fs::path path;
+    ShotsFolder() {
+        std::string name = (fs::temp_directory_path() / "kstred-qt-shots-XXXXXX").string();
+        if (!::mkdtemp(name.data())) throw fs::filesystem_error("mkdtemp", name, std::error_code(errno, std::generic_category()));
+        path = name;
+    }
+    ~ShotsFolder() {
+        std::error_code ec;
+        fs::remove_all(path, ec);
+    }
+    ShotsFolder(const ShotsFolder&) = delete;
+    ShotsFolder& operator=(const ShotsFolder&) = delete;
+};
+
 TEST(QtHostScript, TranscriptMatchesTheHeadlessHostAndShotsAreNumbered) {
-    const fs::path dir = fs::temp_directory_path() / ("kstred-qt-shots-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
+    const ShotsFolder folder;
+    const fs::path& dir = folder.path;
     const std::string script = "type 1011 \"Riverford\"\n"
                                "type 1012 \"Caf\xC3\xA9 of the very long name\"\n"
                                "snapshot \"" + (dir / "client.bmp").string() + "\"\n"
@@ -78,7 +96,6 @@ TEST(QtHostScript, TranscriptMatchesTheHeadlessHostAndShotsAreNumbered) {
     auto complain = [](RecordingDialog& d, int id) {
         if (id == 1015) d.host().error("No picture to import.");
     };
-    fs::create_directories(dir);
     ui::HeadlessHost headless;
     RecordingDialog h(headless, 133);
     h.command = complain;
@@ -97,7 +114,6 @@ TEST(QtHostScript, TranscriptMatchesTheHeadlessHostAndShotsAreNumbered) {
     EXPECT_EQ(image("0002-133-snapshot.png").size(), open.size());
     EXPECT_NE(image("0002-133-snapshot.png"), open);  // shows the typed names
     EXPECT_FALSE(image("0003-message.png").isNull());
-    fs::remove_all(dir);
 }
 
 // Without a script the dialogs run modally; a timer plays the user on

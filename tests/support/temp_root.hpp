@@ -1,10 +1,12 @@
 // A fresh data root per test, removed afterwards.
 #pragma once
 #include <algorithm>
-#include <atomic>
+#include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <system_error>
 #include <unistd.h>
 
 #include "core/bytes.hpp"
@@ -12,12 +14,17 @@
 
 namespace kestrel::testing {
 
+// A new empty folder that no other test or run shares, whatever was left behind before.
+inline std::filesystem::path makeUniqueTempDir(const std::string& prefix) {
+    std::string name = (std::filesystem::temp_directory_path() / (prefix + "XXXXXX")).string();
+    if (!::mkdtemp(name.data()))
+        throw std::filesystem::filesystem_error("mkdtemp", name, std::error_code(errno, std::generic_category()));
+    return name;
+}
+
 class TempRoot {
 public:
-    TempRoot() : path_(freshPath()), root_(path_) {
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
+    TempRoot() : path_(makeUniqueTempDir("kestrel-test-")), root_(path_) {}
     ~TempRoot() {
         std::error_code ec;
         std::filesystem::remove_all(path_, ec);
@@ -52,12 +59,6 @@ public:
     }
 
 private:
-    static std::filesystem::path freshPath() {
-        static std::atomic<int> counter{0};
-        return std::filesystem::temp_directory_path() /
-               ("kestrel-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    }
-
     std::filesystem::path path_;
     core::DataRoot root_;
 };
