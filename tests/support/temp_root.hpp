@@ -53,7 +53,7 @@ public:
     std::vector<std::string> files() const {
         std::vector<std::string> out;
         for (const auto& e : std::filesystem::recursive_directory_iterator(path_))
-            out.push_back(std::filesystem::relative(e.path(), path_).string() + (e.is_directory() ? "/" : ""));
+            out.push_back(e.path().lexically_relative(path_).string() + (e.is_directory() ? "/" : ""));
         std::sort(out.begin(), out.end());
         return out;
     }
