@@ -1,5 +1,7 @@
 #include "resources/layouts.hpp"
 
+#include "core/version.hpp"
+
 namespace kestrel::resources {
 
 namespace {
@@ -56,7 +58,8 @@ ui::Layout mainWindow() {
 ui::Layout aboutBox() {
     ui::Layout l{.resourceId = kAboutBox, .caption = "About kstred", .width = 170, .height = 62};
     l.controls.push_back({.kind = ControlKind::Icon, .rect = {11, 17, 20, 20}});
-    l.controls.push_back({.kind = ControlKind::Static, .label = "kstred Version 1.0", .rect = {40, 20, 119, 8}});
+    l.controls.push_back(
+        {.kind = ControlKind::Static, .label = std::string("kstred Version ") + kVersion, .rect = {40, 20, 119, 8}});
     ControlDef ok = button(1, "OK", 113, 41, 50);
     ok.isDefault = true;
     l.controls.push_back(ok);
