@@ -27,38 +27,68 @@ struct Value {
 struct Option {
     std::string_view name;
     Value value;
+    std::string_view about;  // one line in the help
 };
 
 struct Subcommand {
     std::string_view word;
     Command command;
     bool usesRoot;            // then --root goes before the word
+    std::string_view about;
     Value arguments[2] = {};  // in order; unused ones have no store
     Option options[2] = {};
 };
 
-constexpr Option kRoot{"--root", {"DIR", "a folder", [](Options& o, const std::string& v) { o.root = v; return true; }}};
+// Options that make the whole command line.
+struct Alone {
+    std::string_view name;
+    std::string_view shortName;
+    Command command;
+    std::string_view about;
+};
+
+constexpr Option kRoot{"--root",
+                       {"DIR", "a folder", [](Options& o, const std::string& v) { o.root = v; return true; }},
+                       "the data root, the game's folder (default: see below)"};
 
 // Only for the editor itself, so never with a subcommand.
 constexpr Option kEditorOptions[] = {
-    {"--shots", {"DIR", "a folder", [](Options& o, const std::string& v) { o.shots = v; return true; }}},
-    {"--script", {"FILE", "a file", [](Options& o, const std::string& v) { o.script = v; return true; }}},
-    {"--host", {"headless|qt", "headless or qt", [](Options& o, const std::string& v) {
-                    o.host = v == "qt" ? HostKind::Qt : HostKind::Headless;
-                    return v == "qt" || v == "headless";
-                }}},
+    {"--shots",
+     {"DIR", "a folder", [](Options& o, const std::string& v) { o.shots = v; return true; }},
+     "save a PNG of every dialog as it opens"},
+    {"--script",
+     {"FILE", "a file", [](Options& o, const std::string& v) { o.script = v; return true; }},
+     "play a script and print its transcript; exit 1 when an expectation fails"},
+    {"--host",
+     {"headless|qt", "headless or qt",
+      [](Options& o, const std::string& v) {
+          o.host = v == "qt" ? HostKind::Qt : HostKind::Headless;
+          return v == "qt" || v == "headless";
+      }},
+     "play the script without windows (the default) or against the Qt widgets"},
+};
+
+constexpr Alone kAlone[] = {
+    {"--help", "-h", Command::Help, "print this help"},
+    {"--version", "", Command::Version, "print the version"},
 };
 
 constexpr Subcommand kSubcommands[] = {
-    {"make-sample", Command::MakeSample, false,
+    {"make-sample", Command::MakeSample, false, "write the bundled sample data root in DIR",
      {{"DIR", "a folder", [](Options& o, const std::string& v) { o.sampleDir = v; return true; }}}},
-    {"picture", Command::Picture, false,
+    {"picture", Command::Picture, false, "tell what a PCX, BMP, GIF or icon file holds",
      {{"FILE", "a file", [](Options& o, const std::string& v) { o.picture = v; return true; }}},
-     {{"--to", {"OUT.bmp", "a file", [](Options& o, const std::string& v) { o.pictureOut = v; return true; }}}}},
+     {{"--to",
+       {"OUT.bmp", "a file", [](Options& o, const std::string& v) { o.pictureOut = v; return true; }},
+       "write the picture's pixels as a 24-bit BMP"}}},
 };
 
 bool looksLikeOption(std::string_view arg) { return arg.size() > 1 && arg[0] == '-'; }
-bool isHelp(std::string_view arg) { return arg == "--help" || arg == "-h"; }
+const Alone* findAlone(std::string_view arg) {
+    for (const Alone& alone : kAlone)
+        if (arg == alone.name || (!alone.shortName.empty() && arg == alone.shortName)) return &alone;
+    return nullptr;
+}
 
 template <class List>
 const Option* findOption(const List& options, std::string_view name) {
@@ -86,7 +116,7 @@ std::size_t argumentCount(const Subcommand& sub) {
 // Why an option is refused where it stands: after `sub`, or before any
 // subcommand when `sub` is null.
 std::string misplaced(const Subcommand* sub, const std::string& arg) {
-    if (isHelp(arg)) return arg + " goes alone";
+    if (findAlone(arg)) return arg + " goes alone";
     const Subcommand* owner = nullptr;
     for (const Subcommand& s : kSubcommands)
         if (findOption(s.options, arg)) owner = &s;
@@ -112,7 +142,59 @@ std::string usage() {
                 out += " [" + std::string(option.name) + " " + std::string(option.value.placeholder) + "]";
         out += '\n';
     }
-    return out + "       kstred --help\n";
+    for (const Alone& alone : kAlone) out += "       kstred " + std::string(alone.name) + '\n';
+    return out;
+}
+
+std::string help() {
+    std::vector<std::pair<std::string, std::string_view>> options, subcommands, environment, files, exitStatus;
+    const auto withValue = [](const Option& option) {
+        return std::string(option.name) + " " + std::string(option.value.placeholder);
+    };
+    options.emplace_back(withValue(kRoot), kRoot.about);
+    for (const Option& option : kEditorOptions) options.emplace_back(withValue(option), option.about);
+    for (const Alone& alone : kAlone)
+        options.emplace_back(alone.shortName.empty() ? std::string(alone.name)
+                                                     : std::string(alone.shortName) + ", " + std::string(alone.name),
+                             alone.about);
+    for (const Subcommand& sub : kSubcommands) {
+        std::string form(sub.word);
+        for (const Value& argument : sub.arguments)
+            if (argument.store) form += " " + std::string(argument.placeholder);
+        subcommands.emplace_back(form, sub.about);
+        for (const Option& option : sub.options)
+            if (option.value.store) subcommands.emplace_back("  " + withValue(option), option.about);
+    }
+    exitStatus = {{"0", "done; every script expectation held"},
+                  {"1", "a script expectation or action failed, or there is no display for the window"},
+                  {"2", "the command line was refused, or the script or data root cannot be read"}};
+    environment.emplace_back("KESTREL_ROOT", "the data root when --root is not given");
+    files.emplace_back("~/.config/kestrel/kstred.conf", "the game's folder chosen last");
+    std::size_t width = 0;
+    for (const auto* list : {&options, &subcommands})
+        for (const auto& [left, about] : *list) width = std::max(width, left.size());
+    const auto lines = [width](const auto& list) {
+        std::string text;
+        for (const auto& [left, about] : list)
+            text += "  " + left + std::string(std::max(width, left.size()) + 2 - left.size(), ' ') + std::string(about) + '\n';
+        return text;
+    };
+    return usage() +
+           "\nEdits the data of a turn-based fantasy strategy game: the files below its data root,\n"
+           "the game's folder. Without a subcommand kstred opens the editor's main window.\n"
+           "\nOptions:\n" +
+           lines(options) +
+           "\nWithout --root the editor opens $KESTREL_ROOT, else the working directory when it\n"
+           "holds a WSDATA folder; otherwise the window asks for the game's folder and remembers\n"
+           "the choice. Scripts never ask: without either they play in the working directory.\n"
+           "\nSubcommands:\n" +
+           lines(subcommands) +
+           "\nExit status:\n" +
+           lines(exitStatus) +
+           "\nEnvironment:\n" +
+           lines(environment) +
+           "\nFiles:\n" +
+           lines(files);
 }
 
 std::optional<Options> parseCommandLine(const std::vector<std::string>& args, std::string& error) {
@@ -121,10 +203,11 @@ std::optional<Options> parseCommandLine(const std::vector<std::string>& args, st
         return std::optional<Options>();
     };
     Options o;
-    if (args.size() == 1 && isHelp(args[0])) {
-        o.command = Command::Help;
-        return o;
-    }
+    if (args.size() == 1)
+        if (const Alone* alone = findAlone(args[0])) {
+            o.command = alone->command;
+            return o;
+        }
     const Subcommand* sub = nullptr;
     std::size_t filled = 0;
     std::vector<std::string_view> given;  // option names, from the tables
@@ -193,9 +276,10 @@ int playScript(ui::Host& host, const std::filesystem::path& rootPath, std::strin
 }
 
 int runEditor(ui::Host& host, const Options& options, std::ostream& out, std::ostream& err) {
+    const std::filesystem::path rootPath = options.root.value_or(".");
     std::error_code ec;
-    if (!std::filesystem::is_directory(options.root, ec)) {
-        err << "kstred: the data root " << options.root.string() << " is not a folder\n";
+    if (!std::filesystem::is_directory(rootPath, ec)) {
+        err << "kstred: the data root " << rootPath.string() << " is not a folder\n";
         return 2;
     }
     if (options.script) {
@@ -206,9 +290,9 @@ int runEditor(ui::Host& host, const Options& options, std::ostream& out, std::os
             return 2;
         }
         const std::string_view text(reinterpret_cast<const char*>(script->data()), script->size());
-        return playScript(host, options.root, text, out);
+        return playScript(host, rootPath, text, out);
     }
-    const core::DataRoot root(options.root);
+    const core::DataRoot root(rootPath);
     shell::MainWindow mainWindow(host, root);
     host.runModal(mainWindow);
     return 0;

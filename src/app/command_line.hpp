@@ -14,12 +14,12 @@ class Host;
 
 namespace kestrel::app {
 
-enum class Command { Edit, MakeSample, Picture, Help };
+enum class Command { Edit, MakeSample, Picture, Help, Version };
 enum class HostKind { Qt, Headless };
 
 struct Options {
     Command command = Command::Edit;
-    std::filesystem::path root = ".";
+    std::optional<std::filesystem::path> root;  // --root; without it see chooseRoot()
     std::optional<std::filesystem::path> script;
     std::optional<std::filesystem::path> shots;
     HostKind host = HostKind::Qt;
@@ -35,9 +35,12 @@ inline constexpr std::uint64_t kScriptSizeLimit = 16u << 20;
 // options. Nothing and `error` set when the arguments make no sense.
 std::optional<Options> parseCommandLine(const std::vector<std::string>& args, std::string& error);
 std::string usage();
+// The usage, then a line on every option, subcommand and environment variable.
+std::string help();
 
-// Opens the main window on the data root; with a script, plays it, writes
-// the transcript to `out` and returns its exit status. Errors go to `err`.
+// Opens the main window on the data root (the working directory when none is
+// set); with a script, plays it, writes the transcript to `out` and returns
+// its exit status. Errors go to `err`.
 int runEditor(ui::Host& host, const Options& options, std::ostream& out, std::ostream& err);
 // Plays a script against the main window on `root`, writing the transcript.
 int playScript(ui::Host& host, const std::filesystem::path& root, std::string_view script, std::ostream& transcript);

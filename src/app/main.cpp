@@ -1,34 +1,90 @@
 #include <QApplication>
+#include <QSettings>
+#include <cstdlib>
 #include <iostream>
+#include <memory>
 
 #include "app/command_line.hpp"
 #include "app/picture_command.hpp"
+#include "app/startup.hpp"
+#include "core/version.hpp"
 #include "qt/qt_host.hpp"
+#include "qt/root_dialog.hpp"
 #include "ui/headless_host.hpp"
 
-int main(int argc, char** argv) {
-    using namespace kestrel;
-    std::string error;
-    const auto options = app::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc), error);
-    if (!options) {
-        std::cerr << "kstred: " << error << '\n' << app::usage();
-        return 2;
+namespace {
+
+std::string_view environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+QtMessageHandler qtHandler = nullptr;
+
+// A display that is named but cannot be opened makes Qt abort with a core
+// dump; one line and exit status 1 say the same.
+void noCoreDumpOnStart(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type != QtFatalMsg) {
+        if (qtHandler) qtHandler(type, context, message);
+        return;
     }
-    switch (options->command) {
-        case app::Command::Help: std::cout << app::usage(); return 0;
-        case app::Command::MakeSample: return app::makeSample(options->sampleDir);
-        case app::Command::Picture: return app::describePicture(options->picture, options->pictureOut, std::cout, std::cerr);
-        case app::Command::Edit: break;
-    }
-    if (options->host == app::HostKind::Headless) {
-        ui::HeadlessHost host;
-        return app::runEditor(host, *options, std::cout, std::cerr);
-    }
-    QApplication application(argc, argv);
+    std::cerr << "kstred: cannot open the window: " << message.section(QStringLiteral(". "), 0, 0).toStdString()
+              << "; check DISPLAY and WAYLAND_DISPLAY, or start it with xvfb-run kstred\n";
+    std::_Exit(1);
+}
+
+std::unique_ptr<QApplication> startQt(int& argc, char** argv) {
+    qtHandler = qInstallMessageHandler(noCoreDumpOnStart);
+    auto application = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(qtHandler);
+    QApplication::setOrganizationName(QStringLiteral("kestrel"));
+    QApplication::setApplicationName(QStringLiteral("kstred"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kestrel::kVersion));
+    // Matches the desktop entry, so Wayland shells show its name and icon.
+    QApplication::setDesktopFileName(QStringLiteral("kstred"));
     // One style everywhere, so labels measure the same on every desktop.
     QApplication::setStyle("Fusion");
     // Closing a message box or a dialog never ends the program; the main window does.
     QApplication::setQuitOnLastWindowClosed(false);
-    qt::QtHost host(options->shots, options->root);
-    return app::runEditor(host, *options, std::cout, std::cerr);
+    return application;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace kestrel;
+    std::string error;
+    const auto parsed = app::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!parsed) {
+        std::cerr << "kstred: " << error << '\n' << app::usage();
+        return 2;
+    }
+    switch (parsed->command) {
+        case app::Command::Help: std::cout << app::help(); return 0;
+        case app::Command::Version: std::cout << "kstred " << kVersion << '\n'; return 0;
+        case app::Command::MakeSample: return app::makeSample(parsed->sampleDir);
+        case app::Command::Picture: return app::describePicture(parsed->picture, parsed->pictureOut, std::cout, std::cerr);
+        case app::Command::Edit: break;
+    }
+    app::Options options = *parsed;
+    const app::RootChoice where =
+        app::chooseRoot(options, environment("KESTREL_ROOT"), !options.root && app::holdsTemplates("."));
+    options.root = where.root;
+    if (options.host == app::HostKind::Headless) {
+        ui::HeadlessHost host;
+        return app::runEditor(host, options, std::cout, std::cerr);
+    }
+    if (!app::hasDisplay(environment("DISPLAY"), environment("WAYLAND_DISPLAY"), environment("QT_QPA_PLATFORM"))) {
+        std::cerr << app::kNoDisplay << '\n';
+        return 1;
+    }
+    const auto application = startQt(argc, argv);
+    if (where.ask) {
+        QSettings settings;
+        const auto chosen = qt::askDataRoot(settings);
+        if (!chosen) return 0;
+        options.root = *chosen;
+    }
+    qt::QtHost host(options.shots, *options.root);
+    return app::runEditor(host, options, std::cout, std::cerr);
 }

@@ -29,12 +29,13 @@ TEST(CommandLine, EveryFormOfTheUsageIsAccepted) {
               "usage: kstred [--root DIR] [--shots DIR] [--script FILE [--host headless|qt]]\n"
               "       kstred make-sample DIR\n"
               "       kstred picture FILE [--to OUT.bmp]\n"
-              "       kstred --help\n");
+              "       kstred --help\n"
+              "       kstred --version\n");
     auto o = parse({});
     ASSERT_TRUE(o);
     EXPECT_EQ(o->command, Command::Edit);
     EXPECT_EQ(o->host, HostKind::Qt);
-    EXPECT_EQ(o->root, ".");
+    EXPECT_FALSE(o->root);
     o = parse({"--root", "R", "--script", "S"});
     ASSERT_TRUE(o);
     EXPECT_EQ(o->host, HostKind::Headless);
@@ -64,6 +65,7 @@ TEST(CommandLine, EveryFormOfTheUsageIsAccepted) {
     EXPECT_FALSE(parse({"picture", "F.PCX"})->pictureOut);
     EXPECT_EQ(parse({"--help"})->command, Command::Help);
     EXPECT_EQ(parse({"-h"})->command, Command::Help);
+    EXPECT_EQ(parse({"--version"})->command, Command::Version);
 }
 
 TEST(CommandLine, MisplacedMissingAndUnknownArgumentsAreRefusedWithAReason) {
@@ -102,6 +104,9 @@ TEST(CommandLine, MisplacedMissingAndUnknownArgumentsAreRefusedWithAReason) {
         {{"picture", "F", "G"}, "unexpected argument: G"},
         {{"make-sample", "D", "picture", "F"}, "unexpected argument: picture"},
         {{"--help", "make-sample", "D"}, "--help goes alone"},
+        {{"--version", "--help"}, "--version goes alone"},
+        {{"--root", "R", "--version"}, "--version goes alone"},
+        {{"picture", "F", "--version"}, "--version goes alone"},
     };
     for (const auto& [args, message] : cases) {
         std::string error;
