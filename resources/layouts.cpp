@@ -7,14 +7,22 @@ namespace kestrel::ui {
 
 namespace {
 
+// Every dialog of the program.
+std::vector<Layout> everyLayout() {
+    using namespace resources;
+    std::vector<Layout> layouts = mainWindowLayouts();
+    for (auto& l : listDialogLayouts()) layouts.push_back(std::move(l));
+    for (auto single : {cityEditorLayout, itemEditorLayout}) layouts.push_back(single());
+    return layouts;
+}
+
 std::map<int, Layout> buildAll() {
     std::map<int, Layout> all;
-    for (auto source : {resources::mainWindowLayouts, resources::listDialogLayouts, resources::entryEditorLayouts})
-        for (auto& layout : source()) {
-            const int id = layout.resourceId;
-            if (!all.emplace(id, std::move(layout)).second)
-                throw std::logic_error("two layouts for resource " + std::to_string(id));
-        }
+    for (auto& layout : everyLayout()) {
+        const int id = layout.resourceId;
+        if (!all.emplace(id, std::move(layout)).second)
+            throw std::logic_error("two layouts for resource " + std::to_string(id));
+    }
     return all;
 }
 

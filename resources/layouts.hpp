@@ -18,6 +18,9 @@ inline constexpr const char* kAboutCommandLabel = "&About kstred...";
 
 std::vector<ui::Layout> mainWindowLayouts();   // main window, About box, terrain sub-menu
 std::vector<ui::Layout> listDialogLayouts();   // the data-set list dialogs
-std::vector<ui::Layout> entryEditorLayouts();  // the entry editors
+
+// One layout per dialog, each in the file named after it.
+ui::Layout cityEditorLayout();
+ui::Layout itemEditorLayout();
 
 }  // namespace kestrel::resources

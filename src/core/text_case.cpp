@@ -14,27 +14,49 @@ char foldCase(char c) {
     return c;
 }
 
-static int compareFolded(std::string_view a, std::string_view b) {
+namespace {
+
+// The lower-case partner of an upper-case letter; the inverse of foldCase.
+unsigned char lowerCase(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u >= 'A' && u <= 'Z') return static_cast<unsigned char>(u + 32);
+    if (u >= 0xC0 && u <= 0xDE && u != 0xD7) return static_cast<unsigned char>(u + 32);
+    if (u == 0x8A || u == 0x8C || u == 0x8E) return static_cast<unsigned char>(u + 16);
+    if (u == 0x9F) return 0xFF;
+    return u;
+}
+
+unsigned char upperCase(char c) { return static_cast<unsigned char>(foldCase(c)); }
+
+template <unsigned char (*Fold)(char)>
+int compareFolded(std::string_view a, std::string_view b) {
     const std::size_t n = a.size() < b.size() ? a.size() : b.size();
     for (std::size_t i = 0; i < n; ++i) {
-        const auto x = static_cast<unsigned char>(foldCase(a[i]));
-        const auto y = static_cast<unsigned char>(foldCase(b[i]));
+        const unsigned char x = Fold(a[i]);
+        const unsigned char y = Fold(b[i]);
         if (x != y) return x < y ? -1 : 1;
     }
     if (a.size() == b.size()) return 0;
     return a.size() < b.size() ? -1 : 1;
 }
 
+}  // namespace
+
 bool equalsNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && compareFolded(a, b) == 0;
+    return a.size() == b.size() && compareFolded<upperCase>(a, b) == 0;
 }
 
 int compareNoCase(std::string_view a, std::string_view b) {
-    if (const int c = compareFolded(a, b); c != 0) return c;
+    if (const int c = compareFolded<upperCase>(a, b); c != 0) return c;
     return a.compare(b);
 }
 
 bool lessNoCase(std::string_view a, std::string_view b) { return compareNoCase(a, b) < 0; }
+
+bool lessInList(std::string_view a, std::string_view b) {
+    if (const int c = compareFolded<lowerCase>(a, b); c != 0) return c < 0;
+    return a.compare(b) < 0;
+}
 
 bool startsWithNoCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && equalsNoCase(text.substr(0, prefix.size()), prefix);

@@ -11,7 +11,9 @@ EntryEditor::EntryEditor(ui::Host& host, const core::DataRoot& root, const KindI
 
 void EntryEditor::onInit() {
     if (!kind_.captionPrefix.empty()) setCaption(std::string(kind_.captionPrefix) + entryName_);
-    load(root_.read(recordPath(kind_, entryName_), kind_.recordSize));
+    // One byte more than the record, so a codec can tell a file of exactly
+    // its size from a longer one.
+    load(root_.read(recordPath(kind_, entryName_), kind_.recordSize + 1));
 }
 
 void EntryEditor::onCommand(int id) {

@@ -21,8 +21,8 @@ public:
     bool onOk() override;
 
 protected:
-    // The record as read (at most the record size; shorter when the file is),
-    // or nothing when the file could not be opened.
+    // The record as read (at most one byte more than the record size;
+    // shorter when the file is), or nothing when the file could not be opened.
     virtual void load(const std::optional<core::Bytes>& record) = 0;
     // The record to write, or nothing when a control failed validation.
     virtual std::optional<core::Bytes> save() = 0;

@@ -10,19 +10,13 @@ namespace {
 
 using Ids = ItemIds;
 
-std::vector<std::string> abilityNames() {
-    std::vector<std::string> names;
-    for (const auto& choice : itemAbilities()) names.emplace_back(choice.name);
-    return names;
-}
-
 }  // namespace
 
 ItemEditor::ItemEditor(ui::Host& host, const core::DataRoot& root, std::string entryName)
     : EntryEditor(host, root, info(Kind::Item), std::move(entryName)) {}
 
 void ItemEditor::load(const std::optional<core::Bytes>& record) {
-    for (const int list : Ids::kAbilityList) setItems(list, abilityNames());
+    for (const auto& ids : Ids::kAbilities) offerAbilities(*this, ids, itemAbilities());
     if (!record) return;
     const Item item = readItem(*record);
     setText(Ids::kName, item.name);
@@ -34,13 +28,7 @@ void ItemEditor::load(const std::optional<core::Bytes>& record) {
     setText(Ids::kCharges, std::to_string(item.charges));
     setChecked(Ids::kHasLimit, item.hasLimit);
     setText(Ids::kLimit, std::to_string(item.limit));
-    for (int a = 0; a < 2; ++a) {
-        const SpecialAbility& ability = item.abilities[a];
-        setSelection(Ids::kAbilityList[a], abilityPosition(itemAbilities(), ability.code));
-        setText(Ids::kAbilityFirst[a], std::to_string(ability.first));
-        setText(Ids::kAbilitySecond[a], std::to_string(ability.second));
-        setText(Ids::kAbilityText[a], ability.text);
-    }
+    for (int a = 0; a < 2; ++a) showAbility(*this, Ids::kAbilities[a], itemAbilities(), item.abilities[a]);
     setText(Ids::kGraphicSet, kDefaultGraphicSet);
 }
 
@@ -55,17 +43,7 @@ std::optional<core::Bytes> ItemEditor::save() {
     dx.integer(Ids::kValue, 0, ItemLimits::kMaxValue, value);
     dx.integer(Ids::kCharges, 0, ItemLimits::kMaxCount, charges);
     dx.integer(Ids::kLimit, 0, ItemLimits::kMaxCount, limit);
-    for (int a = 0; a < 2; ++a) {
-        long first = 0, second = 0;
-        SpecialAbility& ability = item.abilities[a];
-        ability.code = abilityCode(itemAbilities(), selection(Ids::kAbilityList[a]));
-        dx.integer(Ids::kAbilityFirst[a], first);
-        dx.integer(Ids::kAbilitySecond[a], second);
-        dx.text(Ids::kAbilityText[a], SpecialAbility::kTextLimit, ability.text);
-        // Stored in 16 bits without a range check.
-        ability.first = static_cast<std::int16_t>(first);
-        ability.second = static_cast<std::int16_t>(second);
-    }
+    for (int a = 0; a < 2; ++a) item.abilities[a] = readAbilityControls(dx, *this, Ids::kAbilities[a], itemAbilities());
     if (!dx.ok()) return std::nullopt;
     item.icon = static_cast<int>(icon);
     item.value = static_cast<int>(value);

@@ -1,6 +1,7 @@
 // The item editor: the record's fields and the item's icon, a cell of the
 // icon sheet of the chosen graphic set.
 #pragma once
+#include "datasets/ability_controls.hpp"
 #include "datasets/entry_editor.hpp"
 
 namespace kestrel::datasets {
@@ -10,10 +11,7 @@ struct ItemIds {
     static constexpr int kFirstPower = 1189;  // to 1193
     static constexpr int kValue = 1194, kHasCharges = 1201, kCharges = 1186, kHasLimit = 1202, kLimit = 1188;
     static constexpr int kGraphicSet = 1199;
-    static constexpr int kAbilityList[2] = {1153, 1158};
-    static constexpr int kAbilityFirst[2] = {1154, 1160};
-    static constexpr int kAbilitySecond[2] = {1155, 1161};
-    static constexpr int kAbilityText[2] = {1156, 1159};
+    static constexpr AbilityControls kAbilities[2] = {{1153, 1154, 1155, 1156}, {1158, 1160, 1161, 1159}};
 };
 
 // Where the icon cell is drawn, in client pixels.

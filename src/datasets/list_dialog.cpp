@@ -9,6 +9,11 @@ namespace kestrel::datasets {
 ListDialog::ListDialog(ui::Host& host, const core::DataRoot& root, const KindInfo& kind)
     : ui::Dialog(host, kind.listDialog), root_(root), kind_(kind) {}
 
+void ListDialog::onInit() {
+    fill();
+    setSelection(kListId, -1);
+}
+
 void ListDialog::onCommand(int id) {
     remember();
     if (id == kNewId)

@@ -18,7 +18,8 @@ public:
 
     ListDialog(ui::Host& host, const core::DataRoot& root, const KindInfo& kind);
 
-    void onInit() override { fill(); }
+    // Nothing is selected when the list first opens; refills keep the rule.
+    void onInit() override;
     void onCommand(int id) override;
     void onDoubleClick(int id) override;
     void onCancel() override { editSelected(); }

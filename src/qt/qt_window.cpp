@@ -548,6 +548,14 @@ void QtWindow::userEnter() {
     settle();
 }
 
+bool QtWindow::userF1() {
+    if (layout().systemCommand == 0) return false;
+    QKeyEvent e(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QCoreApplication::sendEvent(dialog_, &e);
+    settle();
+    return true;
+}
+
 // --- model to widgets --------------------------------------------------------
 
 void QtWindow::refreshControl(int id) {

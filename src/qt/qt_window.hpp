@@ -57,6 +57,7 @@ public:
     bool userMouse(const ui::MouseEvent& event) override;
     void userEscape() override;
     void userEnter() override;
+    bool userF1() override;
 
     // Keyboard and window-frame paths of the dialog widget.
     void pressEnter();

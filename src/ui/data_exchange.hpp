@@ -27,6 +27,23 @@ public:
     bool text(int id, std::size_t maxChars, std::string& out);
     bool integer(int id, long minValue, long maxValue, long& out);
     bool integer(int id, long& out);
+    // The same, stored in the field's own type.
+    template <class T>
+    bool integer(int id, long minValue, long maxValue, T& out) {
+        long value = 0;
+        if (!integer(id, minValue, maxValue, value)) return false;
+        out = static_cast<T>(value);
+        return true;
+    }
+    // Any integer, kept in T's width without a range check (as 16-bit values
+    // of special abilities are).
+    template <class T>
+    bool wrapped(int id, T& out) {
+        long value = 0;
+        if (!integer(id, value)) return false;
+        out = static_cast<T>(value);
+        return true;
+    }
     bool ok() const { return ok_; }
 
 private:

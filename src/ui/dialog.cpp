@@ -40,9 +40,17 @@ std::string Dialog::selectedText(int id) const {
 }
 
 void Dialog::selectByPrefix(int id, std::string_view name) {
+    const bool isCombo = layout().find(id)->kind == ControlKind::ComboEdit;
+    // An empty stored name stays empty: choosing the first item for it would
+    // fill every empty name of a record the user never touched.
+    if (name.empty() && isCombo) {
+        setSelection(id, -1);
+        setText(id, "");
+        return;
+    }
     const int index = findPrefix(items(id), name);
     setSelection(id, index);
-    if (index < 0 && layout().find(id)->kind == ControlKind::ComboEdit) setText(id, name);
+    if (index < 0 && isCombo) setText(id, name);
 }
 
 std::string Dialog::caption() const { return win().caption(); }

@@ -49,6 +49,7 @@ public:
 
     std::string text(int id) const;
     void setText(int id, std::string_view text);
+    void setNumber(int id, long value) { setText(id, std::to_string(value)); }
     bool checked(int id) const;
     void setChecked(int id, bool on);
     std::vector<std::string> items(int id) const;
@@ -58,8 +59,10 @@ public:
     int selection(int id) const;  // -1 when nothing is selected
     void setSelection(int id, int index);
     std::string selectedText(int id) const;
-    // Selects the first item that begins with `name` (any case); without one,
-    // an editable combo shows the name as typed and a list selects nothing.
+    // Selects the first item that begins with `name` (any case; an empty name
+    // begins every item); without one, an editable combo shows the name as
+    // typed and a list selects nothing. An editable combo given an empty name
+    // selects nothing and shows it empty.
     void selectByPrefix(int id, std::string_view name);
     std::string caption() const;
     void setCaption(std::string_view caption);

@@ -26,7 +26,7 @@ constexpr std::array<Grammar, 13> kGrammar{{
     {"radio", {"N"}},
     {"spin", {"N up", "N down"}},
     {"mouse", {"left N N", "right N N", "move N N", "release N N"}},
-    {"key", {"escape", "enter"}},
+    {"key", {"escape", "enter", "f1"}},
     {"file", {"S", "cancel"}},
     {"expect",
      {"caption S", "text N S", "checked N on", "checked N off", "selected N S", "selected N none", "items N S*",

@@ -90,6 +90,7 @@ bool ScriptPlayer::act(const ScriptLine& line, Window* top) {
         return true;
     }
     if (verb == "key") {
+        if (t[1].text == "f1") return top->userF1();
         if (t[1].text == "escape")
             top->userEscape();
         else

@@ -19,12 +19,11 @@ bool isListControl(ControlKind kind) {
 
 int sortedInsertIndex(const std::vector<std::string>& items, std::string_view item) {
     const auto it = std::upper_bound(items.begin(), items.end(), item,
-                                     [](std::string_view a, const std::string& b) { return core::lessNoCase(a, b); });
+                                     [](std::string_view a, const std::string& b) { return core::lessInList(a, b); });
     return static_cast<int>(it - items.begin());
 }
 
 int findPrefix(const std::vector<std::string>& items, std::string_view prefix) {
-    if (prefix.empty()) return -1;
     for (std::size_t i = 0; i < items.size(); ++i)
         if (core::startsWithNoCase(items[i], prefix)) return static_cast<int>(i);
     return -1;
@@ -86,7 +85,9 @@ std::vector<std::string> Window::items(int id) const { return state(id).items; }
 void Window::setItems(int id, const std::vector<std::string>& items) {
     ControlState& s = at(id);
     s.items = items;
-    if (s.def->sorted) std::stable_sort(s.items.begin(), s.items.end(), core::lessNoCase);
+    // Callers often hand over names already in order: check before sorting.
+    if (s.def->sorted && !std::is_sorted(s.items.begin(), s.items.end(), core::lessInList))
+        std::stable_sort(s.items.begin(), s.items.end(), core::lessInList);
     s.selection = -1;
     if (s.def->kind != ControlKind::ComboEdit) s.text.clear();
     refreshControl(id);
@@ -234,5 +235,11 @@ bool Window::userMouse(const MouseEvent& event) {
 void Window::userEscape() { dialog_.onCommand(kIdCancel); }
 
 void Window::userEnter() { dialog_.onCommand(layout().defaultButton()); }
+
+bool Window::userF1() {
+    if (layout().systemCommand == 0) return false;
+    dialog_.onCommand(layout().systemCommand);
+    return true;
+}
 
 }  // namespace kestrel::ui

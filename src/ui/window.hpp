@@ -68,6 +68,9 @@ public:
     virtual bool userMouse(const MouseEvent& event);
     virtual void userEscape();
     virtual void userEnter();
+    // F1: the window's system command (the main window's About box); false
+    // when the window has none.
+    virtual bool userF1();
 
 protected:
     // Views refresh from the state after the controller changed it.
@@ -96,7 +99,8 @@ private:
 
 // Case-insensitive position at which a sorted control inserts an item.
 int sortedInsertIndex(const std::vector<std::string>& items, std::string_view item);
-// The first item that begins with `prefix` (any case), or -1.
+// The first item that begins with `prefix` (any case), or -1; an empty
+// prefix begins every item.
 int findPrefix(const std::vector<std::string>& items, std::string_view prefix);
 bool isTextControl(ControlKind kind);
 bool isListControl(ControlKind kind);

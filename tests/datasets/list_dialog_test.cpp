@@ -49,6 +49,11 @@ TEST_F(ListDialogTest, NewWithEmptyNameDoesNothing) {
     EXPECT_EQ(t.files(), before);
 }
 
+TEST_F(ListDialogTest, NewWithNothingSelectedSelectsTheFirstEntry) {
+    // An empty previous selection begins every name.
+    play("type 1010 \"Delta\"\nclick 4\nexpect selected 1008 \"Coast\"\n");
+}
+
 TEST_F(ListDialogTest, NewOfAnExistingNameInAnyCase) {
     play("type 1010 \"towns\"\nclick 4\nexpect message \"Error\" \"City set already exists!\"\n"
          "expect items 1008 \"Coast\" \"hills\" \"TOWNS\"\n");

@@ -89,8 +89,20 @@ TEST(Window, SelectByPrefixTakesTheFirstMatchInAnyCase) {
     EXPECT_EQ(probe.selectedText(1008), "towers");
     probe.selectByPrefix(1008, "nothing");
     EXPECT_EQ(probe.selection(1008), -1);
+    // An empty name begins every entry.
     probe.selectByPrefix(1008, "");
-    EXPECT_EQ(probe.selection(1008), -1);
+    EXPECT_EQ(probe.selectedText(1008), "Hills");
+}
+
+TEST(Window, SortedListsFoldToLowerCaseSoSignsComeBeforeLetters) {
+    HeadlessHost host;
+    ListProbe probe(host);
+    Window window(probe);
+    probe.attach(&window);
+    probe.setItems(1008, {"beta", "_under", "Alpha", "[x", "\xE9clat", "Zed"});
+    EXPECT_EQ(probe.items(1008), (std::vector<std::string>{"[x", "_under", "Alpha", "beta", "Zed", "\xE9clat"}));
+    probe.addItem(1008, "^caret");
+    EXPECT_EQ(probe.items(1008)[1], "^caret");
 }
 
 TEST(Window, DoubleClickSelectsFirst) {
