@@ -6,10 +6,10 @@
 
 namespace kestrel::qt {
 
-QPixmap appIconPixmap(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
+QImage appIconImage(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     // Drawn on a 32-unit grid and scaled, so both sizes share one design.
     p.scale(size / 32.0, size / 32.0);
@@ -34,8 +34,11 @@ QPixmap appIconPixmap(int size) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(250, 220, 90));
     p.drawEllipse(QPointF(16, 9), 1.2, 1.2);
-    return pixmap;
+    p.end();
+    return image;
 }
+
+QPixmap appIconPixmap(int size) { return QPixmap::fromImage(appIconImage(size)); }
 
 QIcon appIcon() {
     QIcon icon;
