@@ -12,7 +12,12 @@ std::vector<Layout> everyLayout() {
     using namespace resources;
     std::vector<Layout> layouts = mainWindowLayouts();
     for (auto& l : listDialogLayouts()) layouts.push_back(std::move(l));
-    for (auto single : {cityEditorLayout, itemEditorLayout}) layouts.push_back(single());
+    for (auto single : {
+             cityEditorLayout,
+             itemEditorLayout,
+             ruinEditorLayout,
+         })
+        layouts.push_back(single());
     return layouts;
 }
 

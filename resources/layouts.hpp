@@ -11,6 +11,7 @@ inline constexpr int kMainWindow = 102;
 inline constexpr int kTerrainMenu = 135;
 inline constexpr int kCityEditor = 133;
 inline constexpr int kItemEditor = 156;
+inline constexpr int kRuinEditor = 150;
 
 // The main window's extra item in the system menu (or context menu).
 inline constexpr int kAboutCommand = 16;
@@ -22,5 +23,6 @@ std::vector<ui::Layout> listDialogLayouts();   // the data-set list dialogs
 // One layout per dialog, each in the file named after it.
 ui::Layout cityEditorLayout();
 ui::Layout itemEditorLayout();
+ui::Layout ruinEditorLayout();
 
 }  // namespace kestrel::resources

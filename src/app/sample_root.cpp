@@ -4,6 +4,7 @@
 #include "datasets/catalogue_ops.hpp"
 #include "datasets/city_set.hpp"
 #include "datasets/item.hpp"
+#include "datasets/ruin_set.hpp"
 #include "sample/item_sheet.hpp"
 #include "sample/template_art.hpp"
 
@@ -11,23 +12,25 @@ namespace kestrel::app {
 
 namespace {
 
+// As New makes it, replacing an entry of that name left from before.
+bool makeEntry(const core::DataRoot& root, datasets::Kind kind, std::string_view name, const core::Bytes& record) {
+    const auto& info = datasets::info(kind);
+    datasets::deleteEntry(root, info, name);
+    return datasets::createEntry(root, info, name, record) == datasets::NewResult::Created;
+}
+
 bool writeCitySets(const core::DataRoot& root) {
-    const auto& kind = datasets::info(datasets::Kind::CitySet);
     const std::pair<const char*, datasets::CitySet> sets[] = {
         {"TOWNS", datasets::newCitySet()},
         {"HILLS", {{"Cairn", "Hamlet", "Hillfort", "High Keep"}}},
         {"COAST", {{"Wreck", "Fishery", "Harbour", "Sea Gate"}}},
     };
     bool ok = true;
-    for (const auto& [name, set] : sets) {
-        datasets::deleteEntry(root, kind, name);
-        ok = datasets::createEntry(root, kind, name, datasets::writeCitySet(set)) == datasets::NewResult::Created && ok;
-    }
+    for (const auto& [name, set] : sets) ok = makeEntry(root, datasets::Kind::CitySet, name, datasets::writeCitySet(set)) && ok;
     return ok;
 }
 
 bool writeItems(const core::DataRoot& root) {
-    const auto& kind = datasets::info(datasets::Kind::Item);
     struct Sample {
         const char* entry;
         const char* name;
@@ -47,9 +50,15 @@ bool writeItems(const core::DataRoot& root) {
         item.icon = s.icon;
         item.powerClass = s.power;
         item.value = s.value;
-        datasets::deleteEntry(root, kind, s.entry);
-        ok = datasets::createEntry(root, kind, s.entry, datasets::writeItem(item)) == datasets::NewResult::Created && ok;
+        ok = makeEntry(root, datasets::Kind::Item, s.entry, datasets::writeItem(item)) && ok;
     }
+    return ok;
+}
+
+bool writeRuinSets(const core::DataRoot& root) {
+    bool ok = true;
+    for (const auto& [name, removeTop] : {std::pair{"TOMBS", true}, std::pair{"TOWERS", false}})
+        ok = makeEntry(root, datasets::Kind::RuinSet, name, datasets::writeRuinSet({name, removeTop})) && ok;
     return ok;
 }
 
@@ -58,7 +67,7 @@ bool writeItems(const core::DataRoot& root) {
 bool writeSampleRoot(const core::DataRoot& root) {
     // Pictures first: New copies the templates into every entry it makes.
     return sample::writeTemplatePictures(root) && sample::writeItemSheet(root) && writeCitySets(root) &&
-           writeItems(root);
+           writeItems(root) && writeRuinSets(root);
 }
 
 }  // namespace kestrel::app
