@@ -3,6 +3,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QListView>
 #include <QImage>
 #include <QKeyEvent>
 #include <QTimer>
@@ -183,6 +187,35 @@ TEST(QtHostInteractive, ModalRunsNestMessagesBlockAndResultsComeBack) {
     EXPECT_EQ(listParent, mainWidget);
     EXPECT_EQ(boxTitle, QStringLiteral("Error"));
     EXPECT_EQ(list.log, (std::vector<std::string>{"command 4", "command 2"}));
+}
+
+// The dialog the host opens lists x.Pcx and X.BMP under the picture filters.
+TEST(QtHostHelpers, FileDialogFiltersMatchAnyCase) {
+    const ShotsFolder folder;
+    for (const char* name : {"a.pcx", "B.Pcx", "C.PCX", "d.bmp", "E.Bmp", "f.txt"})
+        QFile(QString::fromStdString((folder.path / name).string())).open(QIODevice::WriteOnly);
+    QFileDialog dialog(nullptr, "Open", QString::fromStdString(folder.path.string()),
+                       fileDialogFilters("PCX Files (*.pcx)|*.pcx|BMP Files (*.bmp)|*.bmp||").join(";;"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.show();
+    auto shown = [&] {
+        QStringList names;
+        auto* view = dialog.findChild<QListView*>("listView");
+        for (int i = 0; i < view->model()->rowCount(view->rootIndex()); ++i)
+            names.append(view->model()->index(i, 0, view->rootIndex()).data().toString());
+        names.sort(Qt::CaseInsensitive);
+        return names;
+    };
+    // The dialog reads the folder in the background.
+    auto settled = [&](const QStringList& wanted) {
+        QElapsedTimer clock;
+        clock.start();
+        while (shown() != wanted && clock.elapsed() < 5000) QApplication::processEvents(QEventLoop::AllEvents, 50);
+        return shown();
+    };
+    EXPECT_EQ(settled({"a.pcx", "B.Pcx", "C.PCX"}), (QStringList{"a.pcx", "B.Pcx", "C.PCX"}));
+    dialog.selectNameFilter(dialog.nameFilters()[1]);
+    EXPECT_EQ(settled({"d.bmp", "E.Bmp"}), (QStringList{"d.bmp", "E.Bmp"}));
 }
 
 }  // namespace
