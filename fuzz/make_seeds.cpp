@@ -103,6 +103,7 @@ void saveScripts() {
            "mouse release 10 20\n"
            "key escape\n"
            "key enter\n"
+           "key f1\n"
            "file \"/tmp/picture.pcx\"\n"
            "file cancel\n"
            "expect caption \"Edit City Data - MARSH\"\n"
