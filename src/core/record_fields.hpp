@@ -1,6 +1,6 @@
 // Fields of a fixed-layout record. Reading tolerates records shorter than
-// their layout: a field that does not lie wholly inside reads as zero (or
-// empty). Writing assembles the record in a zero-filled buffer.
+// their layout: they read as if padded with zero bytes. Writing assembles
+// the record in a zero-filled buffer.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -19,14 +19,13 @@ public:
     explicit RecordReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
 
     std::size_t size() const { return bytes_.size(); }
-    std::uint8_t u8(std::size_t at) const { return has(at, 1) ? bytes_[at] : std::uint8_t{0}; }
+    std::uint8_t u8(std::size_t at) const { return at < bytes_.size() ? bytes_[at] : std::uint8_t{0}; }
     std::int8_t s8(std::size_t at) const { return static_cast<std::int8_t>(u8(at)); }
-    std::int16_t s16(std::size_t at) const { return has(at, 2) ? getS16(bytes_, at) : std::int16_t{0}; }
+    std::int16_t s16(std::size_t at) const { return static_cast<std::int16_t>(u8(at) | u8(at + 1) << 8); }
     std::string text(std::size_t at, std::size_t size) const { return readFixedText(bytes_, at, size); }
     std::span<const std::uint8_t> bytes() const { return bytes_; }
 
 private:
-    bool has(std::size_t at, std::size_t width) const { return at <= bytes_.size() && width <= bytes_.size() - at; }
     std::span<const std::uint8_t> bytes_;
 };
 

@@ -2,13 +2,14 @@
 
 #include "core/fixed_text.hpp"
 #include "core/le.hpp"
+#include "core/record_fields.hpp"
 
 namespace kestrel::datasets {
 
 namespace {
 
 std::int16_t readS16(std::span<const std::uint8_t> record, std::size_t offset) {
-    return offset + 2 <= record.size() ? core::getS16(record, offset) : std::int16_t{0};
+    return core::RecordReader(record).s16(offset);
 }
 
 }  // namespace

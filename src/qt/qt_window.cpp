@@ -264,7 +264,7 @@ void QtWindow::build(const ui::ControlDef& def) {
             QObject::connect(list, &QListWidget::itemSelectionChanged, list,
                              [this, id, list] { selected(id, selectedRow(list)); });
             QObject::connect(list, &QListWidget::itemDoubleClicked, list,
-                             [this, id] { this->dialog().onDoubleClick(id); });
+                             [this, id] { guard([&] { this->dialog().onDoubleClick(id); }); });
             w = list;
             break;
         }
@@ -308,7 +308,7 @@ void QtWindow::build(const ui::ControlDef& def) {
             auto* b = new QPushButton(label, dialog_);
             b->setAutoDefault(false);
             b->setDefault(def.isDefault);
-            QObject::connect(b, &QPushButton::clicked, b, [this, id] { this->dialog().onCommand(id); });
+            QObject::connect(b, &QPushButton::clicked, b, [this, id] { guard([&] { this->dialog().onCommand(id); }); });
             w = b;
             break;
         }
@@ -354,7 +354,7 @@ void QtWindow::edited(int id) {
     const int limit = s->def->limit;
     if (limit > 0 && edit->maxLength() > limit) edit->setMaxLength(std::max(limit, static_cast<int>(text.size())));
     setText(id, toGame(text));
-    dialog().onChange(id);
+    guard([&] { dialog().onChange(id); });
 }
 
 void QtWindow::multiEdited(int id) {
@@ -377,24 +377,24 @@ void QtWindow::multiEdited(int id) {
         return;
     }
     setText(id, game);
-    dialog().onChange(id);
+    guard([&] { dialog().onChange(id); });
 }
 
 void QtWindow::selected(int id, int index) {
     if (quiet_) return;
     setSelection(id, index);
-    dialog().onChange(id);
+    guard([&] { dialog().onChange(id); });
 }
 
 void QtWindow::checkClicked(int id, bool on) {
     setChecked(id, on);
-    dialog().onCommand(id);
+    guard([&] { dialog().onCommand(id); });
 }
 
 void QtWindow::radioClicked(int id) {
     // Without auto-exclusion a click may have unchecked the radio; the model decides.
     for (const int other : radioGroup(id)) setChecked(other, other == id);
-    dialog().onCommand(id);
+    guard([&] { dialog().onCommand(id); });
 }
 
 void QtWindow::pressEnter() {
@@ -411,10 +411,12 @@ void QtWindow::pressEscape() {
 }
 
 void QtWindow::runSystemCommand() {
-    if (!isClosed()) dialog().onCommand(layout().systemCommand);
+    if (!isClosed()) guard([&] { dialog().onCommand(layout().systemCommand); });
 }
 
-void QtWindow::forwardMouse(const ui::MouseEvent& event) { dialog().onMouse(event); }
+void QtWindow::forwardMouse(const ui::MouseEvent& event) {
+    guard([&] { dialog().onMouse(event); });
+}
 
 // --- script actions on the real widgets ------------------------------------
 
@@ -457,7 +459,7 @@ bool QtWindow::userType(int id, std::string_view text) {
         --quiet_;
         setText(id, toGame(edit->text()));
     }
-    dialog().onChange(id);
+    guard([&] { dialog().onChange(id); });
     settle();
     return true;
 }

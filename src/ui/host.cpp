@@ -27,7 +27,7 @@ int Host::runModal(Dialog& dialog) {
     std::unique_ptr<Window> window = createWindow(dialog);
     dialog.attach(window.get());
     stack_.push_back(&dialog);
-    dialog.onInit();
+    window->guard([&] { dialog.onInit(); });
     const std::string id = std::to_string(dialog.resourceId());
     record("open " + id + " " + quote(window->caption()));
     onOpened(*window);

@@ -1,10 +1,13 @@
 #include "ui/window.hpp"
 
 #include <algorithm>
+#include <new>
 #include <stdexcept>
 
 #include "core/text_case.hpp"
+#include "ui/data_exchange.hpp"
 #include "ui/dialog.hpp"
+#include "ui/host.hpp"
 
 namespace kestrel::ui {
 
@@ -144,7 +147,7 @@ const pictures::Surface& Window::client() {
 
 void Window::repaint() {
     client_ = pictures::Surface(toPixelsX(layout().width), toPixelsY(layout().height), pictures::kDialogFace);
-    dialog_.onPaint(client_);
+    guard([&] { dialog_.onPaint(client_); });
     dirtyClient_ = false;
 }
 
@@ -163,7 +166,7 @@ bool Window::userClick(int id) {
     const ControlState* s = find(id);
     if (!s) return false;
     switch (s->def->kind) {
-        case ControlKind::Button: dialog_.onCommand(id); return true;
+        case ControlKind::Button: guard([&] { dialog_.onCommand(id); }); return true;
         case ControlKind::Check: return userCheck(id, !s->checked);
         case ControlKind::Radio: return userRadio(id);
         default: return false;
@@ -175,7 +178,7 @@ bool Window::userType(int id, std::string_view text) {
     if (!s || !isTextControl(s->def->kind) || s->def->readOnly) return false;
     const int limit = s->def->limit;
     setText(id, limit > 0 && text.size() > static_cast<std::size_t>(limit) ? text.substr(0, limit) : text);
-    dialog_.onChange(id);
+    guard([&] { dialog_.onChange(id); });
     return true;
 }
 
@@ -183,13 +186,13 @@ bool Window::userSelect(int id, int index) {
     ControlState* s = find(id);
     if (!s || !isListControl(s->def->kind) || index < -1 || index >= static_cast<int>(s->items.size())) return false;
     setSelection(id, index);
-    dialog_.onChange(id);
+    guard([&] { dialog_.onChange(id); });
     return true;
 }
 
 bool Window::userDoubleClick(int id, int index) {
     if (!userSelect(id, index)) return false;
-    dialog_.onDoubleClick(id);
+    guard([&] { dialog_.onDoubleClick(id); });
     return true;
 }
 
@@ -198,7 +201,7 @@ bool Window::userCheck(int id, bool on) {
     if (!s || s->def->kind != ControlKind::Check) return false;
     if (s->checked == on) return true;
     setChecked(id, on);
-    dialog_.onCommand(id);
+    guard([&] { dialog_.onCommand(id); });
     return true;
 }
 
@@ -206,7 +209,7 @@ bool Window::userRadio(int id) {
     const auto group = radioGroup(id);
     if (group.empty()) return false;
     for (const int other : group) setChecked(other, other == id);
-    dialog_.onCommand(id);
+    guard([&] { dialog_.onCommand(id); });
     return true;
 }
 
@@ -214,31 +217,39 @@ bool Window::userSpin(int id, int step) {
     ControlState* s = find(id);
     if (!s || s->def->kind != ControlKind::Spin || !find(s->def->buddy)) return false;
     const ControlDef& spin = *s->def;
-    int value = spin.minValue;
-    try {
-        value = std::stoi(text(spin.buddy));
-    } catch (const std::exception&) {
-    }
-    value += step;
+    // What the buddy holds may be anything the user typed: clamp before stepping.
+    long typed = spin.minValue;
+    if (!parseInteger(text(spin.buddy), typed)) typed = spin.minValue;
+    int value = static_cast<int>(std::clamp<long>(typed, spin.minValue - 1L, spin.maxValue + 1L));
+    if (value >= spin.minValue && value <= spin.maxValue) value += step;
     if (value > spin.maxValue) value = spin.wrap ? spin.minValue : spin.maxValue;
     if (value < spin.minValue) value = spin.wrap ? spin.maxValue : spin.minValue;
     setText(spin.buddy, std::to_string(value));
-    dialog_.onChange(spin.buddy);
+    guard([&] { dialog_.onChange(spin.buddy); });
     return true;
 }
 
 bool Window::userMouse(const MouseEvent& event) {
-    dialog_.onMouse(event);
+    guard([&] { dialog_.onMouse(event); });
     return true;
 }
 
-void Window::userEscape() { dialog_.onCommand(kIdCancel); }
+void Window::userEscape() { guard([&] { dialog_.onCommand(kIdCancel); }); }
 
-void Window::userEnter() { dialog_.onCommand(layout().defaultButton()); }
+void Window::userEnter() { guard([&] { dialog_.onCommand(layout().defaultButton()); }); }
+
+void Window::guard(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::bad_alloc&) {
+        // The operation fails; the program and the user's other work go on.
+        dialog_.host().error(kOutOfMemoryMessage);
+    }
+}
 
 bool Window::userF1() {
     if (layout().systemCommand == 0) return false;
-    dialog_.onCommand(layout().systemCommand);
+    guard([&] { dialog_.onCommand(layout().systemCommand); });
     return true;
 }
 

@@ -1,6 +1,7 @@
 // The state of one open dialog's controls. The headless host uses it as it is;
 // the Qt host mirrors it in widgets and feeds user input back into it.
 #pragma once
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -72,6 +73,10 @@ public:
     // when the window has none.
     virtual bool userF1();
 
+    // Runs a controller handler; running out of memory fails the operation
+    // with a message instead of ending the program.
+    void guard(const std::function<void()>& handler);
+
 protected:
     // Views refresh from the state after the controller changed it.
     virtual void refreshControl(int /*id*/) {}
@@ -96,6 +101,8 @@ private:
     bool dirtyClient_ = true;
     pictures::Surface client_;
 };
+
+inline constexpr std::string_view kOutOfMemoryMessage = "Not enough memory to complete the operation.";
 
 // Case-insensitive position at which a sorted control inserts an item.
 int sortedInsertIndex(const std::vector<std::string>& items, std::string_view item);

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
+#include <tuple>
+
 #include "ui/data_exchange.hpp"
 #include "ui/headless_host.hpp"
 
@@ -47,6 +50,42 @@ TEST(Window, UserActionsRefuseWrongControls) {
     EXPECT_FALSE(o.window.userSpin(1, 1));
     EXPECT_TRUE(o.probe.events.empty());
     EXPECT_THROW(o.probe.text(4242), std::out_of_range);
+}
+
+// A handler that runs out of memory fails its operation, not the program.
+TEST(Window, RunningOutOfMemoryInAHandlerIsAMessage) {
+    class Hungry : public Probe {
+    public:
+        using Probe::Probe;
+        void onCommand(int) override { throw std::bad_alloc(); }
+    };
+    HeadlessHost host;
+    Hungry hungry(host);
+    Window window(hungry);
+    hungry.attach(&window);
+    EXPECT_TRUE(window.userClick(1015));
+    window.userEnter();
+    EXPECT_FALSE(window.isClosed());
+    ASSERT_EQ(host.messages().size(), 2u);
+    EXPECT_EQ(host.messages()[0], (MessageBox{"Error", "Not enough memory to complete the operation.", Icon::Exclamation}));
+}
+
+// The buddy holds whatever was typed: stepping from the largest int must not overflow.
+TEST(Window, SpinStepsFromAnyTypedValueWithinItsRange) {
+    HeadlessHost host;
+    Probe item(host, 156);
+    Window window(item);
+    item.attach(&window);
+    for (const auto& [typed, up, down] : {std::tuple{"2147483647", "0", "0"}, std::tuple{"-2147483648", "31", "31"},
+                                           std::tuple{"9999999999999", "0", "0"}, std::tuple{"x", "1", "31"},
+                                           std::tuple{"31", "0", "30"}, std::tuple{"0", "1", "31"}}) {
+        item.setText(1209, typed);
+        EXPECT_TRUE(window.userSpin(1198, 1));
+        EXPECT_EQ(item.text(1209), up) << typed;
+        item.setText(1209, typed);
+        EXPECT_TRUE(window.userSpin(1198, -1));
+        EXPECT_EQ(item.text(1209), down) << typed;
+    }
 }
 
 TEST(Window, EnterPressesTheDefaultButtonAndEscapeCancels) {
