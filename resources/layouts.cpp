@@ -16,6 +16,9 @@ std::vector<Layout> everyLayout() {
              cityEditorLayout,
              itemEditorLayout,
              ruinEditorLayout,
+             terrainEditorLayout,
+             terrainSubtypeEditorLayout,
+             terrainBonusEditorLayout,
          })
         layouts.push_back(single());
     return layouts;

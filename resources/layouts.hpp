@@ -12,6 +12,9 @@ inline constexpr int kTerrainMenu = 135;
 inline constexpr int kCityEditor = 133;
 inline constexpr int kItemEditor = 156;
 inline constexpr int kRuinEditor = 150;
+inline constexpr int kTerrainEditor = 139;
+inline constexpr int kTerrainSubtypeEditor = 137;
+inline constexpr int kTerrainBonusEditor = 144;
 
 // The main window's extra item in the system menu (or context menu).
 inline constexpr int kAboutCommand = 16;
@@ -24,5 +27,8 @@ std::vector<ui::Layout> listDialogLayouts();   // the data-set list dialogs
 ui::Layout cityEditorLayout();
 ui::Layout itemEditorLayout();
 ui::Layout ruinEditorLayout();
+ui::Layout terrainEditorLayout();
+ui::Layout terrainSubtypeEditorLayout();
+ui::Layout terrainBonusEditorLayout();
 
 }  // namespace kestrel::resources
