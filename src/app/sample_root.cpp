@@ -5,6 +5,9 @@
 #include "datasets/city_set.hpp"
 #include "datasets/item.hpp"
 #include "datasets/ruin_set.hpp"
+#include "datasets/terrain_bonus.hpp"
+#include "datasets/terrain_subtype.hpp"
+#include "datasets/terrain_type.hpp"
 #include "sample/item_sheet.hpp"
 #include "sample/template_art.hpp"
 
@@ -62,12 +65,68 @@ bool writeRuinSets(const core::DataRoot& root) {
     return ok;
 }
 
+bool writeTerrainSubtypes(const core::DataRoot& root) {
+    const datasets::TerrainSubtype subtypes[] = {
+        {"GRASS", "Grassland", "Grass"}, {"HILLS", "Rolling Hills", "Hills"}, {"WATER", "Open Water", "Water"},
+        {"FOREST", "Deep Forest", "Forest"}, {"ROAD", "Paved Road", "Road"},
+    };
+    bool ok = true;
+    for (const auto& s : subtypes)
+        ok = makeEntry(root, datasets::Kind::TerrainSubtype, s.entryName, datasets::writeTerrainSubtype(s)) && ok;
+    return ok;
+}
+
+bool writeTerrainBonuses(const core::DataRoot& root) {
+    const datasets::TerrainBonus bonuses[] = {{"GOLDMINE", "Gold Mine"}, {"SHRINE", "Shrine of the Old Stones"}};
+    bool ok = true;
+    for (const auto& b : bonuses)
+        ok = makeEntry(root, datasets::Kind::TerrainBonus, b.entryName, datasets::writeTerrainBonus(b)) && ok;
+    return ok;
+}
+
+bool writeTerrainTypes(const core::DataRoot& root) {
+    using C = datasets::TerrainClass;
+    struct Sample {
+        const char* entry;
+        const char* name;
+        const char* adjoins;
+        const char* first;
+        const char* second;
+        int moveCost, terrainClass, gridMoveCost, gridClass;
+        const char* marks;  // rows of nine columns, 'x' for a real tile
+    };
+    const Sample samples[] = {
+        {"PLAINS", "Plains", "", "GRASS", "", 2, C::kBasic, 0, C::kBasic, "......... ......... ........."},
+        {"HILLS", "Hills", "GRASS", "HILLS", "GRASS", 3, C::kBasic, 3, C::kBasic, "......... .x..x..x. ........."},
+        {"LAKE", "Lake", "GRASS", "WATER", "", 9, C::kWater, 0, C::kWater, "......... ......... ........."},
+        {"ROAD", "Road", "GRASS", "ROAD", "GRASS", 1, C::kRoad, 1, C::kRoad, ".x..x..x. xxxxxxxxx .x..x..x."},
+        {"WOODS", "Woods", "GRASS", "FOREST", "", 3, C::kForest, 4, C::kForest, "xxx.x.xxx x.x.x.x.x xxx.x.xxx"},
+        {"RIVER", "River", "WATER", "WATER", "GRASS", 5, C::kRiver, 5, C::kRiver, "x.....x.x .x...x..x ..x.x...x"},
+    };
+    bool ok = true;
+    for (const auto& s : samples) {
+        datasets::TerrainType t = datasets::newTerrainType(s.entry);
+        t.name = s.name;
+        t.adjoins = s.adjoins;
+        t.subtypes = {s.first, s.second};
+        t.moveCost = s.moveCost;
+        t.terrainClass = s.terrainClass;
+        t.gridMoveCost = s.gridMoveCost;
+        t.gridClass = s.gridClass;
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < 9; ++c) t.marks[c][r] = s.marks[r * 10 + c] == 'x';
+        ok = makeEntry(root, datasets::Kind::TerrainType, s.entry, datasets::writeTerrainType(t)) && ok;
+    }
+    return ok;
+}
+
 }  // namespace
 
 bool writeSampleRoot(const core::DataRoot& root) {
     // Pictures first: New copies the templates into every entry it makes.
     return sample::writeTemplatePictures(root) && sample::writeItemSheet(root) && writeCitySets(root) &&
-           writeItems(root) && writeRuinSets(root);
+           writeItems(root) && writeRuinSets(root) && writeTerrainSubtypes(root) && writeTerrainBonuses(root) &&
+           writeTerrainTypes(root);
 }
 
 }  // namespace kestrel::app
