@@ -4,6 +4,7 @@
 
 #include "core/data_root.hpp"
 #include "datasets/catalogue.hpp"
+#include "datasets/entry_list_panel.hpp"
 #include "ui/dialog.hpp"
 
 namespace kestrel::datasets {
@@ -22,19 +23,14 @@ public:
     void onInit() override;
     void onCommand(int id) override;
     void onDoubleClick(int id) override;
-    void onCancel() override { editSelected(); }
+    void onCancel() override { panel_.editSelected(); }
 
 private:
-    void remember();
     void fill();
-    void createNew();
-    void editSelected();
-    void deleteSelected();
 
     const core::DataRoot& root_;
     const KindInfo& kind_;
-    std::string typedName_;
-    std::string selectedName_;
+    EntryListPanel panel_;
 };
 
 }  // namespace kestrel::datasets
