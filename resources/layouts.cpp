@@ -15,6 +15,7 @@ std::vector<Layout> everyLayout() {
     for (auto single : {
              cityEditorLayout,
              itemEditorLayout,
+             spellEditorLayout,
              ruinEditorLayout,
              terrainEditorLayout,
              terrainSubtypeEditorLayout,

@@ -5,6 +5,7 @@
 #include "datasets/city_set.hpp"
 #include "datasets/item.hpp"
 #include "datasets/ruin_set.hpp"
+#include "datasets/spell.hpp"
 #include "datasets/terrain_bonus.hpp"
 #include "datasets/terrain_subtype.hpp"
 #include "datasets/terrain_type.hpp"
@@ -62,6 +63,31 @@ bool writeRuinSets(const core::DataRoot& root) {
     bool ok = true;
     for (const auto& [name, removeTop] : {std::pair{"TOMBS", true}, std::pair{"TOWERS", false}})
         ok = makeEntry(root, datasets::Kind::RuinSet, name, datasets::writeRuinSet({name, removeTop})) && ok;
+    return ok;
+}
+
+bool writeSpells(const core::DataRoot& root) {
+    struct Sample {
+        const char* entry;
+        const char* name;
+        const char* description;
+        std::int16_t mana;
+        datasets::SpecialAbility ability;
+    };
+    const Sample samples[] = {
+        {"FIREBALL", "Fireball", "A ball of flame that scorches a whole stack.", 8, {39, 2, 0, ""}},
+        {"HEAL", "Heal", "Closes the wounds of every army in the stack.", 4, {18, 2, 0, ""}},
+        {"WOLFCALL", "Call the Wolves", "Summons wolves from the wild to fight.", 12, {22, 2, 1, "WOLVES"}},
+    };
+    bool ok = true;
+    for (const auto& s : samples) {
+        datasets::Spell spell = datasets::newSpell(s.entry);
+        spell.name = s.name;
+        spell.description = s.description;
+        spell.manaCost = s.mana;
+        spell.abilities[0] = s.ability;
+        ok = makeEntry(root, datasets::Kind::Spell, s.entry, datasets::writeSpell(spell)) && ok;
+    }
     return ok;
 }
 
@@ -126,7 +152,7 @@ bool writeSampleRoot(const core::DataRoot& root) {
     // Pictures first: New copies the templates into every entry it makes.
     return sample::writeTemplatePictures(root) && sample::writeItemSheet(root) && writeCitySets(root) &&
            writeItems(root) && writeRuinSets(root) && writeTerrainSubtypes(root) && writeTerrainBonuses(root) &&
-           writeTerrainTypes(root);
+           writeTerrainTypes(root) && writeSpells(root);
 }
 
 }  // namespace kestrel::app

@@ -6,6 +6,8 @@
 #include "datasets/item_editor.hpp"
 #include "datasets/ruin_set.hpp"
 #include "datasets/ruin_set_editor.hpp"
+#include "datasets/spell.hpp"
+#include "datasets/spell_editor.hpp"
 #include "datasets/terrain_bonus.hpp"
 #include "datasets/terrain_bonus_editor.hpp"
 #include "datasets/terrain_subtype.hpp"
@@ -20,6 +22,7 @@ std::optional<core::Bytes> newRecord(const KindInfo& kind, std::string_view entr
         case Kind::CitySet: return writeCitySet(newCitySet());
         case Kind::Item: return writeItem(newItem(entryName));
         case Kind::RuinSet: return writeRuinSet(newRuinSet(entryName));
+        case Kind::Spell: return writeSpell(newSpell(entryName));
         case Kind::TerrainType: return writeTerrainType(newTerrainType(entryName));
         case Kind::TerrainSubtype: return writeTerrainSubtype(newTerrainSubtype(entryName));
         case Kind::TerrainBonus: return writeTerrainBonus(newTerrainBonus(entryName));
@@ -33,6 +36,7 @@ std::unique_ptr<ui::Dialog> makeEntryEditor(const KindInfo& kind, ui::Host& host
         case Kind::CitySet: return std::make_unique<CitySetEditor>(host, root, entryName);
         case Kind::Item: return std::make_unique<ItemEditor>(host, root, entryName);
         case Kind::RuinSet: return std::make_unique<RuinSetEditor>(host, root, entryName);
+        case Kind::Spell: return std::make_unique<SpellEditor>(host, root, entryName);
         case Kind::TerrainType: return std::make_unique<TerrainTypeEditor>(host, root, entryName);
         case Kind::TerrainSubtype: return std::make_unique<TerrainSubtypeEditor>(host, root, entryName);
         case Kind::TerrainBonus: return std::make_unique<TerrainBonusEditor>(host, root, entryName);
