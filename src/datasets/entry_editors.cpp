@@ -2,6 +2,8 @@
 
 #include "datasets/city_set.hpp"
 #include "datasets/city_set_editor.hpp"
+#include "datasets/hero_type.hpp"
+#include "datasets/hero_type_editor.hpp"
 #include "datasets/item.hpp"
 #include "datasets/item_editor.hpp"
 #include "datasets/ruin_set.hpp"
@@ -20,6 +22,7 @@ namespace kestrel::datasets {
 std::optional<core::Bytes> newRecord(const KindInfo& kind, std::string_view entryName) {
     switch (kind.kind) {
         case Kind::CitySet: return writeCitySet(newCitySet());
+        case Kind::HeroType: return writeHeroType(newHeroType(entryName));
         case Kind::Item: return writeItem(newItem(entryName));
         case Kind::RuinSet: return writeRuinSet(newRuinSet(entryName));
         case Kind::Spell: return writeSpell(newSpell(entryName));
@@ -34,6 +37,7 @@ std::unique_ptr<ui::Dialog> makeEntryEditor(const KindInfo& kind, ui::Host& host
                                             const std::string& entryName) {
     switch (kind.kind) {
         case Kind::CitySet: return std::make_unique<CitySetEditor>(host, root, entryName);
+        case Kind::HeroType: return std::make_unique<HeroTypeEditor>(host, root, entryName);
         case Kind::Item: return std::make_unique<ItemEditor>(host, root, entryName);
         case Kind::RuinSet: return std::make_unique<RuinSetEditor>(host, root, entryName);
         case Kind::Spell: return std::make_unique<SpellEditor>(host, root, entryName);
