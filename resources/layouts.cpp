@@ -15,6 +15,7 @@ std::vector<Layout> everyLayout() {
     for (auto single : {
              cityEditorLayout,
              heroEditorLayout,
+             advisorEditorLayout,
              itemEditorLayout,
              spellEditorLayout,
              ruinEditorLayout,

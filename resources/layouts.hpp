@@ -11,6 +11,7 @@ inline constexpr int kMainWindow = 102;
 inline constexpr int kTerrainMenu = 135;
 inline constexpr int kCityEditor = 133;
 inline constexpr int kHeroEditor = 154;
+inline constexpr int kAdvisorEditor = 161;
 inline constexpr int kItemEditor = 156;
 inline constexpr int kSpellEditor = 165;
 inline constexpr int kRuinEditor = 150;
@@ -28,6 +29,7 @@ std::vector<ui::Layout> listDialogLayouts();   // the data-set list dialogs
 // One layout per dialog, each in the file named after it.
 ui::Layout cityEditorLayout();
 ui::Layout heroEditorLayout();
+ui::Layout advisorEditorLayout();
 ui::Layout itemEditorLayout();
 ui::Layout spellEditorLayout();
 ui::Layout ruinEditorLayout();

@@ -1,5 +1,7 @@
 #include "datasets/entry_editors.hpp"
 
+#include "datasets/advisor.hpp"
+#include "datasets/advisor_editor.hpp"
 #include "datasets/city_set.hpp"
 #include "datasets/city_set_editor.hpp"
 #include "datasets/hero_type.hpp"
@@ -23,6 +25,7 @@ std::optional<core::Bytes> newRecord(const KindInfo& kind, std::string_view entr
     switch (kind.kind) {
         case Kind::CitySet: return writeCitySet(newCitySet());
         case Kind::HeroType: return writeHeroType(newHeroType(entryName));
+        case Kind::Advisor: return writeAdvisor(newAdvisor());
         case Kind::Item: return writeItem(newItem(entryName));
         case Kind::RuinSet: return writeRuinSet(newRuinSet(entryName));
         case Kind::Spell: return writeSpell(newSpell(entryName));
@@ -38,6 +41,7 @@ std::unique_ptr<ui::Dialog> makeEntryEditor(const KindInfo& kind, ui::Host& host
     switch (kind.kind) {
         case Kind::CitySet: return std::make_unique<CitySetEditor>(host, root, entryName);
         case Kind::HeroType: return std::make_unique<HeroTypeEditor>(host, root, entryName);
+        case Kind::Advisor: return std::make_unique<AdvisorEditor>(host, root, entryName);
         case Kind::Item: return std::make_unique<ItemEditor>(host, root, entryName);
         case Kind::RuinSet: return std::make_unique<RuinSetEditor>(host, root, entryName);
         case Kind::Spell: return std::make_unique<SpellEditor>(host, root, entryName);
