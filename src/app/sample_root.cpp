@@ -1,8 +1,10 @@
 #include "app/sample_root.hpp"
 
+#include "datasets/advisor.hpp"
 #include "datasets/catalogue.hpp"
 #include "datasets/catalogue_ops.hpp"
 #include "datasets/city_set.hpp"
+#include "datasets/hero_type.hpp"
 #include "datasets/item.hpp"
 #include "datasets/ruin_set.hpp"
 #include "datasets/spell.hpp"
@@ -57,6 +59,77 @@ bool writeItems(const core::DataRoot& root) {
         ok = makeEntry(root, datasets::Kind::Item, s.entry, datasets::writeItem(item)) && ok;
     }
     return ok;
+}
+
+datasets::HeroType sampleHero(const char* entry, const char* male, const char* female, const char* description) {
+    datasets::HeroType h = datasets::newHeroType(entry);
+    h.maleName = male;
+    h.femaleName = female;
+    h.description = description;
+    return h;
+}
+
+// The earlier layout has neither the medal chance nor the padding byte
+// before the XP table.
+core::Bytes earlierHeroLayout(core::Bytes record) {
+    record.erase(record.begin() + 975);
+    record.erase(record.begin() + 219);
+    return record;
+}
+
+bool writeHeroTypes(const core::DataRoot& root) {
+    datasets::HeroType knight = sampleHero("KNIGHT", "Knight", "Dame", "A sworn blade of the realm.");
+    knight.medalChance = -25;
+    knight.strength = 5;
+    knight.move = 14;
+    knight.moveTerrains = {"HILLS", "GRASS", "", ""};
+    knight.combatTerrain = "GRASS";
+    knight.combatBonus = 1;
+    const char* male[] = {"Squire", "Knight", "Banneret", "Baron"};
+    const char* female[] = {"Page", "Dame", "Lady Banneret", "Baroness"};
+    for (int i = 0; i < 4; ++i) {
+        knight.maleLevels[i] = male[i];
+        knight.femaleLevels[i] = female[i];
+        knight.xp[i] = 100 * i * i;
+        knight.ap[i] = i + 1;
+    }
+    knight.abilities[0] = {1, 1, 0, ""};         // Leadership +1
+    knight.abilities[1] = {20, 0, 0, "FIREBALL"};  // Spell FIREBALL
+    knight.abilities[2] = {34, 2, 0, ""};        // Giantslayer +2
+    knight.costs = {1, 3, 2};
+    knight.defaultNames[0] = {"Aldric", false};
+    knight.defaultNames[1] = {"Brenna", true};
+    knight.defaultNames[2] = {"Corwin", false};
+    knight.moveSound = 3;
+    knight.facing = 2;
+    knight.triggers[0] = 4;
+    knight.triggerCounts[0] = 2;
+
+    datasets::HeroType ranger = sampleHero("RANGER", "Ranger", "Huntress", "Scouts the wild roads.");
+    ranger.strength = 3;
+    ranger.view = 4;
+    ranger.moveTerrains[0] = "FOREST";
+    ranger.maleLevels[0] = "Tracker";
+    ranger.femaleLevels[0] = "Tracker";
+    ranger.xp[0] = 50;
+    ranger.ap[0] = 1;
+    ranger.abilities[0] = {23, 2, 0, ""};  // View Range +2
+    ranger.costs[0] = 2;
+    ranger.defaultNames[0] = {"Fenn", false};
+    ranger.defaultNames[1] = {"Wren", true};
+
+    const bool ok = makeEntry(root, datasets::Kind::HeroType, "KNIGHT", datasets::writeHeroType(knight));
+    return makeEntry(root, datasets::Kind::HeroType, "RANGER", earlierHeroLayout(datasets::writeHeroType(ranger))) && ok;
+}
+
+bool writeAdvisors(const core::DataRoot& root) {
+    datasets::Advisor sage = datasets::newAdvisor();
+    sage.texts = {"Hear me, Highness.", "A word, Highness.", "Highness, consider this.", "Mark me well.",
+                  "I read the omens:", "The stars say this fight is", "By my reckoning it is", "The bones say it is",
+                  "hopeless", "grim", "ill-starred", "hard going", "a close thing, but not ours", "a coin toss",
+                  "a close thing, and ours", "promising", "well in hand", "all but won", "already won"};
+    const bool ok = makeEntry(root, datasets::Kind::Advisor, "SAGE", datasets::writeAdvisor(sage));
+    return makeEntry(root, datasets::Kind::Advisor, "HERALD", datasets::writeAdvisor(datasets::newAdvisor())) && ok;
 }
 
 bool writeRuinSets(const core::DataRoot& root) {
@@ -151,6 +224,7 @@ bool writeTerrainTypes(const core::DataRoot& root) {
 bool writeSampleRoot(const core::DataRoot& root) {
     // Pictures first: New copies the templates into every entry it makes.
     return sample::writeTemplatePictures(root) && sample::writeItemSheet(root) && writeCitySets(root) &&
+           writeHeroTypes(root) && writeAdvisors(root) &&
            writeItems(root) && writeRuinSets(root) && writeTerrainSubtypes(root) && writeTerrainBonuses(root) &&
            writeTerrainTypes(root) && writeSpells(root);
 }
