@@ -6,7 +6,6 @@
 
 #include "core/fixed_text.hpp"
 #include "datasets/advisor_editor.hpp"
-#include "support/script_run.hpp"
 #include "support/temp_root.hpp"
 #include "ui/headless_host.hpp"
 #include "ui/window.hpp"
@@ -14,7 +13,6 @@
 namespace kestrel::datasets {
 namespace {
 
-using testing::runScript;
 using testing::TempRoot;
 
 std::string slot(const core::Bytes& r, std::size_t index) { return core::readFixedText(r, index * 64, 64); }
@@ -134,19 +132,6 @@ TEST(AdvisorEditor, TypingStopsAt63AndLongerStoredTextsAreRefused) {
     EXPECT_EQ(refused.host.messages()[0].text, "Please enter no more than 63 characters.");
     EXPECT_EQ(focused, 1214);
     EXPECT_EQ(refused.t.read("ADVISOR/SAGE.AVR"), record);
-}
-
-TEST(AdvisorEditor, NewFromTheListWritesItsTextsAndCopiesThePicture) {
-    TempRoot t;
-    t.write("WSDATA/ADVISOR.PCX", "portrait");
-    const auto run = runScript(t.path(),
-                               "click 1018\nexpect caption \"Advisor List\"\ntype 1010 \"SAGE\"\nclick 4\n"
-                               "dblclick 1008 \"SAGE\"\nexpect text 1212 \"My Lord!\"\nexpect text 1219 "
-                               "\"This battle will be\"\nexpect text 1220 \"real real bad\"\n"
-                               "expect text 1230 \"very very easy\"\nclick 1\n");
-    EXPECT_EQ(run.status, 0) << run.transcript;
-    EXPECT_EQ(t.read("ADVISOR/SAGE.AVR"), writeAdvisor(newAdvisor()));
-    EXPECT_EQ(t.read("ADVISOR/SAGE.PCX"), (core::Bytes{'p', 'o', 'r', 't', 'r', 'a', 'i', 't'}));
 }
 
 TEST(AdvisorEditor, MissingRecordOpensEmptyAndOkWritesEmptyTexts) {

@@ -7,7 +7,6 @@
 #include "core/fixed_text.hpp"
 #include "core/le.hpp"
 #include "datasets/hero_type_editor.hpp"
-#include "support/script_run.hpp"
 #include "support/temp_root.hpp"
 #include "ui/headless_host.hpp"
 #include "ui/window.hpp"
@@ -15,7 +14,6 @@
 namespace kestrel::datasets {
 namespace {
 
-using testing::runScript;
 using testing::TempRoot;
 using Ids = HeroTypeIds;
 
@@ -565,30 +563,6 @@ TEST(HeroTypeEditor, ImportButtonsCopyToTheMaleAndFemalePictureNames) {
     EXPECT_TRUE(e.host.messages().empty());
     EXPECT_EQ(e.t.read("HERO/WARDENm.pcx"), (core::Bytes{'m', 'a', 'l', 'e'}));
     EXPECT_EQ(e.t.read("HERO/WARDENf.BMP"), (core::Bytes{'f', 'e', 'm', 'a', 'l', 'e'}));
-}
-
-// The list dialog: New with a seven-letter name, its pictures, Delete.
-TEST(HeroTypeEditor, NewFromTheListAndDeleteOfEveryPicture) {
-    TempRoot t;
-    t.write("WSDATA/ARMY.PCX", "template");
-    const auto run = runScript(t.path(),
-                               "click 1014\nexpect caption \"Hero List\"\ntype 1010 \"SCOUTSX\"\nclick 4\n"
-                               "expect items 1008 \"SCOUTSX\"\ndblclick 1008 \"SCOUTSX\"\n"
-                               "expect caption \"Edit Hero - SCOUTSX\"\nexpect text 1036 \"SCOUTSX\"\n"
-                               "expect text 1100 \"12\"\nexpect selected 1119 \"South\"\n"
-                               "expect selected 1153 \"Nothing\"\nexpect selected 1303 \"None\"\nclick 1\n"
-                               "expect open 153\n");
-    EXPECT_EQ(run.status, 0) << run.transcript;
-    const core::Bytes r = t.read("HERO/SCOUTSX.HER");
-    EXPECT_EQ(r, writeHeroType(newHeroType("SCOUTSX")));
-    EXPECT_EQ(textAt(r, 201, 9), "SCOUTSXm");
-    EXPECT_EQ(t.read("HERO/SCOUTSXm.PCX"), (core::Bytes{'t', 'e', 'm', 'p', 'l', 'a', 't', 'e'}));
-    EXPECT_TRUE(t.exists("HERO/SCOUTSXf.PCX"));
-    t.write("HERO/SCOUTSXM.BMP", "b");
-    t.write("HERO/SCOUTSXF.BMP", "b");
-    const auto del = runScript(t.path(), "click 1014\nselect 1008 \"SCOUTSX\"\nclick 3\nexpect items 1008\n");
-    EXPECT_EQ(del.status, 0) << del.transcript;
-    EXPECT_EQ(t.files(), (std::vector<std::string>{"HERO/", "WSDATA/", "WSDATA/ARMY.PCX"}));
 }
 
 }  // namespace
