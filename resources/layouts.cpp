@@ -17,6 +17,8 @@ std::vector<Layout> everyLayout() {
              heroEditorLayout,
              advisorEditorLayout,
              itemEditorLayout,
+             shieldListLayout,
+             shieldEditorLayout,
              spellEditorLayout,
              ruinEditorLayout,
              terrainEditorLayout,

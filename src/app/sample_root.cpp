@@ -7,6 +7,7 @@
 #include "datasets/hero_type.hpp"
 #include "datasets/item.hpp"
 #include "datasets/ruin_set.hpp"
+#include "datasets/shield.hpp"
 #include "datasets/spell.hpp"
 #include "datasets/terrain_bonus.hpp"
 #include "datasets/terrain_subtype.hpp"
@@ -164,6 +165,34 @@ bool writeSpells(const core::DataRoot& root) {
     return ok;
 }
 
+// A few features of each kind; LION is one in all three lists.
+bool writeShields(const core::DataRoot& root) {
+    using K = datasets::ShieldKind;
+    struct Sample {
+        K kind;
+        const char* name;
+        const char* heraldicName;
+    };
+    const Sample samples[] = {
+        {K::Base, "GULES", "Gules"},
+        {K::Base, "AZURE", "Azure"},
+        {K::Base, "LION", "Or, semy of lions"},
+        {K::Ordinary, "CROSS", "A cross"},
+        {K::Ordinary, "CHEVRON", "A chevron"},
+        {K::Ordinary, "LION", "A bend lioned"},
+        {K::Charge, "STAR", "A mullet"},
+        {K::Charge, "LION", "A lion rampant"},
+    };
+    bool ok = true;
+    for (const auto& s : samples) {
+        datasets::Shield shield = datasets::newShield(s.kind, s.name);
+        shield.heraldicName = s.heraldicName;
+        ok = makeEntry(root, datasets::Kind::Shield, datasets::shieldFileName(s.kind, s.name),
+                       datasets::writeShield(shield)) && ok;
+    }
+    return ok;
+}
+
 bool writeTerrainSubtypes(const core::DataRoot& root) {
     const datasets::TerrainSubtype subtypes[] = {
         {"GRASS", "Grassland", "Grass"}, {"HILLS", "Rolling Hills", "Hills"}, {"WATER", "Open Water", "Water"},
@@ -226,7 +255,7 @@ bool writeSampleRoot(const core::DataRoot& root) {
     return sample::writeTemplatePictures(root) && sample::writeItemSheet(root) && writeCitySets(root) &&
            writeHeroTypes(root) && writeAdvisors(root) &&
            writeItems(root) && writeRuinSets(root) && writeTerrainSubtypes(root) && writeTerrainBonuses(root) &&
-           writeTerrainTypes(root) && writeSpells(root);
+           writeTerrainTypes(root) && writeSpells(root) && writeShields(root);
 }
 
 }  // namespace kestrel::app

@@ -5,8 +5,10 @@
 
 namespace kestrel::datasets {
 
+std::size_t fileNameLimit(const KindInfo& kind) { return kind.nameLimit + (kind.kind == Kind::Shield ? 1 : 0); }
+
 bool isAcceptableEntryName(const KindInfo& kind, std::string_view name) {
-    return name.size() <= kind.nameLimit && core::isPortableFileName(name);
+    return name.size() <= fileNameLimit(kind) && core::isPortableFileName(name);
 }
 
 NewResult createEntry(const core::DataRoot& root, const KindInfo& kind, std::string_view name,

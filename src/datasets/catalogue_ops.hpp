@@ -14,6 +14,10 @@ namespace kestrel::datasets {
 
 enum class NewResult { Created, EmptyName, Exists, CannotCreate };
 
+// The longest base name of an entry's files: the name limit, plus the kind
+// letter that a shield's file name carries before the name.
+std::size_t fileNameLimit(const KindInfo& kind);
+
 // An entry name the file system would accept as it stands, within the limit.
 bool isAcceptableEntryName(const KindInfo& kind, std::string_view name);
 

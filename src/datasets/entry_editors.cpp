@@ -10,6 +10,8 @@
 #include "datasets/item_editor.hpp"
 #include "datasets/ruin_set.hpp"
 #include "datasets/ruin_set_editor.hpp"
+#include "datasets/shield.hpp"
+#include "datasets/shield_editor.hpp"
 #include "datasets/spell.hpp"
 #include "datasets/spell_editor.hpp"
 #include "datasets/terrain_bonus.hpp"
@@ -29,6 +31,12 @@ std::optional<core::Bytes> newRecord(const KindInfo& kind, std::string_view entr
         case Kind::Item: return writeItem(newItem(entryName));
         case Kind::RuinSet: return writeRuinSet(newRuinSet(entryName));
         case Kind::Spell: return writeSpell(newSpell(entryName));
+        // A shield's entry is named by its file: kind letter, then name.
+        case Kind::Shield: {
+            const auto file = splitShieldFileName(entryName);
+            if (!file) return std::nullopt;
+            return writeShield(newShield(file->kind, file->name));
+        }
         case Kind::TerrainType: return writeTerrainType(newTerrainType(entryName));
         case Kind::TerrainSubtype: return writeTerrainSubtype(newTerrainSubtype(entryName));
         case Kind::TerrainBonus: return writeTerrainBonus(newTerrainBonus(entryName));
@@ -45,6 +53,11 @@ std::unique_ptr<ui::Dialog> makeEntryEditor(const KindInfo& kind, ui::Host& host
         case Kind::Item: return std::make_unique<ItemEditor>(host, root, entryName);
         case Kind::RuinSet: return std::make_unique<RuinSetEditor>(host, root, entryName);
         case Kind::Spell: return std::make_unique<SpellEditor>(host, root, entryName);
+        case Kind::Shield: {
+            auto file = splitShieldFileName(entryName);
+            if (!file) return nullptr;
+            return std::make_unique<ShieldEditor>(host, root, file->kind, std::move(file->name));
+        }
         case Kind::TerrainType: return std::make_unique<TerrainTypeEditor>(host, root, entryName);
         case Kind::TerrainSubtype: return std::make_unique<TerrainSubtypeEditor>(host, root, entryName);
         case Kind::TerrainBonus: return std::make_unique<TerrainBonusEditor>(host, root, entryName);

@@ -5,6 +5,7 @@
 
 #include "datasets/entry_editors.hpp"
 #include "datasets/list_dialog.hpp"
+#include "datasets/shield_list_dialog.hpp"
 #include "resources/layouts.hpp"
 #include "shell/about_box.hpp"
 #include "shell/map_handoff.hpp"
@@ -21,6 +22,7 @@ enum class Action {
     NotYet,        // its editor comes later
     NotYetRetitle, // as NotYet, then the title follows the current scenario
     DataSet,
+    ShieldList,    // the shields' three lists
     TerrainMenu,
     MapEditor,
     Nothing,
@@ -51,7 +53,7 @@ constexpr std::array<Button, 32> kButtons{{
     {1016, false, Action::DataSet, Kind::Item},
     {1017, true, Action::MapEditor},
     {1018, false, Action::DataSet, Kind::Advisor},
-    {1019, false, Action::NotYet},
+    {1019, false, Action::ShieldList},
     {1020, false, Action::DataSet, Kind::Spell},
     {1021, false, Action::DataSet, Kind::Flag},
     {1022, true, Action::NotYet},
@@ -107,6 +109,11 @@ void MainWindow::onCommand(int id) {
             break;
         case Action::DataSet: {
             datasets::ListDialog list(host(), root_, datasets::info(*button->kind));
+            host().runModal(list);
+            break;
+        }
+        case Action::ShieldList: {
+            datasets::ShieldListDialog list(host(), root_);
             host().runModal(list);
             break;
         }

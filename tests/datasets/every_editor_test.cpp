@@ -15,11 +15,14 @@ namespace {
 
 using testing::TempRoot;
 
+// Its first letter makes it a shield base's file name too.
+const std::string kEntry = "BRAVO";
+
 // Kinds with a record of their own and an editor that opens on an entry name.
 std::vector<const KindInfo*> editedKinds() {
     std::vector<const KindInfo*> kinds;
     for (const auto& kind : catalogue())
-        if (!kind.folderPerEntry && newRecord(kind, "ALPHA")) kinds.push_back(&kind);
+        if (!kind.folderPerEntry && newRecord(kind, kEntry)) kinds.push_back(&kind);
     return kinds;
 }
 
@@ -36,10 +39,10 @@ std::vector<ui::MessageBox> openAndConfirm(const TempRoot& t, const KindInfo& ki
 TEST(EveryEditor, NewRecordSurvivesOpenAndOk) {
     for (const KindInfo* kind : editedKinds()) {
         TempRoot t;
-        ASSERT_EQ(createEntry(t.root(), *kind, "ALPHA", *newRecord(*kind, "ALPHA")), NewResult::Created) << kind->name;
-        const core::Bytes created = *t.root().read(recordPath(*kind, "ALPHA"));
-        EXPECT_EQ(openAndConfirm(t, *kind, "ALPHA"), std::vector<ui::MessageBox>{}) << kind->name;
-        EXPECT_EQ(*t.root().read(recordPath(*kind, "ALPHA")), created) << kind->name;
+        ASSERT_EQ(createEntry(t.root(), *kind, kEntry, *newRecord(*kind, kEntry)), NewResult::Created) << kind->name;
+        const core::Bytes created = *t.root().read(recordPath(*kind, kEntry));
+        EXPECT_EQ(openAndConfirm(t, *kind, kEntry), std::vector<ui::MessageBox>{}) << kind->name;
+        EXPECT_EQ(*t.root().read(recordPath(*kind, kEntry)), created) << kind->name;
     }
 }
 
@@ -51,9 +54,9 @@ TEST(EveryEditor, RecordsOfAnyLengthOpenAndOkWritesTheCurrentSize) {
                 TempRoot t;
                 t.root().makeDirectory(std::string(kind->directory.substr(0, kind->directory.find('\\'))));
                 t.root().makeDirectory(std::string(kind->directory));
-                const std::string path = recordPath(*kind, "ALPHA");
+                const std::string path = recordPath(*kind, kEntry);
                 ASSERT_TRUE(t.root().writeAtomic(path, core::Bytes(length, fill)));
-                const auto messages = openAndConfirm(t, *kind, "ALPHA");
+                const auto messages = openAndConfirm(t, *kind, kEntry);
                 const auto after = *t.root().read(path);
                 const std::string where = std::string(kind->name) + ", length " + std::to_string(length) + ", fill " +
                                           std::to_string(fill);

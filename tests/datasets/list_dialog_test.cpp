@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 
 #include "datasets/catalogue.hpp"
 #include "datasets/catalogue_ops.hpp"
 #include "datasets/city_set.hpp"
 #include "datasets/list_dialog.hpp"
+#include "datasets/shield_list_dialog.hpp"
 #include "support/script_run.hpp"
 #include "support/temp_root.hpp"
 #include "ui/headless_host.hpp"
@@ -133,45 +135,62 @@ TEST_F(ListDialogTest, WorksWithoutAnyFolders) {
 TEST(ListDialogNew, EmptyNameDoesNothingForAnyKind) {
     for (const auto& kind : catalogue()) {
         SCOPED_TRACE(std::string(kind.name));
+        // The shields' dialog has a list per feature kind, each with its own New.
+        const bool shields = kind.kind == Kind::Shield;
+        struct Ids {
+            int list, name, newButton;
+        };
+        std::vector<Ids> lists{{ListDialog::kListId, ListDialog::kNameId, ListDialog::kNewId}};
+        std::vector<std::string> letters{""};
+        if (shields) {
+            lists.clear();
+            for (const auto& g : kShieldGroups) lists.push_back({g.list, g.name, g.newButton});
+            letters = {"B", "O", "C"};
+        }
         for (const bool withEntry : {false, true}) {
             TempRoot t;
             for (const char* art : {"CITY", "TERR", "BONUS", "ARMY", "RUIN", "SITE", "ADVISOR", "SHIELD", "FLAG"})
                 t.write(std::string("WSDATA/") + art + ".PCX", "template");
             if (withEntry)
-                for (const std::string entry : {"OLD", "OTHER"}) {
-                    core::Bytes record(kind.recordSize, 0);
-                    std::copy(entry.begin(), entry.end(), record.begin());
-                    std::string path = recordPath(kind, entry);
-                    std::replace(path.begin(), path.end(), '\\', '/');
-                    t.write(path, record);
-                }
+                for (const auto& letter : letters)
+                    for (const std::string entry : {"OLD", "OTHER"}) {
+                        core::Bytes record(kind.recordSize, 0);
+                        std::copy(entry.begin(), entry.end(), record.begin());
+                        std::string path = recordPath(kind, letter + entry);
+                        std::replace(path.begin(), path.end(), '\\', '/');
+                        t.write(path, record);
+                    }
             const auto before = t.files();
-            if (kind.kind == Kind::Shield) {
-                // Its list is a dialog of its own, still to come: New underneath it.
-                EXPECT_EQ(createEntry(t.root(), kind, "", core::Bytes(kind.recordSize, 0)), NewResult::EmptyName);
-                EXPECT_EQ(t.files(), before);
-                continue;
-            }
             ui::HeadlessHost host;
-            ListDialog list(host, t.root(), kind);
-            std::vector<std::string> items;
-            int selection = -2;
-            std::string name = "unread";
+            std::unique_ptr<ui::Dialog> list;
+            if (shields)
+                list = std::make_unique<ShieldListDialog>(host, t.root());
+            else
+                list = std::make_unique<ListDialog>(host, t.root(), kind);
+            struct Seen {
+                std::vector<std::string> items;
+                int selection = -2;
+                std::string name = "unread";
+            };
+            std::vector<Seen> seen(lists.size());
             host.onNextModal([&](ui::Window& w) {
-                if (withEntry) w.userSelect(ListDialog::kListId, 1);  // the second: a refill would lose it
-                w.userType(ListDialog::kNameId, "");
-                w.userClick(ListDialog::kNewId);
-                items = w.items(ListDialog::kListId);
-                selection = w.selection(ListDialog::kListId);
-                name = w.text(ListDialog::kNameId);
+                for (const auto& ids : lists) {
+                    if (withEntry) w.userSelect(ids.list, 1);  // the second: a refill would lose it
+                    w.userType(ids.name, "");
+                    w.userClick(ids.newButton);
+                }
+                for (std::size_t i = 0; i < lists.size(); ++i)
+                    seen[i] = {w.items(lists[i].list), w.selection(lists[i].list), w.text(lists[i].name)};
             });
-            host.runModal(list);
+            host.runModal(*list);
             EXPECT_TRUE(host.messages().empty()) << host.messages()[0].text;
             EXPECT_EQ(t.files(), before);
             const std::vector<std::string> listed{"OLD", "OTHER"};
-            EXPECT_EQ(items, withEntry ? listed : std::vector<std::string>{});
-            EXPECT_EQ(selection, withEntry ? 1 : -1);
-            EXPECT_EQ(name, "");
+            for (const auto& s : seen) {
+                EXPECT_EQ(s.items, withEntry ? listed : std::vector<std::string>{});
+                EXPECT_EQ(s.selection, withEntry ? 1 : -1);
+                EXPECT_EQ(s.name, "");
+            }
         }
     }
 }

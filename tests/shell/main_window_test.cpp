@@ -32,7 +32,7 @@ TEST(MainWindow, DataButtonsOpenTheirLists) {
         {1006, "132 \"City Data List\""}, {1011, "147 \"Army List\""},       {1012, "149 \"Ruin Data List\""},
         {1013, "151 \"Site Data List\""}, {1014, "153 \"Hero List\""},       {1016, "155 \"Item Data List\""},
         {1018, "160 \"Advisor List\""},   {1020, "164 \"Spell Data List\""}, {1021, "166 \"Flags List\""},
-        {1028, "180 \"Campaign List\""}};
+        {1028, "180 \"Campaign List\""}, {1019, "162 \"Shield Data List\""}};
     for (const auto& [button, opened] : lists) {
         const auto run = runScript(t.path(), "click " + std::to_string(button) + "\n");
         EXPECT_NE(run.transcript.find("open " + opened + "\n"), std::string::npos) << run.transcript;
@@ -52,7 +52,7 @@ TEST(MainWindow, LaterEditorsSaySoWithoutAScenarioCheck) {
     TempRoot t;
     const auto run = runScript(t.path(),
                                "click 1001\nexpect message \"Message\" \"This editor is not available yet.\"\n"
-                               "click 1019\nexpect message \"Message\" \"This editor is not available yet.\"\n"
+                               "click 1004\nexpect message \"Message\" \"This editor is not available yet.\"\n"
                                "click 1330\nexpect message \"Message\" \"This editor is not available yet.\"\n"
                                "expect caption \"Kestrel 3 Editor\"\n");
     EXPECT_EQ(run.status, 0) << run.transcript;

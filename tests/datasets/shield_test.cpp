@@ -1,0 +1,276 @@
+#include "datasets/shield.hpp"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "datasets/catalogue_ops.hpp"
+#include "datasets/entry_editors.hpp"
+#include "datasets/shield_editor.hpp"
+#include "datasets/shield_list_dialog.hpp"
+#include "support/script_run.hpp"
+#include "support/temp_root.hpp"
+#include "ui/headless_host.hpp"
+#include "ui/layout.hpp"
+
+namespace kestrel::datasets {
+namespace {
+
+using testing::runScript;
+using testing::TempRoot;
+
+core::Bytes record(std::uint8_t kind, std::string_view name, std::string_view heraldic) {
+    core::Bytes r(50, 0);
+    r[0] = kind;
+    std::copy(name.begin(), name.end(), r.begin() + 1);
+    std::copy(heraldic.begin(), heraldic.end(), r.begin() + 10);
+    return r;
+}
+
+TEST(ShieldRecord, KindNameAndHeraldicNameAtTheirOffsets) {
+    EXPECT_EQ(writeShield(newShield(ShieldKind::Base, "GULES")), record(0, "GULES", ""));
+    EXPECT_EQ(writeShield(newShield(ShieldKind::Ordinary, "LION")), record(1, "LION", ""));
+    EXPECT_EQ(writeShield({2, "SEVENCH", std::string(39, 'h')}), record(2, "SEVENCH", std::string(39, 'h')));
+    EXPECT_EQ(writeShield({2, "SEVENCH", std::string(39, 'h')})[49], 0);
+}
+
+TEST(ShieldRecord, ReadsAnyKindByteAndShortRecords) {
+    core::Bytes r = record(7, "LION", "A lion rampant");
+    r[6] = 'Z';  // behind the name's NUL: no meaning
+    EXPECT_EQ(readShield(r), (Shield{7, "LION", "A lion rampant"}));
+    r.resize(12);
+    EXPECT_EQ(readShield(r), (Shield{7, "LION", "A "}));  // as far as the record goes
+    r.resize(1);
+    EXPECT_EQ(readShield(r), (Shield{7, "", ""}));
+    EXPECT_EQ(readShield({}), Shield{});
+    EXPECT_EQ(readShield(core::Bytes(50, 'Q')).name, std::string(9, 'Q'));
+}
+
+TEST(ShieldFileNames, FirstLetterInAnyCaseIsTheKind) {
+    EXPECT_EQ(splitShieldFileName("cCROSS"), (ShieldFileName{ShieldKind::Charge, "CROSS"}));
+    EXPECT_EQ(splitShieldFileName("BLION"), (ShieldFileName{ShieldKind::Base, "LION"}));
+    EXPECT_EQ(splitShieldFileName("oX"), (ShieldFileName{ShieldKind::Ordinary, "X"}));
+    for (const char* none : {"ZOTHER", "ALPHA", "B", "", " LION"}) EXPECT_FALSE(splitShieldFileName(none)) << none;
+    EXPECT_EQ(shieldFileName(ShieldKind::Ordinary, "LION"), "OLION");
+}
+
+TEST(ShieldEntries, NewRecordAndEditorFollowTheFileLetter) {
+    EXPECT_EQ(newRecord(info(Kind::Shield), "OLION"), record(1, "LION", ""));
+    EXPECT_EQ(newRecord(info(Kind::Shield), "cCROSS"), record(2, "CROSS", ""));
+    // Without a kind letter there is no feature to make or edit.
+    EXPECT_FALSE(newRecord(info(Kind::Shield), "ALPHA"));
+    TempRoot t;
+    ui::HeadlessHost host;
+    EXPECT_FALSE(makeEntryEditor(info(Kind::Shield), host, t.root(), "ALPHA"));
+    EXPECT_TRUE(makeEntryEditor(info(Kind::Shield), host, t.root(), "BLION"));
+}
+
+TEST(ShieldEntries, SevenCharactersAfterTheLetter) {
+    TempRoot t;
+    const auto& kind = info(Kind::Shield);
+    EXPECT_EQ(fileNameLimit(kind), 8u);
+    EXPECT_EQ(fileNameLimit(info(Kind::HeroType)), 7u);
+    EXPECT_EQ(createEntry(t.root(), kind, "BSEVENCH", *newRecord(kind, "BSEVENCH")), NewResult::Created);
+    EXPECT_EQ(createEntry(t.root(), kind, "BEIGHTCHR", *newRecord(kind, "BEIGHTCHR")), NewResult::CannotCreate);
+    EXPECT_EQ(t.files(), (std::vector<std::string>{"SHIELD/", "SHIELD/BSEVENCH.SHI"}));
+}
+
+TEST(ShieldListLayout, ThreeGroupsSideBySide) {
+    const ui::Layout& l = ui::layoutFor(162);
+    EXPECT_EQ(l.caption, "Shield Data List");
+    EXPECT_EQ(l.defaultButton(), 1);
+    EXPECT_EQ(l.find(1)->label, "Done");
+    EXPECT_FALSE(l.find(2));  // Escape closes as the dialog's cancel
+    std::vector<std::string> groups;
+    for (const auto& c : l.controls)
+        if (c.kind == ui::ControlKind::Group) groups.push_back(c.label);
+    EXPECT_EQ(groups, (std::vector<std::string>{" Base ", "Ordinary", "Charge"}));
+    for (const auto& g : kShieldGroups) {
+        EXPECT_TRUE(l.find(g.list)->sorted);
+        EXPECT_EQ(l.find(g.name)->limit, 7);
+    }
+    EXPECT_EQ(l.find(1215)->label, "New Base");
+    EXPECT_EQ(l.find(1011)->label, "Edit Ordinary");
+    EXPECT_EQ(l.find(1218)->label, "Del Ordinary");
+    EXPECT_EQ(l.find(1222)->label, "Delete Charge");
+    EXPECT_LT(l.find(1213)->rect.x, l.find(1217)->rect.x);
+    EXPECT_LT(l.find(1217)->rect.x, l.find(1221)->rect.x);
+    EXPECT_EQ(ui::layoutFor(163).find(1036)->limit, 39);
+}
+
+// The list dialog, played as a user would from the main window.
+class ShieldListTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        t.write("WSDATA/SHIELD.PCX", "template");
+        write("BLION", record(0, "LION", "Or"));
+        write("OLION", record(1, "LION", "A bend"));
+        write("CLION", record(2, "LION", "A lion rampant"));
+        write("cCROSS", record(2, "CROSS", "A cross"));
+        write("bGULES", record(0, "GULES", ""));
+        write("ZOTHER", record(0, "OTHER", ""));
+        write("B", record(0, "", ""));
+        t.write("SHIELD/OBEND.PCX", "a picture without a record");
+    }
+    void write(const std::string& file, const core::Bytes& bytes) { t.write("SHIELD/" + file + ".SHI", bytes); }
+    testing::ScriptRun play(const std::string& script) {
+        auto run = runScript(t.path(), "click 1019\nexpect open 162\n" + script);
+        EXPECT_EQ(run.status, 0) << run.transcript;
+        return run;
+    }
+    TempRoot t;
+};
+
+TEST_F(ShieldListTest, EachFileInTheListOfItsLetterWithNothingSelected) {
+    play(
+        "expect caption \"Shield Data List\"\n"
+        "expect items 1213 \"GULES\" \"LION\"\nexpect items 1217 \"LION\"\nexpect items 1221 \"CROSS\" \"LION\"\n"
+        "expect selected 1213 none\nexpect selected 1217 none\nexpect selected 1221 none\n"
+        "expect text 1214 \"\"\nexpect text 1220 \"\"\nexpect text 1224 \"\"\n");
+}
+
+TEST_F(ShieldListTest, NewMakesTheFeatureOfItsGroupAndRefillsEveryList) {
+    play(
+        "select 1217 \"LION\"\nselect 1221 \"LION\"\ntype 1224 \"STAR\"\ntype 1214 \"azure\"\nclick 1215\n"
+        "expect no-message\nexpect items 1213 \"azure\" \"GULES\" \"LION\"\n"
+        "expect selected 1213 \"azure\"\nexpect selected 1217 \"LION\"\nexpect selected 1221 \"LION\"\n"
+        "expect text 1214 \"azure\"\nexpect text 1224 \"STAR\"\n");
+    EXPECT_EQ(t.read("SHIELD/Bazure.SHI"), record(0, "azure", ""));
+    EXPECT_EQ(t.read("SHIELD/Bazure.PCX").size(), 8u);
+    EXPECT_FALSE(t.exists("SHIELD/CSTAR.SHI"));
+}
+
+TEST_F(ShieldListTest, NameFieldTakesSevenAndTheFileEight) {
+    play(
+        "type 1220 \"ABCDEFGHIJ\"\nexpect text 1220 \"ABCDEFG\"\nclick 1219\nexpect no-message\n"
+        "expect items 1217 \"ABCDEFG\" \"LION\"\n");
+    EXPECT_EQ(t.read("SHIELD/OABCDEFG.SHI"), record(1, "ABCDEFG", ""));
+}
+
+TEST_F(ShieldListTest, NewOfAnExistingOrRefusedName) {
+    const auto before = t.files();
+    play(
+        "type 1224 \"cross\"\nclick 1223\nexpect message \"Error\" \"Shield already exists!\"\n"
+        "type 1214 \"a:b\"\nclick 1215\nexpect message \"Error\" \"Error creating new shield file!\"\n"
+        "type 1220 \"..\\\\X\"\nclick 1219\nexpect message \"Error\" \"Error creating new shield file!\"\n"
+        "expect items 1221 \"CROSS\" \"LION\"\n");
+    EXPECT_EQ(t.files(), before);
+    EXPECT_EQ(t.read("SHIELD/cCROSS.SHI"), record(2, "CROSS", "A cross"));
+}
+
+TEST_F(ShieldListTest, TheSameNameInAnotherListIsAnotherEntry) {
+    play("type 1220 \"CROSS\"\nclick 1219\nexpect no-message\nexpect items 1217 \"CROSS\" \"LION\"\n");
+    EXPECT_EQ(t.read("SHIELD/OCROSS.SHI"), record(1, "CROSS", ""));
+    EXPECT_EQ(t.read("SHIELD/cCROSS.SHI"), record(2, "CROSS", "A cross"));
+}
+
+TEST_F(ShieldListTest, DeletingTheBaseLionLeavesTheOtherLions) {
+    for (const char* letter : {"B", "O", "C"})
+        for (const char* ext : {".PCX", ".BMP"}) t.write(std::string("SHIELD/") + letter + "LION" + ext, "p");
+    play(
+        "select 1213 \"LION\"\nselect 1221 \"LION\"\nclick 1216\nexpect no-message\n"
+        "expect items 1213 \"GULES\"\nexpect items 1217 \"LION\"\nexpect items 1221 \"CROSS\" \"LION\"\n"
+        "expect selected 1221 \"LION\"\n");
+    for (const char* gone : {"BLION.SHI", "BLION.PCX", "BLION.BMP"})
+        EXPECT_FALSE(t.exists(std::string("SHIELD/") + gone));
+    for (const char* kept : {"OLION.SHI", "OLION.PCX", "OLION.BMP", "CLION.SHI", "CLION.PCX", "CLION.BMP", "B.SHI"})
+        EXPECT_TRUE(t.exists(std::string("SHIELD/") + kept)) << kept;
+}
+
+TEST_F(ShieldListTest, DeleteAndEditWithoutSelectionDoNothing) {
+    const auto before = t.files();
+    play(
+        "click 1216\nclick 1218\nclick 1222\nclick 1059\nclick 1011\nclick 1012\nexpect open 162\n"
+        "expect no-message\nexpect items 1213 \"GULES\" \"LION\"\n");
+    EXPECT_EQ(t.files(), before);
+}
+
+TEST_F(ShieldListTest, EditOpensTheFeatureOfItsOwnGroup) {
+    const auto run = play(
+        "select 1213 \"LION\"\nselect 1217 \"LION\"\nclick 1011\nexpect open 163\n"
+        "expect caption \"Edit Shield - LION\"\nexpect text 1036 \"A bend\"\nclick 2\n"
+        "dblclick 1221 \"CROSS\"\nexpect caption \"Edit Shield - CROSS\"\n"
+        "expect text 1036 \"A cross\"\ntype 1036 \"A cross moline\"\nclick 1\nexpect open 162\n"
+        "expect items 1221 \"CROSS\" \"LION\"\n");
+    EXPECT_EQ(t.read("SHIELD/cCROSS.SHI"), record(2, "CROSS", "A cross moline"));
+    EXPECT_FALSE(t.exists("SHIELD/CCROSS.SHI"));                         // the file of any case is rewritten
+    EXPECT_EQ(t.read("SHIELD/OLION.SHI"), record(1, "LION", "A bend"));  // Cancel wrote nothing
+}
+
+TEST_F(ShieldListTest, OkRewritesKindAndNameFromTheFileName) {
+    core::Bytes wrong = record(0, "WRONG", "A bend");
+    wrong[45] = 'x';  // behind the heraldic name's NUL
+    write("OLION", wrong);
+    play("select 1217 \"LION\"\nclick 1011\nexpect text 1036 \"A bend\"\nclick 1\n");
+    EXPECT_EQ(t.read("SHIELD/OLION.SHI"), record(1, "LION", "A bend"));
+}
+
+TEST_F(ShieldListTest, EscapeAndEnterCloseTheDialog) {
+    const auto before = t.files();
+    play(
+        "select 1213 \"LION\"\nkey escape\nexpect open 102\nclick 1019\ntype 1214 \"NEWONE\"\nkey enter\n"
+        "expect open 102\nclick 1019\nclick 1\nexpect open 102\n");
+    EXPECT_EQ(t.files(), before);
+}
+
+// The editor on its own.
+struct ShieldEditorRun {
+    TempRoot t;
+    ui::HeadlessHost host;
+    bool closed = false;
+    void run(ShieldKind kind, const std::string& name, const std::function<void(ui::Window&)>& play) {
+        t.mkdir("SHIELD");
+        ShieldEditor editor(host, t.root(), kind, name);
+        host.onNextModal([&](ui::Window& w) {
+            play(w);
+            closed = w.isClosed();
+        });
+        host.runModal(editor);
+    }
+};
+
+TEST(ShieldEditor, HeraldicNameOfThirtyNineAndNoMore) {
+    ShieldEditorRun e;
+    e.t.write("SHIELD/CSTAR.SHI", record(2, "STAR", std::string(40, 'm')));  // no NUL: 40 characters
+    e.run(ShieldKind::Charge, "STAR", [](ui::Window& w) {
+        EXPECT_EQ(w.caption(), "Edit Shield - STAR");
+        w.userClick(ui::kIdOk);
+        EXPECT_FALSE(w.isClosed());
+        w.userType(ShieldIds::kHeraldicName, std::string(45, 'k'));
+        w.userClick(ui::kIdOk);
+    });
+    EXPECT_TRUE(e.closed);
+    ASSERT_EQ(e.host.messages().size(), 1u);
+    EXPECT_EQ(e.host.messages()[0].text, "Please enter no more than 39 characters.");
+    EXPECT_EQ(e.t.read("SHIELD/CSTAR.SHI"), record(2, "STAR", std::string(39, 'k')));
+}
+
+TEST(ShieldEditor, VanishedRecordIsMadeAnewOnOk) {
+    ShieldEditorRun e;
+    e.run(ShieldKind::Ordinary, "BEND", [](ui::Window& w) {
+        EXPECT_EQ(w.text(ShieldIds::kHeraldicName), "");
+        w.userClick(ui::kIdOk);
+    });
+    EXPECT_TRUE(e.closed);
+    EXPECT_EQ(e.t.read("SHIELD/OBEND.SHI"), record(1, "BEND", ""));
+}
+
+TEST(ShieldEditor, ImportPictureCarriesTheKindLetter) {
+    ShieldEditorRun e;
+    e.t.write("in/lion.pcx", "lion picture");
+    e.t.write("in/Lion.BMP", "bmp");
+    e.host.answerNextFile((e.t.path() / "in/lion.pcx").string());
+    e.host.answerNextFile((e.t.path() / "in/Lion.BMP").string());
+    e.run(ShieldKind::Charge, "LION", [](ui::Window& w) {
+        w.userClick(1015);
+        w.userClick(1015);
+        w.userClick(ui::kIdCancel);
+    });
+    EXPECT_TRUE(e.host.messages().empty());
+    EXPECT_EQ(e.t.read("SHIELD/CLION.pcx").size(), 12u);
+    EXPECT_EQ(e.t.read("SHIELD/CLION.BMP").size(), 3u);
+    EXPECT_FALSE(e.t.exists("SHIELD/CLION.SHI"));  // Cancel writes no record
+}
+
+}  // namespace
+}  // namespace kestrel::datasets
