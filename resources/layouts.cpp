@@ -21,6 +21,7 @@ std::vector<Layout> everyLayout() {
              shieldEditorLayout,
              spellEditorLayout,
              ruinEditorLayout,
+             armyEditorLayout,
              terrainEditorLayout,
              terrainSubtypeEditorLayout,
              terrainBonusEditorLayout,

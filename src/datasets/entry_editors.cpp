@@ -2,6 +2,8 @@
 
 #include "datasets/advisor.hpp"
 #include "datasets/advisor_editor.hpp"
+#include "datasets/army_type.hpp"
+#include "datasets/army_type_editor.hpp"
 #include "datasets/city_set.hpp"
 #include "datasets/city_set_editor.hpp"
 #include "datasets/hero_type.hpp"
@@ -30,6 +32,7 @@ std::optional<core::Bytes> newRecord(const KindInfo& kind, std::string_view entr
         case Kind::Advisor: return writeAdvisor(newAdvisor());
         case Kind::Item: return writeItem(newItem(entryName));
         case Kind::RuinSet: return writeRuinSet(newRuinSet(entryName));
+        case Kind::ArmyType: return writeArmyType(newArmyType(entryName));
         case Kind::Spell: return writeSpell(newSpell(entryName));
         // A shield's entry is named by its file: kind letter, then name.
         case Kind::Shield: {
@@ -52,6 +55,7 @@ std::unique_ptr<ui::Dialog> makeEntryEditor(const KindInfo& kind, ui::Host& host
         case Kind::Advisor: return std::make_unique<AdvisorEditor>(host, root, entryName);
         case Kind::Item: return std::make_unique<ItemEditor>(host, root, entryName);
         case Kind::RuinSet: return std::make_unique<RuinSetEditor>(host, root, entryName);
+        case Kind::ArmyType: return std::make_unique<ArmyTypeEditor>(host, root, entryName);
         case Kind::Spell: return std::make_unique<SpellEditor>(host, root, entryName);
         case Kind::Shield: {
             auto file = splitShieldFileName(entryName);

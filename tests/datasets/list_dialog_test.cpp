@@ -114,14 +114,14 @@ TEST_F(ListDialogTest, ListIsNotRefilledAfterEdit) {
 }
 
 TEST_F(ListDialogTest, LaterKindsSayTheirEditorIsNotAvailable) {
-    t.write("ARMY/KNIGHT.ARM", std::string(252, '\0'));
+    t.write("CAMPAIGN/SAGA/CAMPAIGN.DAT", std::string("SAGA") + std::string(502, '\0'));
     const auto run = runScript(t.path(),
-                               "click 1011\nexpect items 1008 \"KNIGHT\"\nselect 1008 #0\nclick 2\n"
-                               "expect message \"Message\" \"This editor is not available yet.\"\nexpect open 147\n"
+                               "click 1028\nexpect items 1008 \"SAGA\"\nselect 1008 #0\nclick 2\n"
+                               "expect message \"Message\" \"This editor is not available yet.\"\nexpect open 180\n"
                                "type 1010 \"NEW\"\nclick 4\n"
                                "expect message \"Message\" \"This editor is not available yet.\"\n");
     EXPECT_EQ(run.status, 0) << run.transcript;
-    EXPECT_FALSE(t.exists("ARMY/NEW.ARM"));
+    EXPECT_FALSE(t.exists("CAMPAIGN/NEW"));
 }
 
 TEST_F(ListDialogTest, WorksWithoutAnyFolders) {
