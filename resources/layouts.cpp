@@ -22,6 +22,7 @@ std::vector<Layout> everyLayout() {
              spellEditorLayout,
              ruinEditorLayout,
              armyEditorLayout,
+             siteEditorLayout,
              terrainEditorLayout,
              terrainSubtypeEditorLayout,
              terrainBonusEditorLayout,

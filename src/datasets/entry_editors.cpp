@@ -12,6 +12,8 @@
 #include "datasets/item_editor.hpp"
 #include "datasets/ruin_set.hpp"
 #include "datasets/ruin_set_editor.hpp"
+#include "datasets/site_set.hpp"
+#include "datasets/site_set_editor.hpp"
 #include "datasets/shield.hpp"
 #include "datasets/shield_editor.hpp"
 #include "datasets/spell.hpp"
@@ -33,6 +35,7 @@ std::optional<core::Bytes> newRecord(const KindInfo& kind, std::string_view entr
         case Kind::Item: return writeItem(newItem(entryName));
         case Kind::RuinSet: return writeRuinSet(newRuinSet(entryName));
         case Kind::ArmyType: return writeArmyType(newArmyType(entryName));
+        case Kind::SiteSet: return writeSiteSet(newSiteSet(entryName));
         case Kind::Spell: return writeSpell(newSpell(entryName));
         // A shield's entry is named by its file: kind letter, then name.
         case Kind::Shield: {
@@ -56,6 +59,7 @@ std::unique_ptr<ui::Dialog> makeEntryEditor(const KindInfo& kind, ui::Host& host
         case Kind::Item: return std::make_unique<ItemEditor>(host, root, entryName);
         case Kind::RuinSet: return std::make_unique<RuinSetEditor>(host, root, entryName);
         case Kind::ArmyType: return std::make_unique<ArmyTypeEditor>(host, root, entryName);
+        case Kind::SiteSet: return std::make_unique<SiteSetEditor>(host, root, entryName);
         case Kind::Spell: return std::make_unique<SpellEditor>(host, root, entryName);
         case Kind::Shield: {
             auto file = splitShieldFileName(entryName);
