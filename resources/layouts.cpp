@@ -23,6 +23,7 @@ std::vector<Layout> everyLayout() {
              ruinEditorLayout,
              armyEditorLayout,
              siteEditorLayout,
+             flagEditorLayout,
              terrainEditorLayout,
              terrainSubtypeEditorLayout,
              terrainBonusEditorLayout,

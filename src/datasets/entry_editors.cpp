@@ -8,6 +8,8 @@
 #include "datasets/city_set_editor.hpp"
 #include "datasets/hero_type.hpp"
 #include "datasets/hero_type_editor.hpp"
+#include "datasets/flag.hpp"
+#include "datasets/flag_editor.hpp"
 #include "datasets/item.hpp"
 #include "datasets/item_editor.hpp"
 #include "datasets/ruin_set.hpp"
@@ -36,6 +38,7 @@ std::optional<core::Bytes> newRecord(const KindInfo& kind, std::string_view entr
         case Kind::RuinSet: return writeRuinSet(newRuinSet(entryName));
         case Kind::ArmyType: return writeArmyType(newArmyType(entryName));
         case Kind::SiteSet: return writeSiteSet(newSiteSet(entryName));
+        case Kind::Flag: return writeFlag(newFlag(entryName));
         case Kind::Spell: return writeSpell(newSpell(entryName));
         // A shield's entry is named by its file: kind letter, then name.
         case Kind::Shield: {
@@ -60,6 +63,7 @@ std::unique_ptr<ui::Dialog> makeEntryEditor(const KindInfo& kind, ui::Host& host
         case Kind::RuinSet: return std::make_unique<RuinSetEditor>(host, root, entryName);
         case Kind::ArmyType: return std::make_unique<ArmyTypeEditor>(host, root, entryName);
         case Kind::SiteSet: return std::make_unique<SiteSetEditor>(host, root, entryName);
+        case Kind::Flag: return std::make_unique<FlagEditor>(host, root, entryName);
         case Kind::Spell: return std::make_unique<SpellEditor>(host, root, entryName);
         case Kind::Shield: {
             auto file = splitShieldFileName(entryName);
