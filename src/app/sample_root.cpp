@@ -1,12 +1,15 @@
 #include "app/sample_root.hpp"
 
 #include "datasets/advisor.hpp"
+#include "datasets/army_type.hpp"
 #include "datasets/catalogue.hpp"
 #include "datasets/catalogue_ops.hpp"
 #include "datasets/city_set.hpp"
+#include "datasets/flag.hpp"
 #include "datasets/hero_type.hpp"
 #include "datasets/item.hpp"
 #include "datasets/ruin_set.hpp"
+#include "datasets/site_set.hpp"
 #include "datasets/shield.hpp"
 #include "datasets/spell.hpp"
 #include "datasets/terrain_bonus.hpp"
@@ -133,6 +136,88 @@ bool writeAdvisors(const core::DataRoot& root) {
     return makeEntry(root, datasets::Kind::Advisor, "HERALD", datasets::writeAdvisor(datasets::newAdvisor())) && ok;
 }
 
+bool writeArmyTypes(const core::DataRoot& root) {
+    datasets::ArmyType pikes = datasets::newArmyType("PIKEMEN");
+    pikes.name = "Pikemen";
+    pikes.description = "Steady foot soldiers with long pikes.";
+    pikes.medalChance = 10;
+    pikes.strength = 4;
+    pikes.move = 10;
+    pikes.subtypes = {"FOOT", ""};
+    pikes.moveBonuses = {"HILLS", "ROAD", "", ""};
+    pikes.combatBonus = "HILLS";
+    pikes.combatBonusValue = 1;
+    pikes.ability = {37, 1, 0, ""};  // Banding +1
+    pikes.moveSound = 2;             // March
+    pikes.triggers = {5, 1};         // Select, Group All
+    pikes.triggerNumbers = {1, 2};
+
+    datasets::ArmyType griffins = datasets::newArmyType("GRIFFINS");
+    griffins.name = "Griffins";
+    griffins.description = "Winged hunters of the high crags.";
+    griffins.medalChance = 5;
+    griffins.strength = 6;
+    griffins.move = 20;
+    griffins.hits = 3;
+    griffins.subtypes = {"FLYER", "BEAST"};
+    griffins.moveBonuses[0] = std::string(datasets::kFlyMoveBonus);
+    griffins.ability = {4, 1, 0, ""};  // Fear +1
+    griffins.newCost = 600;
+    griffins.setupPoints = 250;
+    griffins.moveSound = 6;  // Flap
+    griffins.facing = 2;     // East
+
+    datasets::ArmyType sappers = datasets::newArmyType("SAPPERS");
+    sappers.name = "Sappers";
+    sappers.description = "Diggers and builders of siege works.";
+    sappers.moveBonuses = {"FOREST", "", "", ""};
+    sappers.ability = {12, 2, 0, ""};  // Engineer +2
+    sappers.moveSound = 8;             // Wagon
+    sappers.triggers = {4, 0};         // Attack
+    sappers.triggerNumbers = {3, 0};
+
+    // Made before the medal chance was added, and never saved since.
+    datasets::ArmyType wolves = datasets::newArmyType("WOLVES");
+    wolves.name = "Wolves";
+    wolves.description = "A pack from the northern woods.";
+    wolves.strength = 3;
+    wolves.move = 16;
+    wolves.moveBonuses = {"FOREST", "", "", ""};
+    wolves.combatBonus = "FOREST";
+    wolves.combatBonusValue = 2;
+    wolves.moveSound = 7;  // Pad
+    wolves.facing = 6;     // West
+
+    bool ok = true;
+    for (const auto* army : {&pikes, &griffins, &sappers})
+        ok = makeEntry(root, datasets::Kind::ArmyType, army->entryName, datasets::writeArmyType(*army)) && ok;
+    const core::Bytes earlier = datasets::writeArmyType(wolves, datasets::kEarlierArmyTypeLayout);
+    return makeEntry(root, datasets::Kind::ArmyType, wolves.entryName, earlier) && ok;
+}
+
+bool writeSiteSets(const core::DataRoot& root) {
+    datasets::SiteSet harbours = datasets::newSiteSet("HARBOURS");
+    harbours.name = "Harbours";
+    harbours.ability = {19, 0, 0, ""};  // Port
+    harbours.canRaze = false;
+    harbours.animateNormal = true;
+    datasets::SiteSet temples = datasets::newSiteSet("TEMPLES");
+    temples.name = "Old Temples";
+    temples.ability = {25, 1, 0, ""};  // Bless
+    temples.animateRazed = true;
+    bool ok = true;
+    for (const auto* set : {&harbours, &temples})
+        ok = makeEntry(root, datasets::Kind::SiteSet, set->entryName, datasets::writeSiteSet(*set)) && ok;
+    return ok;
+}
+
+bool writeFlags(const core::DataRoot& root) {
+    bool ok = true;
+    for (const char* name : {"BANNER", "PENNANT", "STANDARD"})
+        ok = makeEntry(root, datasets::Kind::Flag, name, datasets::writeFlag(datasets::newFlag(name))) && ok;
+    return ok;
+}
+
 bool writeRuinSets(const core::DataRoot& root) {
     bool ok = true;
     for (const auto& [name, removeTop] : {std::pair{"TOMBS", true}, std::pair{"TOWERS", false}})
@@ -253,6 +338,7 @@ bool writeTerrainTypes(const core::DataRoot& root) {
 bool writeSampleRoot(const core::DataRoot& root) {
     // Pictures first: New copies the templates into every entry it makes.
     return sample::writeTemplatePictures(root) && sample::writeItemSheet(root) && writeCitySets(root) &&
+           writeArmyTypes(root) && writeSiteSets(root) && writeFlags(root) &&
            writeHeroTypes(root) && writeAdvisors(root) &&
            writeItems(root) && writeRuinSets(root) && writeTerrainSubtypes(root) && writeTerrainBonuses(root) &&
            writeTerrainTypes(root) && writeSpells(root) && writeShields(root);
