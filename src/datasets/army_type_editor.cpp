@@ -13,10 +13,6 @@ namespace {
 using Ids = ArmyTypeIds;
 using Lim = ArmyTypeLimits;
 
-void offer(ui::Dialog& dialog, int id, std::span<const std::string_view> names) {
-    dialog.setItems(id, std::vector<std::string>(names.begin(), names.end()));
-}
-
 }  // namespace
 
 ArmyTypeEditor::ArmyTypeEditor(ui::Host& host, const core::DataRoot& root, std::string entryName)
@@ -24,9 +20,9 @@ ArmyTypeEditor::ArmyTypeEditor(ui::Host& host, const core::DataRoot& root, std::
 
 void ArmyTypeEditor::load(const std::optional<core::Bytes>& record) {
     offerAbilities(*this, Ids::kAbility, armyAbilities());
-    offer(*this, Ids::kMoveSound, armyMoveSounds());
-    offer(*this, Ids::kFacing, armyFacings());
-    for (const int id : Ids::kTriggers) offer(*this, id, armySoundTriggers());
+    setItems(Ids::kMoveSound, armyMoveSounds());
+    setItems(Ids::kFacing, armyFacings());
+    for (const int id : Ids::kTriggers) setItems(id, armySoundTriggers());
     if (!record) {
         // Numbers start at 0, lists with nothing chosen, the subtype lists empty.
         for (const int id :

@@ -12,10 +12,6 @@ namespace {
 using Ids = HeroTypeIds;
 using Limits = HeroTypeLimits;
 
-void offer(ui::Dialog& dialog, int id, std::span<const std::string_view> names) {
-    dialog.setItems(id, std::vector<std::string>(names.begin(), names.end()));
-}
-
 // A list with nothing chosen stores its first position.
 int chosen(const ui::Dialog& dialog, int id) { return std::max(dialog.selection(id), 0); }
 
@@ -35,9 +31,9 @@ void HeroTypeEditor::onCommand(int id) {
 
 void HeroTypeEditor::load(const std::optional<core::Bytes>& record) {
     for (const auto& ids : Ids::kAbilities) offerAbilities(*this, ids.ability, heroAbilities());
-    offer(*this, Ids::kMoveSound, heroMoveSounds());
-    offer(*this, Ids::kFacing, heroFacings());
-    for (const int id : Ids::kTriggers) offer(*this, id, heroSoundTriggers());
+    setItems(Ids::kMoveSound, heroMoveSounds());
+    setItems(Ids::kFacing, heroFacings());
+    for (const int id : Ids::kTriggers) setItems(id, heroSoundTriggers());
     if (!record) return;
     const HeroType h = readHeroType(*record);
     setText(Ids::kMaleName, h.maleName);

@@ -21,9 +21,8 @@ void TerrainTypeEditor::load(const std::optional<core::Bytes>& record) {
     // Without a record: empty texts, move costs 0, no class chosen, no marks.
     const TerrainType t = record ? readTerrainType(*record) : TerrainType{};
     fillSubtypeList(root(), this, {Ids::kAdjoins, Ids::kFirstSubtype, Ids::kSecondSubtype});
-    const std::vector<std::string> classes(terrainClassNames().begin(), terrainClassNames().end());
-    setItems(Ids::kClass, classes);
-    setItems(Ids::kGridClass, classes);
+    setItems(Ids::kClass, terrainClassNames());
+    setItems(Ids::kGridClass, terrainClassNames());
 
     setText(Ids::kName, t.name);
     selectByPrefix(Ids::kAdjoins, t.adjoins);

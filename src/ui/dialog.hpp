@@ -1,6 +1,7 @@
 // A dialog controller: plain C++ against the control ids of its layout.
 // Hosts own the controls; the controller reads and writes them through here.
 #pragma once
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,6 +55,10 @@ public:
     void setChecked(int id, bool on);
     std::vector<std::string> items(int id) const;
     void setItems(int id, const std::vector<std::string>& items);
+    // A fixed table of names, as editors keep their lists.
+    void setItems(int id, std::span<const std::string_view> items) {
+        setItems(id, std::vector<std::string>(items.begin(), items.end()));
+    }
     int addItem(int id, std::string_view item);
     void clearItems(int id);
     int selection(int id) const;  // -1 when nothing is selected
