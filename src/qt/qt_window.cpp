@@ -80,6 +80,26 @@ private:
 namespace {
 
 // Paints the model's client surface and reports the mouse in client pixels.
+// A list box as the dialog system draws one: without a selection no row
+// looks chosen, not even the one that taking the focus makes current.
+class ListBox : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent* e) override {
+        QListWidget::focusInEvent(e);
+        forgetUnchosenRow();
+    }
+
+public:
+    void forgetUnchosenRow() {
+        if (!selectedItems().isEmpty() || !currentIndex().isValid()) return;
+        const QSignalBlocker block(this);
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
+};
+
 class CanvasWidget : public QWidget {
 public:
     CanvasWidget(QtWindow& window, QWidget* parent) : QWidget(parent), window_(window) { setMouseTracking(true); }
@@ -150,11 +170,13 @@ void settle() { QCoreApplication::processEvents(); }
 
 // Shows `row` (-1: none) as the one selected row.
 void showSelectedRow(QListWidget* list, int row) {
-    if (selectedRow(list) == row) return;
-    if (row >= 0)
-        list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-    else
-        list->clearSelection();
+    if (selectedRow(list) != row) {
+        if (row >= 0)
+            list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+        else
+            list->clearSelection();
+    }
+    if (auto* box = dynamic_cast<ListBox*>(list); box && row < 0) box->forgetUnchosenRow();
 }
 
 }  // namespace
@@ -259,7 +281,7 @@ void QtWindow::build(const ui::ControlDef& def) {
             break;
         }
         case ControlKind::List: {
-            auto* list = new QListWidget(dialog_);
+            auto* list = new ListBox(dialog_);
             // The selection, not the current row: focusing a list makes a row current without choosing it.
             QObject::connect(list, &QListWidget::itemSelectionChanged, list,
                              [this, id, list] { selected(id, selectedRow(list)); });

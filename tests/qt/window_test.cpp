@@ -277,6 +277,7 @@ TEST(QtWindowLists, SortedListShowsTheModelsOrderAndFocusChoosesNothing) {
     QCoreApplication::sendEvent(list, &focusIn);  // Qt makes a row current, which is no choice
     EXPECT_EQ(open.window.selection(1008), -1);
     EXPECT_TRUE(open.dialog.log.empty());
+    EXPECT_EQ(list->currentRow(), -1);  // nor does any row look chosen
     list->setCurrentRow(1);  // as a click or an arrow key does
     EXPECT_EQ(open.dialog.log, std::vector<std::string>{"change 1008 \"alpha\""});
 }
