@@ -9,6 +9,7 @@
 #include "resources/layouts.hpp"
 #include "shell/about_box.hpp"
 #include "shell/map_handoff.hpp"
+#include "shell/scenario_editors.hpp"
 #include "shell/terrain_menu.hpp"
 #include "ui/host.hpp"
 
@@ -21,6 +22,7 @@ using datasets::Kind;
 enum class Action {
     NotYet,        // its editor comes later
     NotYetRetitle, // as NotYet, then the title follows the current scenario
+    Editor,        // the dialog its factory makes
     DataSet,
     ShieldList,    // the shields' three lists
     TerrainMenu,
@@ -33,6 +35,8 @@ struct Button {
     bool needsScenario;
     Action action;
     std::optional<Kind> kind = std::nullopt;
+    EditorFactory editor = nullptr;
+    bool retitle = false;  // afterwards the title follows the current scenario
 };
 
 // What each button of the main window does, in the order of their ids.
@@ -107,6 +111,12 @@ void MainWindow::onCommand(int id) {
             host().notice(datasets::kNotAvailableMessage);
             refreshTitle();
             break;
+        case Action::Editor: {
+            const auto dialog = button->editor(host(), root_, scenario_);
+            host().runModal(*dialog);
+            if (button->retitle) refreshTitle();
+            break;
+        }
         case Action::DataSet: {
             datasets::ListDialog list(host(), root_, datasets::info(*button->kind));
             host().runModal(list);
