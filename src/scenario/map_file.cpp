@@ -1,0 +1,146 @@
+#include "scenario/map_file.hpp"
+
+#include <algorithm>
+
+#include "core/le.hpp"
+#include "core/record_fields.hpp"
+#include "scenario/scenario_files.hpp"
+
+namespace kestrel::scenario {
+
+namespace {
+
+using L = MapHeaderLayout;
+
+constexpr std::array<MapSize, 6> kSizes{{
+    {32, 40, 32, 5, 1280},
+    {40, 50, 64, 6, 3200},
+    {60, 75, 64, 6, 4800},
+    {80, 100, 128, 7, 12800},
+    {100, 125, 128, 7, 16000},
+    {128, 160, 128, 7, 20480},
+}};
+
+constexpr std::array<int, L::kOtherWordCount> kNewOtherWords{250, 200, 0, 0};
+
+// A bit field of one of the cell's 16-bit words.
+struct Field {
+    std::size_t word;  // byte offset of the word
+    int shift, width;
+};
+constexpr Field kTerrainSlot{0, 0, 5}, kVariant{0, 5, 5}, kArea{2, 0, 8}, kOverlayKind{2, 8, 3};
+constexpr Field kRoadPicture{8, 0, 4}, kRoadColumn{8, 5, 3}, kRoadRow{8, 8, 2};
+
+int get(const MapCell& c, Field f) { return (core::getU16(c.bytes, f.word) >> f.shift) & ((1 << f.width) - 1); }
+
+void set(MapCell& c, Field f, int value) {
+    const unsigned mask = ((1u << f.width) - 1) << f.shift;
+    const unsigned word = core::getU16(c.bytes, f.word);
+    const unsigned updated = (word & ~mask) | ((static_cast<unsigned>(value) << f.shift) & mask);
+    core::putU16(c.bytes, f.word, static_cast<std::uint16_t>(updated));
+}
+
+}  // namespace
+
+std::span<const MapSize> mapSizes() { return kSizes; }
+
+int mapSizeIndexForWidth(int width) {
+    const auto it = std::find_if(kSizes.begin(), kSizes.end(), [width](const MapSize& s) { return s.width == width; });
+    return it == kSizes.end() ? 0 : static_cast<int>(it - kSizes.begin());
+}
+
+std::ostream& operator<<(std::ostream& out, const MapHeader& h) {
+    out << "MapHeader{" << h.width << "x" << h.height << ", stride " << h.stride << " (" << h.strideShift << "), cells "
+        << h.cellCount << ", words";
+    for (const int w : h.otherWords) out << " " << w;
+    return out << "}";
+}
+
+MapHeader mapHeaderFor(const MapSize& s) {
+    return {s.width, s.height, s.stride, s.strideShift, s.cellCount, kNewOtherWords};
+}
+
+MapHeader readMapHeader(std::span<const std::uint8_t> bytes) {
+    const core::RecordReader r(bytes.first(std::min(bytes.size(), L::kSize)));
+    MapHeader h{r.s16(L::kWidth), r.s16(L::kHeight), r.s16(L::kStride), r.s16(L::kStrideShift), r.s16(L::kCellCount)};
+    for (std::size_t i = 0; i < L::kOtherWordCount; ++i) h.otherWords[i] = r.s16(L::kOtherWords + 2 * i);
+    return h;
+}
+
+core::Bytes writeMapHeader(const MapHeader& h) {
+    core::RecordWriter w(L::kSize);
+    w.s16(L::kWidth, h.width);
+    w.s16(L::kHeight, h.height);
+    w.s16(L::kStride, h.stride);
+    w.s16(L::kStrideShift, h.strideShift);
+    w.s16(L::kCellCount, h.cellCount);
+    for (std::size_t i = 0; i < L::kOtherWordCount; ++i) w.s16(L::kOtherWords + 2 * i, h.otherWords[i]);
+    return w.take();
+}
+
+std::size_t mapCellOffset(const MapHeader& h, int x, int y) {
+    return L::kSize + (static_cast<std::size_t>(y) * static_cast<std::size_t>(h.stride) + static_cast<std::size_t>(x)) *
+                          kMapCellSize;
+}
+
+int MapCell::terrainSlot() const { return get(*this, kTerrainSlot); }
+int MapCell::variant() const { return get(*this, kVariant); }
+int MapCell::area() const { return get(*this, kArea); }
+int MapCell::overlayKind() const { return get(*this, kOverlayKind); }
+int MapCell::roadPicture() const { return get(*this, kRoadPicture); }
+int MapCell::roadColumn() const { return get(*this, kRoadColumn); }
+int MapCell::roadRow() const { return get(*this, kRoadRow); }
+void MapCell::setTerrainSlot(int value) { set(*this, kTerrainSlot, value); }
+void MapCell::setVariant(int value) { set(*this, kVariant, value); }
+void MapCell::setArea(int value) { set(*this, kArea, value); }
+void MapCell::setOverlayKind(int value) { set(*this, kOverlayKind, value); }
+void MapCell::setRoadPicture(int value) { set(*this, kRoadPicture, value); }
+void MapCell::setRoadColumn(int value) { set(*this, kRoadColumn, value); }
+void MapCell::setRoadRow(int value) { set(*this, kRoadRow, value); }
+
+std::ostream& operator<<(std::ostream& out, const MapCell& c) {
+    out << "MapCell{terrain " << c.terrainSlot() << ", variant " << c.variant() << ", area " << c.area() << ", overlay "
+        << c.overlayKind() << ", bytes";
+    for (const auto b : c.bytes) out << " " << static_cast<int>(b);
+    return out << "}";
+}
+
+MapCell readMapCell(std::span<const std::uint8_t> file, std::size_t offset) {
+    const core::RecordReader r(file);
+    MapCell c;
+    for (std::size_t i = 0; i < kMapCellSize; ++i) c.bytes[i] = r.u8(offset + i);
+    return c;
+}
+
+bool putMapCell(std::span<std::uint8_t> file, std::size_t offset, const MapCell& cell) {
+    if (offset > file.size() || file.size() - offset < kMapCellSize) return false;
+    std::copy(cell.bytes.begin(), cell.bytes.end(), file.begin() + static_cast<std::ptrdiff_t>(offset));
+    return true;
+}
+
+core::Bytes newMapFile(const MapSize& size) {
+    core::Bytes file = writeMapHeader(mapHeaderFor(size));
+    file.resize(L::kSize + static_cast<std::size_t>(size.cellCount) * kMapCellSize, 0);
+    return file;
+}
+
+std::optional<MapHeader> loadMapHeader(const core::DataRoot& root, std::string_view scenario) {
+    const auto bytes = root.read(scenarioFile(scenario, kMapFile), L::kSize);
+    if (!bytes) return std::nullopt;
+    return readMapHeader(*bytes);
+}
+
+MapWrite writeMapSize(const core::DataRoot& root, std::string_view scenario, const MapSize& size) {
+    const std::string path = scenarioFile(scenario, kMapFile);
+    auto file = root.read(path, kMapReadLimit + 1);
+    if (!file && root.isFile(path)) return MapWrite::Skipped;  // there, but not ours to read
+    // Rewritten whole, so a file cut at the read limit would lose its tail.
+    if (file && file->size() > kMapReadLimit) return MapWrite::Skipped;
+    if (!file || file->size() < L::kSize)
+        return root.writeAtomic(path, newMapFile(size)) ? MapWrite::Created : MapWrite::Failed;
+    const core::Bytes header = writeMapHeader(mapHeaderFor(size));
+    std::copy(header.begin(), header.end(), file->begin());
+    return root.writeAtomic(path, *file) ? MapWrite::Resized : MapWrite::Failed;
+}
+
+}  // namespace kestrel::scenario

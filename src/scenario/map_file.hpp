@@ -1,0 +1,107 @@
+// The scenario's map (MAP.DAT): an 18-byte header of nine 16-bit words, then
+// row stride x height cells of 10 bytes. The map itself is painted by the
+// separate map editor; this editor creates the file and sets its size.
+#pragma once
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <span>
+#include <string_view>
+
+#include "core/bytes.hpp"
+#include "core/data_root.hpp"
+
+namespace kestrel::scenario {
+
+inline constexpr std::string_view kMapFile = "MAP.DAT";
+
+struct MapHeaderLayout {
+    static constexpr std::size_t kSize = 18;
+    static constexpr std::size_t kWidth = 0, kHeight = 2, kStride = 4, kStrideShift = 6, kCellCount = 8;
+    // Words 5 to 8: not interpreted, kept as they are.
+    static constexpr std::size_t kOtherWords = 10, kOtherWordCount = 4;
+};
+
+// One of the sizes a new map can have.
+struct MapSize {
+    int width, height, stride, strideShift, cellCount;
+};
+
+// The six sizes, smallest first; the index is the dialog's size choice.
+std::span<const MapSize> mapSizes();
+// The size choice that shows a map of this width: an unknown width shows the first.
+int mapSizeIndexForWidth(int width);
+
+inline constexpr int kLargestMapCells = 20480;
+inline constexpr std::size_t kMapCellSize = 10;
+inline constexpr std::size_t kLargestMapFile = MapHeaderLayout::kSize + kLargestMapCells * kMapCellSize;
+// How much of a MAP.DAT is read: the largest map and room for what another
+// program may have appended. A longer file is never rewritten.
+inline constexpr std::size_t kMapReadLimit = 256 * 1024;
+
+struct MapHeader {
+    int width = 0, height = 0, stride = 0, strideShift = 0, cellCount = 0;
+    std::array<int, MapHeaderLayout::kOtherWordCount> otherWords{};
+    bool operator==(const MapHeader&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const MapHeader& header);
+
+// The header of a new map: the size, then 250, 200, 0, 0.
+MapHeader mapHeaderFor(const MapSize& size);
+// Reads as if padded with zeros when shorter than a header.
+MapHeader readMapHeader(std::span<const std::uint8_t> bytes);
+core::Bytes writeMapHeader(const MapHeader& header);
+
+// Where the cell of map position (x, y) begins in the file.
+std::size_t mapCellOffset(const MapHeader& header, int x, int y);
+
+// One cell. Only the named bit fields change; every other bit stays as read.
+struct MapCell {
+    std::array<std::uint8_t, kMapCellSize> bytes{};
+
+    int terrainSlot() const;  // word 0, bits 0-4: which of the 22 terrain pictures
+    int variant() const;      // word 0, bits 5-9: cell of that picture
+    int area() const;         // word 2, bits 0-7: record of AREA.DAT
+    int overlayKind() const;  // word 2, bits 8-10: 0 symbols, 1 road
+    int roadPicture() const;  // word 8, bits 0-3
+    int roadColumn() const;   // word 8, bits 5-7
+    int roadRow() const;      // word 8, bits 8-9
+    void setTerrainSlot(int value);
+    void setVariant(int value);
+    void setArea(int value);
+    void setOverlayKind(int value);
+    void setRoadPicture(int value);
+    void setRoadColumn(int value);
+    void setRoadRow(int value);
+
+    bool operator==(const MapCell&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const MapCell& cell);
+
+// The cell at `offset`; bytes past the end of the buffer read as zero.
+MapCell readMapCell(std::span<const std::uint8_t> file, std::size_t offset);
+// Stores the cell when it lies wholly inside the buffer.
+bool putMapCell(std::span<std::uint8_t> file, std::size_t offset, const MapCell& cell);
+
+// A new map: its header, then cell count zero cells.
+core::Bytes newMapFile(const MapSize& size);
+
+// The header of the scenario's MAP.DAT, or nothing when it cannot be read.
+std::optional<MapHeader> loadMapHeader(const core::DataRoot& root, std::string_view scenario);
+
+enum class MapWrite {
+    Created,  // there was none: a new map of the size
+    Resized,  // only the header changed; every other byte is kept
+    Skipped,  // a file that cannot be read, or too long to be a map, is left alone
+    Failed,   // the file could not be written
+};
+
+// Creates the scenario's map in the given size, or rewrites the header of the
+// one there. A file shorter than its header holds no cells, so it is made anew.
+MapWrite writeMapSize(const core::DataRoot& root, std::string_view scenario, const MapSize& size);
+
+}  // namespace kestrel::scenario
