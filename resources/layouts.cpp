@@ -27,6 +27,8 @@ std::vector<Layout> everyLayout() {
              terrainEditorLayout,
              terrainSubtypeEditorLayout,
              terrainBonusEditorLayout,
+             sidesLayout,
+             sideDataLayout,
          })
         layouts.push_back(single());
     return layouts;

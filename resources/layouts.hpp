@@ -23,6 +23,8 @@ inline constexpr int kFlagEditor = 167;
 inline constexpr int kTerrainEditor = 139;
 inline constexpr int kTerrainSubtypeEditor = 137;
 inline constexpr int kTerrainBonusEditor = 144;
+inline constexpr int kScenarioSides = 145;
+inline constexpr int kSideData = 146;
 
 // The main window's extra item in the system menu (or context menu).
 inline constexpr int kAboutCommand = 16;
@@ -46,5 +48,7 @@ ui::Layout flagEditorLayout();
 ui::Layout terrainEditorLayout();
 ui::Layout terrainSubtypeEditorLayout();
 ui::Layout terrainBonusEditorLayout();
+ui::Layout sidesLayout();
+ui::Layout sideDataLayout();
 
 }  // namespace kestrel::resources

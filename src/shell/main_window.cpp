@@ -10,6 +10,7 @@
 #include "shell/about_box.hpp"
 #include "shell/map_handoff.hpp"
 #include "shell/scenario_editors.hpp"
+#include "shell/sides_dialog.hpp"
 #include "shell/terrain_menu.hpp"
 #include "ui/host.hpp"
 
@@ -48,7 +49,7 @@ constexpr std::array<Button, 32> kButtons{{
     {1007, false, Action::NotYetRetitle},
     {1008, false, Action::TerrainMenu},
     {1009, true, Action::NotYet},
-    {1010, true, Action::NotYet},
+    {1010, true, Action::Editor, std::nullopt, makeSidesDialog},
     {1011, false, Action::DataSet, Kind::ArmyType},
     {1012, false, Action::DataSet, Kind::RuinSet},
     {1013, false, Action::DataSet, Kind::SiteSet},

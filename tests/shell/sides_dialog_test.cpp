@@ -1,0 +1,274 @@
+#include "shell/sides_dialog.hpp"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "core/le.hpp"
+#include "scenario/side_lists.hpp"
+#include "shell/side_data_dialog.hpp"
+#include "support/temp_root.hpp"
+#include "ui/headless_host.hpp"
+
+namespace kestrel::shell {
+namespace {
+
+using scenario::Side;
+using scenario::Sides;
+using testing::TempRoot;
+using Play = std::function<void(ui::Window&)>;
+
+constexpr const char* kFile = "SCENARIO/ISLANDS/SIDES.DAT";
+
+// The Sides dialog on SCENARIO\ISLANDS; `plays` act on it and on each dialog
+// it opens in turn.
+struct SidesRun {
+    TempRoot t;
+    ui::HeadlessHost host;
+    bool closed = false;
+    SidesRun() { t.mkdir("SCENARIO/ISLANDS"); }
+    void run(const Play& sides, const std::vector<Play>& opened = {}) {
+        SidesDialog dialog(host, t.root(), "ISLANDS");
+        host.onNextModal([&](ui::Window& w) {
+            sides(w);
+            closed = w.isClosed();
+        });
+        for (const auto& play : opened) host.onNextModal(play);
+        host.runModal(dialog);
+    }
+    core::Bytes file() const { return t.read(kFile); }
+    std::vector<std::string> messages() const {
+        std::vector<std::string> out;
+        for (const auto& m : host.messages()) out.push_back(m.caption + ": " + m.text);
+        return out;
+    }
+};
+
+// Sides 1 and 2 used, reserved bytes set everywhere, side 2 at level 2.
+core::Bytes existingFile() {
+    Sides s = scenario::defaultSides();
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        s[i].reserved.at188.fill(static_cast<std::uint8_t>(0xA0 + i));
+        s[i].reserved.at208 = {0xB1, 0xB2};
+        s[i].reserved.at228 = 0xC3;
+        s[i].reserved.at229.fill(0xD4);
+    }
+    s[0].used = s[1].used = true;
+    s[0].name = "Red Kings";
+    s[1].name = "Blue Isles";
+    s[1].level = scenario::kLevelKestrel;
+    s[1].regulars[0] = "OGRES";
+    return scenario::writeSides(s);
+}
+
+TEST(SidesDialog, WithoutAFileShowsUnusedRowsAndOkWritesTheDefaults) {
+    SidesRun r;
+    r.run([](ui::Window& w) {
+        for (const auto& row : SidesIds::kRows) {
+            EXPECT_FALSE(w.checked(row.used));
+            EXPECT_EQ(w.text(row.name), "Not Used");
+        }
+        w.userClick(ui::kIdOk);
+    });
+    EXPECT_TRUE(r.closed);
+    const core::Bytes f = r.file();
+    ASSERT_EQ(f.size(), 4068u);
+    EXPECT_EQ(f, scenario::writeSides(scenario::defaultSides()));
+    EXPECT_EQ(f[8 * 452], 1);
+}
+
+TEST(SidesDialog, OkKeepsReservedBytesOfAnExistingFile) {
+    SidesRun r;
+    r.t.write(kFile, existingFile());
+    r.run([](ui::Window& w) {
+        EXPECT_TRUE(w.checked(1061));
+        EXPECT_EQ(w.text(1062), "Blue Isles");
+        w.userClick(ui::kIdOk);
+    });
+    EXPECT_EQ(r.file(), existingFile());
+}
+
+TEST(SidesDialog, SideDataEditsTheRecordThatOkWrites) {
+    SidesRun r;
+    r.t.write(kFile, existingFile());
+    std::string caption;
+    r.run(
+        [](ui::Window& w) {
+            w.userType(1062, "Blue Marches");
+            w.userClick(1011);
+            w.userClick(ui::kIdOk);
+        },
+        {[&](ui::Window& w) {
+            caption = w.caption();
+            EXPECT_TRUE(w.checked(SideDataIds::kLevels[3]));        // stored 2: Kestrel
+            EXPECT_EQ(w.text(SideDataIds::kRegulars[0]), "OGRES");  // not in the list, still shown
+            EXPECT_EQ(w.text(SideDataIds::kRegulars[1]), "");
+            w.userRadio(SideDataIds::kLevels[2]);  // Lord
+            w.userType(SideDataIds::kStartingGold, "2500");
+            w.userClick(ui::kIdOk);
+        }});
+    EXPECT_EQ(caption, "Edit Side - Blue Marches");
+    const core::Bytes f = r.file();
+    EXPECT_EQ(core::getS16(f, 452 + 216), 1);
+    EXPECT_EQ(core::getS32(f, 452 + 220), 2500);
+    EXPECT_EQ(f[452 + 228], 0xC3);
+}
+
+TEST(SidesDialog, CancelDiscardsSideDataEdits) {
+    SidesRun r;
+    r.t.write(kFile, existingFile());
+    r.run(
+        [](ui::Window& w) {
+            w.userClick(1059);
+            w.userClick(ui::kIdCancel);
+        },
+        {[](ui::Window& w) {
+            w.userCheck(SideDataIds::kEnhanced, true);
+            w.userClick(ui::kIdOk);
+        }});
+    EXPECT_EQ(r.file(), existingFile());
+}
+
+TEST(SidesDialog, EditOfAnUnusedSideIsRefusedAndTheNeutralsAreAlwaysNeutrals) {
+    SidesRun r;
+    Sides s = scenario::defaultSides();
+    s[8].name = "Wild Folk";
+    r.t.write(kFile, scenario::writeSides(s));
+    std::string neutrals;
+    r.run(
+        [](ui::Window& w) {
+            w.userClick(1081);
+            w.userClick(1082);
+        },
+        {[&](ui::Window& w) { neutrals = w.caption(); }});
+    EXPECT_EQ(r.messages(), std::vector<std::string>{"Message: This side is not being used!"});
+    EXPECT_EQ(neutrals, "Edit Side - Neutrals");
+}
+
+TEST(SidesDialog, ImportedLongNameIsShownButRefused) {
+    SidesRun r;
+    Sides s = scenario::defaultSides();
+    s[3].used = true;
+    s[3].name = std::string(31, 'L');
+    r.t.write(kFile, scenario::writeSides(s));
+    r.run([](ui::Window& w) {
+        EXPECT_EQ(w.text(1068), std::string(31, 'L'));
+        w.userClick(ui::kIdOk);
+        EXPECT_FALSE(w.isClosed());
+        EXPECT_EQ(w.focused(), 1068);
+        w.userClick(1013);  // Edit takes the names first too
+        w.userType(1068, std::string(24, 'L'));
+        EXPECT_EQ(w.text(1068), std::string(23, 'L'));
+        w.userClick(ui::kIdOk);
+    });
+    const std::string tooLong = "kstred: Please enter no more than 23 characters.";
+    EXPECT_EQ(r.messages(), (std::vector<std::string>{tooLong, tooLong}));
+    EXPECT_TRUE(r.closed);
+    EXPECT_EQ(scenario::loadSides(r.t.root(), "ISLANDS")[3].name, std::string(23, 'L'));
+}
+
+TEST(SidesDialog, AFailedWriteIsReportedAndTheDialogStays) {
+    SidesRun r;
+    r.t.mkdir(kFile);
+    r.run([](ui::Window& w) { w.userClick(ui::kIdOk); });
+    EXPECT_FALSE(r.closed);
+    EXPECT_EQ(r.messages(), std::vector<std::string>{"Error: Error writing SIDES.DAT file"});
+}
+
+TEST(SideDataDialog, ValuesOutsideTheirLimitsAreRefusedAndChangeNothing) {
+    struct Case {
+        int id;
+        std::string text;
+        std::string message;
+    };
+    const Case cases[] = {
+        {SideDataIds::kStackingLimit, "3", "Please enter an integer between 4 and 8."},
+        {SideDataIds::kStackingLimit, "9", "Please enter an integer between 4 and 8."},
+        {SideDataIds::kStartingGold, "10001", "Please enter an integer between 0 and 10000."},
+        {SideDataIds::kMaxMana, "100", "Please enter an integer between 0 and 99."},
+        {SideDataIds::kInitialMana, "-1", "Please enter an integer between 0 and 99."},
+        {SideDataIds::kInitialMana, "", "Please enter an integer."},
+        {SideDataIds::kDescription, std::string(128, 'd'), "Please enter no more than 127 characters."},
+        {SideDataIds::kShields[2], "CLIONESSE", "Please enter no more than 8 characters."},
+        {SideDataIds::kArmyFlag, "STANDARDS", "Please enter no more than 8 characters."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        TempRoot t;
+        ui::HeadlessHost host;
+        Side side = scenario::defaultSide(0);
+        SideDataDialog dialog(host, t.root(), side);
+        host.onNextModal([&](ui::Window& w) {
+            w.userRadio(SideDataIds::kLevels[1]);
+            w.setText(c.id, c.text);  // past the typing limit, as a text import leaves it
+            w.userClick(ui::kIdOk);
+            EXPECT_FALSE(w.isClosed());
+            EXPECT_EQ(w.focused(), c.id);
+        });
+        host.runModal(dialog);
+        ASSERT_EQ(host.messages().size(), 1u);
+        EXPECT_EQ(host.messages()[0].text, c.message);
+        EXPECT_EQ(side, scenario::defaultSide(0));
+    }
+}
+
+TEST(SideDataDialog, ListsOfEachKindAndStoredNames) {
+    TempRoot t;
+    for (const char* f :
+         {"ARMY/PIKEMEN.ARM", "ARMY/griffins.arm", "HERO/KNIGHT.HER", "ADVISOR/SAGE.AVR", "FLAGS/BANNER.FLG",
+          "SHIELD/BAZURE.SHI", "SHIELD/OLION.SHI", "SHIELD/CSTAR.SHI", "SHIELD/CLION.SHI", "SHIELD/B.SHI"})
+        t.write(f, "");
+    ui::HeadlessHost host;
+    Side side = scenario::defaultSide(0);
+    side.name = "Red Kings";
+    side.shields = {"", "OLI", "CUNKNOWN"};
+    side.allies[0] = "pike";
+    side.manaType = 2;
+    SideDataDialog dialog(host, t.root(), side);
+    host.onNextModal([&](ui::Window& w) {
+        using V = std::vector<std::string>;
+        EXPECT_EQ(w.items(SideDataIds::kShip), (V{"griffins", "PIKEMEN"}));
+        EXPECT_EQ(w.items(SideDataIds::kHeroes[3]), V{"KNIGHT"});
+        EXPECT_EQ(w.items(SideDataIds::kAdvisor), V{"SAGE"});
+        EXPECT_EQ(w.items(SideDataIds::kArmyFlag), V{"BANNER"});
+        EXPECT_EQ(w.items(SideDataIds::kShields[0]), V{"BAZURE"});
+        EXPECT_EQ(w.items(SideDataIds::kShields[2]), (V{"CLION", "CSTAR"}));
+        EXPECT_EQ(w.text(SideDataIds::kShields[0]), "");
+        EXPECT_EQ(w.text(SideDataIds::kShields[1]), "OLION");
+        EXPECT_EQ(w.text(SideDataIds::kShields[2]), "CUNKNOWN");
+        EXPECT_EQ(w.items(SideDataIds::kManaType), (V{"None", "White", "Gray", "Black"}));
+        EXPECT_EQ(w.selection(SideDataIds::kManaType), 2);
+        w.userSelect(SideDataIds::kManaType, 3);
+        w.userClick(ui::kIdOk);
+    });
+    host.runModal(dialog);
+    EXPECT_EQ(side.allies[0], "PIKEMEN");
+    EXPECT_EQ(side.shields[1], "OLION");
+    EXPECT_EQ(side.manaType, 3);
+    EXPECT_EQ(side.level, -1);
+}
+
+// Another editor's combo box takes a side list whole, in record order.
+TEST(SideLists, FillAComboBox) {
+    SidesRun r;
+    Sides s = scenario::defaultSides();
+    s[2].used = true;
+    s[2].name = "Green Shore";
+    s[2].heroes = {"KNIGHT", "", "", "RANGER"};
+    r.t.write(kFile, scenario::writeSides(s));
+    Side side;
+    SideDataDialog dialog(r.host, r.t.root(), side);
+    r.host.onNextModal([&](ui::Window& w) {
+        const int combo = SideDataIds::kManaType;
+        EXPECT_EQ(scenario::fillSideNames(r.t.root(), "ISLANDS", false, true, &dialog, combo), 2);
+        EXPECT_EQ(w.items(combo), (std::vector<std::string>{"Green Shore", "Neutrals"}));
+        EXPECT_EQ(scenario::fillSideHeroTypes(r.t.root(), "ISLANDS", 2, &dialog, combo), 4);
+        EXPECT_EQ(w.items(combo), (std::vector<std::string>{"KNIGHT", "", "", "RANGER"}));
+        EXPECT_EQ(scenario::fillSideArmyTypes(r.t.root(), "ISLANDS", 1, false, &dialog, combo), 0);
+        EXPECT_TRUE(w.items(combo).empty());
+    });
+    r.host.runModal(dialog);
+}
+
+}  // namespace
+}  // namespace kestrel::shell
