@@ -75,38 +75,31 @@ TEST(TerrainTypeNames, FilteredByTheClassInTheRecord) {
 TEST(MiscSlotLists, SlotOrderWithPlaceholders) {
     TempRoot t;
     t.mkdir("SCENARIO/ISLANDS");
-    const Names notUsed(8, "Not Used");
-    EXPECT_EQ(ruinSetSlotNames(t.root(), "ISLANDS"), notUsed);
-    EXPECT_EQ(siteSetSlotNames(t.root(), "ISLANDS"), notUsed);
+    EXPECT_EQ(ruinSetSlotNames(t.root(), "ISLANDS"), Names(8, "Not Used"));
+    EXPECT_EQ(siteSetSlotNames(t.root(), "ISLANDS"), Names(8, "Not Used"));
     EXPECT_EQ(monsterSlotNames(t.root(), "ISLANDS"), Names(8, "Unknown"));
-    EXPECT_EQ(fillRuinSetSlots(t.root(), "ISLANDS"), 8);
-    EXPECT_EQ(fillMonsterSlots(t.root(), "ISLANDS", GuardChoices::With), 8);
+    EXPECT_EQ(fillSiteSetSlots(t.root(), "ISLANDS"), 8);
 
     MiscData d = defaultMiscData();
     d.ruinSets[2] = "TOMBS";
-    d.ruinSets[7] = "ZIGGURAT";
-    d.siteSets[0] = "TEMPLES";
+    d.siteSets[7] = "TEMPLES";
     d.monsters[1].name = "";
     d.monsters[6].name = "Wyvern";
     ASSERT_TRUE(saveMiscData(t.root(), "ISLANDS", d));
-    EXPECT_EQ(ruinSetSlotNames(t.root(), "ISLANDS"),
-              (Names{"Not Used", "Not Used", "TOMBS", "Not Used", "Not Used", "Not Used", "Not Used", "ZIGGURAT"}));
-    EXPECT_EQ(siteSetSlotNames(t.root(), "ISLANDS"),
-              (Names{"TEMPLES", "Not Used", "Not Used", "Not Used", "Not Used", "Not Used", "Not Used", "Not Used"}));
-    EXPECT_EQ(monsterSlotNames(t.root(), "ISLANDS", GuardChoices::With),
-              (Names{"Empty", "Any Monster", "Goblin", "Unknown", "Goblin", "Goblin", "Goblin", "Goblin", "Wyvern",
-                     "Goblin"}));
-
-    // Into the combo boxes, in slot order whatever the names.
+    const std::string u = "Not Used";
+    EXPECT_EQ(siteSetSlotNames(t.root(), "ISLANDS"), (Names{u, u, u, u, u, u, u, "TEMPLES"}));
+    // Into unsorted combo boxes in slot order, whatever the names.
     ui::HeadlessHost host;
     ComboDialog dialog(host);
     ui::Window window(dialog);
     dialog.attach(&window);
-    EXPECT_EQ(fillMonsterSlots(t.root(), "ISLANDS", GuardChoices::With, &dialog, {1041, 1049}), 8);
-    EXPECT_EQ(dialog.items(1049).size(), 10u);
-    EXPECT_EQ(dialog.items(1041)[8], "Wyvern");
     EXPECT_EQ(fillRuinSetSlots(t.root(), "ISLANDS", &dialog, {1041}), 8);
-    EXPECT_EQ(dialog.items(1041)[2], "TOMBS");
+    EXPECT_EQ(dialog.items(1041), (Names{u, u, "TOMBS", u, u, u, u, u}));
+    EXPECT_EQ(fillMonsterSlots(t.root(), "ISLANDS", GuardChoices::With, &dialog, {1041, 1049}), 8);
+    const Names monsters{"Empty",  "Any Monster", "Goblin", "Unknown", "Goblin",
+                         "Goblin", "Goblin",      "Goblin", "Wyvern",  "Goblin"};
+    EXPECT_EQ(dialog.items(1041), monsters);
+    EXPECT_EQ(dialog.items(1049), monsters);
     dialog.attach(nullptr);
 }
 
