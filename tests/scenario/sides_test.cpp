@@ -183,20 +183,13 @@ TEST(SideLists, NamesArmiesAndHeroes) {
     for (const int side : {1, 8, -1}) EXPECT_EQ(sideHeroTypes(s, side), V{}) << side;
 }
 
-TEST(SideLists, CountsFromTheFileOrItsAbsence) {
+TEST(SideLists, MissingFileCounts) {
     TempRoot t;
     EXPECT_EQ(fillSideNames(t.root(), "ISLANDS", true, true), 9);
     EXPECT_EQ(fillSideNames(t.root(), "ISLANDS", true, false), 8);
     EXPECT_EQ(fillSideNames(t.root(), "ISLANDS", false, true), 1);
     EXPECT_EQ(fillSideArmyTypes(t.root(), "ISLANDS", 8, false), 0);
     EXPECT_EQ(fillSideHeroTypes(t.root(), "ISLANDS", 0), 0);
-
-    t.mkdir("SCENARIO/ISLANDS");
-    ASSERT_TRUE(saveSides(t.root(), "ISLANDS", listedSides()));
-    EXPECT_EQ(fillSideNames(t.root(), "ISLANDS", false, false), 2);
-    EXPECT_EQ(fillSideArmyTypes(t.root(), "ISLANDS", 0, false), 6);
-    EXPECT_EQ(fillSideHeroTypes(t.root(), "ISLANDS", 0), 4);
-    EXPECT_EQ(fillSideHeroTypes(t.root(), "ISLANDS", 1), 0);
 }
 
 }  // namespace
