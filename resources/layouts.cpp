@@ -29,6 +29,9 @@ std::vector<Layout> everyLayout() {
              terrainBonusEditorLayout,
              sidesLayout,
              sideDataLayout,
+             newScenarioLayout,
+             newWorldLayout,
+             loadScenarioLayout,
          })
         layouts.push_back(single());
     return layouts;

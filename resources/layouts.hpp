@@ -25,6 +25,9 @@ inline constexpr int kTerrainSubtypeEditor = 137;
 inline constexpr int kTerrainBonusEditor = 144;
 inline constexpr int kScenarioSides = 145;
 inline constexpr int kSideData = 146;
+inline constexpr int kNewWorld = 129;
+inline constexpr int kNewScenario = 130;
+inline constexpr int kLoadScenario = 131;
 
 // The main window's extra item in the system menu (or context menu).
 inline constexpr int kAboutCommand = 16;
@@ -50,5 +53,8 @@ ui::Layout terrainSubtypeEditorLayout();
 ui::Layout terrainBonusEditorLayout();
 ui::Layout sidesLayout();
 ui::Layout sideDataLayout();
+ui::Layout newScenarioLayout();
+ui::Layout newWorldLayout();
+ui::Layout loadScenarioLayout();
 
 }  // namespace kestrel::resources

@@ -8,7 +8,10 @@
 #include "datasets/shield_list_dialog.hpp"
 #include "resources/layouts.hpp"
 #include "shell/about_box.hpp"
+#include "shell/load_scenario_dialog.hpp"
 #include "shell/map_handoff.hpp"
+#include "shell/new_scenario_dialog.hpp"
+#include "shell/new_world_dialog.hpp"
 #include "shell/scenario_editors.hpp"
 #include "shell/sides_dialog.hpp"
 #include "shell/terrain_menu.hpp"
@@ -22,7 +25,6 @@ using datasets::Kind;
 
 enum class Action {
     NotYet,        // its editor comes later
-    NotYetRetitle, // as NotYet, then the title follows the current scenario
     Editor,        // the dialog its factory makes
     DataSet,
     ShieldList,    // the shields' three lists
@@ -42,11 +44,11 @@ struct Button {
 
 // What each button of the main window does, in the order of their ids.
 constexpr std::array<Button, 32> kButtons{{
-    {1001, false, Action::NotYetRetitle},
-    {1004, false, Action::NotYet},
+    {1001, false, Action::Editor, std::nullopt, makeNewScenarioDialog, true},
+    {1004, false, Action::Editor, std::nullopt, makeNewWorldDialog},
     {1005, true, Action::NotYet},
     {1006, false, Action::DataSet, Kind::CitySet},
-    {1007, false, Action::NotYetRetitle},
+    {1007, false, Action::Editor, std::nullopt, makeLoadScenarioDialog, true},
     {1008, false, Action::TerrainMenu},
     {1009, true, Action::NotYet},
     {1010, true, Action::Editor, std::nullopt, makeSidesDialog},
@@ -108,10 +110,6 @@ void MainWindow::onCommand(int id) {
     }
     switch (button->action) {
         case Action::NotYet: host().notice(datasets::kNotAvailableMessage); break;
-        case Action::NotYetRetitle:
-            host().notice(datasets::kNotAvailableMessage);
-            refreshTitle();
-            break;
         case Action::Editor: {
             const auto dialog = button->editor(host(), root_, scenario_);
             host().runModal(*dialog);

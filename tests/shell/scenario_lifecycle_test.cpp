@@ -1,0 +1,231 @@
+#include "shell/scenario_lifecycle.hpp"
+
+#include <gtest/gtest.h>
+
+#include "scenario/scenario_header.hpp"
+#include "shell/main_window.hpp"
+#include "support/script_run.hpp"
+#include "support/temp_root.hpp"
+#include "ui/headless_host.hpp"
+
+namespace kestrel::shell {
+namespace {
+
+using testing::runScript;
+using testing::TempRoot;
+
+// A scenario header with its folder and name, written where the tree needs it.
+void writeScenario(const TempRoot& t, const std::string& path, const std::string& folder, const std::string& name) {
+    scenario::ScenarioHeader h = scenario::newScenarioHeader(folder);
+    h.name = name;
+    t.write(path, scenario::writeScenarioHeader(h));
+}
+
+void writeTemplates(const TempRoot& t) {
+    t.write("WSDATA/STRAT_S.PCX", "small");
+    t.write("WSDATA/STRAT_L.PCX", "large");
+    t.write("WSDATA/SCENARIO.PCX", "picture");
+}
+
+TEST(CreateScenario, WritesTheHeaderAndCopiesTheTemplates) {
+    TempRoot t;
+    writeTemplates(t);
+    EXPECT_EQ(createScenario(t.root(), "ISLANDS"), CreateResult::Created);
+    EXPECT_EQ(t.read("SCENARIO/ISLANDS/SCENARIO.DAT"),
+              scenario::writeScenarioHeader(scenario::newScenarioHeader("ISLANDS")));
+    EXPECT_EQ(t.read("SCENARIO/ISLANDS/STRAT_S.PCX"), t.read("WSDATA/STRAT_S.PCX"));
+    EXPECT_EQ(t.read("SCENARIO/ISLANDS/STRAT_L.PCX"), t.read("WSDATA/STRAT_L.PCX"));
+    EXPECT_EQ(t.read("SCENARIO/ISLANDS/SCENARIO.PCX"), t.read("WSDATA/SCENARIO.PCX"));
+    EXPECT_EQ(t.files().size(), 10u);  // WSDATA and its 3 templates, 2 folders, header, 3 pictures
+    EXPECT_EQ(scenarioMessage(CreateResult::Created), "The scenario has been created!");
+}
+
+TEST(CreateScenario, AFolderWithoutHeaderIsNoScenarioAndMissingTemplatesAreNoFailure) {
+    TempRoot t;
+    t.write("SCENARIO/islands/NOTES.TXT", "kept");
+    EXPECT_EQ(createScenario(t.root(), "ISLANDS"), CreateResult::Created);
+    EXPECT_EQ(t.read("SCENARIO/islands/SCENARIO.DAT").size(), 375u);  // into the folder as it is
+    EXPECT_EQ(t.files(), (std::vector<std::string>{"SCENARIO/", "SCENARIO/islands/", "SCENARIO/islands/NOTES.TXT",
+                                                   "SCENARIO/islands/SCENARIO.DAT"}));
+    // Now it exists, in any case of the name, and stays as it was.
+    t.write("SCENARIO/islands/SCENARIO.DAT", "mine");
+    EXPECT_EQ(createScenario(t.root(), "Islands"), CreateResult::Exists);
+    EXPECT_EQ(t.read("SCENARIO/islands/SCENARIO.DAT"), core::Bytes({'m', 'i', 'n', 'e'}));
+    EXPECT_EQ(scenarioMessage(CreateResult::Exists), "This scenario already exists!");
+}
+
+TEST(CreateWorld, WritesTheHeaderOnly) {
+    TempRoot t;
+    writeTemplates(t);
+    EXPECT_EQ(createWorld(t.root(), "MIDLANDS"), CreateResult::Created);
+    EXPECT_EQ(t.read("WORLD/MIDLANDS/WORLD.DAT"), scenario::writeWorldHeader(scenario::newWorldHeader("MIDLANDS")));
+    EXPECT_EQ(t.files().size(), 7u);  // WSDATA and its 3 templates, 2 folders, header
+    EXPECT_EQ(createWorld(t.root(), "midlands"), CreateResult::Exists);
+    EXPECT_EQ(worldMessage(CreateResult::Exists), "This world already exists!");
+    EXPECT_EQ(worldMessage(CreateResult::Created), "The world has been created!");
+}
+
+TEST(CreateScenarioAndWorld, UnsafeOrOverlongNamesCreateNothing) {
+    const std::vector<std::string> unsafe{
+        "..",  ".",   "A\\B",   "A/B",    "..\\UP",           "../UP", "C:X", "CON", "nul.x", "LPT1", "A*", "A?",
+        "A|B", "A<B", "TRAIL.", "TRAIL ", std::string("A\tB")};
+    for (const auto& name : unsafe) {
+        TempRoot t;
+        t.mkdir("root");  // so that anything made beside the data root shows too
+        const core::DataRoot root(t.path() / "root");
+        EXPECT_EQ(createScenario(root, name), CreateResult::CannotWrite) << name;
+        EXPECT_EQ(createWorld(root, name), CreateResult::CannotWrite) << name;
+        EXPECT_EQ(t.files(), std::vector<std::string>{"root/"}) << name;
+    }
+    TempRoot t;
+    EXPECT_EQ(createScenario(t.root(), "NINECHARS"), CreateResult::TooLong);
+    EXPECT_EQ(createWorld(t.root(), ""), CreateResult::EmptyName);
+    EXPECT_TRUE(t.files().empty());
+    EXPECT_EQ(scenarioMessage(CreateResult::TooLong), "Please enter no more than 8 characters.");
+    EXPECT_EQ(scenarioMessage(CreateResult::CannotWrite), "Error writing new scenario file!");
+    EXPECT_EQ(worldMessage(CreateResult::CannotWrite), "Error writing new world file!");
+}
+
+TEST(CreateScenario, AHeaderThatCannotBeWrittenIsReportedAndTheFoldersStay) {
+    TempRoot t;
+    t.mkdir("SCENARIO/ISLANDS/SCENARIO.DAT");  // a folder where the header goes
+    t.mkdir("WORLD/MIDLANDS/WORLD.DAT");
+    EXPECT_EQ(createScenario(t.root(), "ISLANDS"), CreateResult::CannotWrite);
+    EXPECT_EQ(createWorld(t.root(), "MIDLANDS"), CreateResult::CannotWrite);
+    EXPECT_TRUE(std::filesystem::is_directory(t.path() / "SCENARIO/ISLANDS/SCENARIO.DAT"));
+}
+
+TEST(ListScenarios, NamesFromTheHeadersInSearchOrder) {
+    TempRoot t;
+    writeScenario(t, "SCENARIO/B/SCENARIO.DAT", "B", "Second");
+    writeScenario(t, "SCENARIO/a/scenario.dat", "A", "First");
+    writeScenario(t, "SCENARIO/a/SCENARIO.DAX", "AX", "Other");        // matches the list's pattern only
+    writeScenario(t, "SCENARIO/C/D/E/SCENARIO.DAT", "E", "Deep");      // three levels down
+    writeScenario(t, "SCENARIO/C/D/E/F/SCENARIO.DAT", "F", "Deeper");  // four: not searched
+    writeScenario(t, "SCENARIO/OLD.BAK/SCENARIO.DAT", "O", "Old");     // folders with an extension are skipped
+    t.write("SCENARIO/G/SCENARIO.DAT", "");                            // opens: an empty name
+    t.mkdir("SCENARIO/H/SCENARIO.DAT");                                // no file
+    EXPECT_EQ(listScenarios(t.root()),
+              (std::vector<ListedScenario>{{"First", "A"}, {"Other", "AX"}, {"Second", "B"}, {"Deep", "E"}, {"", ""}}));
+    EXPECT_EQ(findScenarioFolder(t.root(), "Deep"), "E");
+    EXPECT_EQ(findScenarioFolder(t.root(), "Other"), std::nullopt);  // loading looks for SCENARIO.DAT
+    EXPECT_EQ(findScenarioFolder(t.root(), "deep"), std::nullopt);   // exact case
+    EXPECT_EQ(findScenarioFolder(t.root(), "Deeper"), std::nullopt);
+    EXPECT_TRUE(listScenarios(TempRoot().root()).empty());
+}
+
+// The main window with its dialogs, played by a script on a root of templates.
+struct Played {
+    TempRoot t;
+    Played() { writeTemplates(t); }
+    testing::ScriptRun play(const std::string& script) { return runScript(t.path(), script); }
+};
+
+TEST(NewScenarioDialog, CreatesSetsTheScenarioAndLetsTheScenarioButtonsOpen) {
+    Played p;
+    const auto run = p.play(
+        "click 1017\nexpect message \"Message\" \"No scenario has been loaded!\"\n"
+        "click 1001\nexpect open 130\nexpect caption \"New Scenario\"\ntype 1006 \"ISLANDS\"\nclick 1\n"
+        "expect message \"Success\" \"The scenario has been created!\"\nexpect open 102\n"
+        "expect caption \"Kestrel 3 Editor - ISLANDS\"\nclick 1017\nexpect no-message\n"
+        // The same name again: refused, the dialog stays open.
+        "click 1001\ntype 1006 \"islands\"\nclick 1\nexpect message \"Error\" \"This scenario already exists!\"\n"
+        "expect open 130\nclick 2\n");
+    EXPECT_EQ(run.status, 0) << run.transcript;
+    const core::Bytes handoff{'I', 'S', 'L', 'A', 'N', 'D', 'S', 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(p.t.read("EDIT.DAT"), handoff);
+    EXPECT_EQ(p.t.read("SCENARIO/ISLANDS/SCENARIO.DAT").size(), 375u);
+}
+
+TEST(NewScenarioAndWorldDialogs, EmptyNamesCloseConfirmedAndUnsafeNamesAreRefused) {
+    Played p;
+    const auto before = p.t.files();
+    const auto run = p.play(
+        "click 1001\nclick 1\nexpect open 102\nclick 1004\nclick 1\nexpect open 102\nexpect no-message\n"
+        "click 1001\ntype 1006 \"..\\\\UP\"\nclick 1\nexpect message \"Error\" \"Error writing new scenario file!\"\n"
+        "expect open 130\nclick 2\n"
+        "click 1004\nexpect caption \"New World\"\ntype 1005 \"CON\"\nclick 1\n"
+        "expect message \"Error\" \"Error writing new world file!\"\nexpect open 129\nclick 2\n"
+        "expect caption \"Kestrel 3 Editor\"\n");
+    EXPECT_EQ(run.status, 0) << run.transcript;
+    EXPECT_NE(run.transcript.find("close 130 ok\n"), std::string::npos) << run.transcript;
+    EXPECT_EQ(p.t.files(), before);
+}
+
+// Text set by the program is not cut to the typing limit, as pasted text may not be.
+TEST(NewScenarioAndWorldDialogs, OverlongNamesGetTheStandardMessageAndStayOpen) {
+    for (const int button : {1001, 1004}) {
+        TempRoot t;
+        ui::HeadlessHost host;
+        MainWindow window(host, t.root());
+        bool stillOpen = false;
+        host.onNextModal([&](ui::Window&) {
+            host.onNextModal([&](ui::Window& dialog) {
+                dialog.setText(button == 1001 ? 1006 : 1005, "NINECHARS");
+                dialog.userClick(1);
+                stillOpen = !dialog.isClosed();
+            });
+            window.onCommand(button);
+        });
+        host.runModal(window);
+        EXPECT_TRUE(stillOpen);
+        ASSERT_EQ(host.messages().size(), 1u);
+        EXPECT_EQ(host.messages()[0],
+                  (ui::MessageBox{"kstred", "Please enter no more than 8 characters.", ui::Icon::Exclamation}));
+        EXPECT_TRUE(t.files().empty());
+    }
+}
+
+TEST(NewWorldDialog, CreatesAndKeepsTheScenario) {
+    Played p;
+    const auto run = p.play(
+        "click 1004\nexpect open 129\ntype 1005 \"MIDLANDS\"\nclick 1\n"
+        "expect message \"Success\" \"The world has been created!\"\nexpect open 102\n"
+        "click 1004\ntype 1005 \"MIDLANDS\"\nclick 1\n"
+        "expect message \"Error\" \"This world already exists!\"\nexpect open 129\nclick 2\n"
+        "click 1005\nexpect message \"Message\" \"No scenario has been loaded!\"\n");
+    EXPECT_EQ(run.status, 0) << run.transcript;
+    EXPECT_EQ(p.t.read("WORLD/MIDLANDS/WORLD.DAT").size(), 44u);
+}
+
+TEST(LoadScenarioDialog, ListsNamesAndLoadsTheFolderOfTheFirstFound) {
+    Played p;
+    writeScenario(p.t, "SCENARIO/ISLANDS/SCENARIO.DAT", "ISLANDS", "The Isles");
+    writeScenario(p.t, "SCENARIO/AAA/SCENARIO.DAT", "FIRST", "Twin");
+    writeScenario(p.t, "SCENARIO/ZZZ/SCENARIO.DAT", "SECOND", "Twin");
+    writeScenario(p.t, "SCENARIO/COAST/SCENARIO.DAT", "COAST", "coastal");
+    const auto run = p.play(
+        "click 1007\nexpect open 131\nexpect caption \"Load Scenario\"\n"
+        "expect items 1007 \"coastal\" \"The Isles\" \"Twin\" \"Twin\"\nexpect selected 1007 none\n"
+        "select 1007 \"The Isles\"\nclick 1\nexpect caption \"Kestrel 3 Editor - ISLANDS\"\n"
+        "click 1007\nselect 1007 #3\nclick 1\nexpect caption \"Kestrel 3 Editor - FIRST\"\n"
+        "click 1007\ndblclick 1007 \"coastal\"\nexpect open 102\nexpect caption \"Kestrel 3 Editor - COAST\"\n"
+        // Confirmed without a choice: no scenario, and the scenario buttons refuse again.
+        "click 1007\nclick 1\nexpect caption \"Kestrel 3 Editor\"\n"
+        "click 1005\nexpect message \"Message\" \"No scenario has been loaded!\"\nexpect no-message\n");
+    EXPECT_EQ(run.status, 0) << run.transcript;
+}
+
+// The title follows the scenario after New Scenario and Load Scenario, even
+// when cancelled; New World leaves it alone.
+TEST(ScenarioDialogs, CancellingRefreshesTheTitleFromTheUnchangedScenario) {
+    for (const auto& [button, caption] : std::vector<std::pair<int, std::string>>{
+             {1001, "Kestrel 3 Editor - ISLANDS"}, {1007, "Kestrel 3 Editor - ISLANDS"}, {1004, "Kestrel 3 Editor"}}) {
+        TempRoot t;
+        ui::HeadlessHost host;
+        MainWindow window(host, t.root());
+        std::string title;
+        host.onNextModal([&, button = button](ui::Window& main) {
+            window.scenario().set("ISLANDS");  // behind the title's back
+            host.onNextModal([](ui::Window& dialog) { dialog.userClick(2); });
+            window.onCommand(button);
+            title = main.caption();
+        });
+        host.runModal(window);
+        EXPECT_EQ(title, caption) << button;
+        EXPECT_EQ(window.scenario().name(), "ISLANDS");
+    }
+}
+
+}  // namespace
+}  // namespace kestrel::shell
