@@ -1,6 +1,7 @@
 #include "datasets/catalogue_ops.hpp"
 
 #include "core/fixed_text.hpp"
+#include "core/folder_search.hpp"
 #include "pictures/picture.hpp"
 
 namespace kestrel::datasets {
@@ -29,12 +30,11 @@ NewResult createEntry(const core::DataRoot& root, const KindInfo& kind, std::str
 std::vector<std::string> listEntries(const core::DataRoot& root, const KindInfo& kind) {
     std::vector<std::string> names;
     if (kind.folderPerEntry) {
-        // One folder per entry; the list shows the name stored in the record.
-        for (const auto& folder : root.listDirectories(kind.directory)) {
-            const auto record =
-                root.read(std::string(kind.directory) + "\\" + folder + "\\" + std::string(kind.extension), kind.recordSize);
-            if (record) names.push_back(core::readFixedText(*record, 0, 9));
-        }
+        // One folder per entry, found by the folder search; the list shows the
+        // name stored in the record.
+        for (const auto& file : core::searchFolders(root, std::string(kind.directory) + "\\", kind.extension))
+            if (const auto record = root.read(file.path(), kind.recordSize))
+                names.push_back(core::readFixedText(*record, 0, 9));
         return names;
     }
     const std::size_t cut = kind.extension.size();

@@ -123,6 +123,8 @@ TEST(ListEntries, CampaignsShowTheNameInTheirRecord) {
     record[1] = 'A';
     t.write("CAMPAIGN/saga/campaign.dat", record);
     t.mkdir("CAMPAIGN/EMPTY");
+    record[0] = 'X';
+    t.write("CAMPAIGN/SAGA.OLD/CAMPAIGN.DAT", record);  // found as scenarios are: no folder with an extension
     EXPECT_EQ(listEntries(t.root(), info(Kind::Campaign)), std::vector<std::string>{"SA"});
 }
 
