@@ -5,9 +5,11 @@
 #include <iterator>
 
 #include "app/sample_root.hpp"
+#include "core/cp1252.hpp"
 #include "core/data_root.hpp"
 #include "core/host_file.hpp"
 #include "shell/main_window.hpp"
+#include "shell/scenario_lifecycle.hpp"
 #include "ui/host.hpp"
 #include "ui/script_player.hpp"
 
@@ -81,6 +83,11 @@ constexpr Subcommand kSubcommands[] = {
      {{"--to",
        {"OUT.bmp", "a file", [](Options& o, const std::string& v) { o.pictureOut = v; return true; }},
        "write the picture's pixels as a 24-bit BMP"}}},
+    {"new-scenario", Command::NewScenario, true, "create the scenario NAME as New Scenario does",
+     {{"NAME", "a name", [](Options& o, const std::string& v) { o.name = v; return true; }}}},
+    {"new-world", Command::NewWorld, true, "create the world NAME as New World does",
+     {{"NAME", "a name", [](Options& o, const std::string& v) { o.name = v; return true; }}}},
+    {"list-scenarios", Command::ListScenarios, true, "print each scenario's name and folder, tab-separated"},
 };
 
 bool looksLikeOption(std::string_view arg) { return arg.size() > 1 && arg[0] == '-'; }
@@ -307,6 +314,38 @@ int makeSample(const std::filesystem::path& dir) {
     }
     std::cout << "Sample data root written to " << dir.string() << '\n';
     return 0;
+}
+
+int runScenarioCommand(const Options& options, const std::filesystem::path& rootPath, std::ostream& out,
+                       std::ostream& err) {
+    std::error_code ec;
+    if (!std::filesystem::is_directory(rootPath, ec)) {
+        err << "kstred: the data root " << rootPath.string() << " is not a folder\n";
+        return 2;
+    }
+    const core::DataRoot root(rootPath);
+    if (options.command == Command::ListScenarios) {
+        for (const auto& listed : shell::listScenarios(root))
+            out << core::cp1252ToUtf8(listed.name) << '\t' << core::cp1252ToUtf8(listed.folder) << '\n';
+        return 0;
+    }
+    const bool world = options.command == Command::NewWorld;
+    if (options.name.empty()) {
+        err << "kstred: " << (world ? "new-world" : "new-scenario") << " needs a name\n";
+        return 2;
+    }
+    // Names are kept in the game's code page, as the dialogs type them.
+    const auto name = core::utf8ToCp1252(options.name);
+    const shell::CreateResult result = !name ? shell::CreateResult::CannotWrite
+                                       : world ? shell::createWorld(root, *name)
+                                               : shell::createScenario(root, *name);
+    const std::string message = world ? shell::worldMessage(result) : shell::scenarioMessage(result);
+    if (result == shell::CreateResult::Created) {
+        out << message << '\n';
+        return 0;
+    }
+    err << message << '\n';
+    return 1;
 }
 
 }  // namespace kestrel::app

@@ -14,7 +14,7 @@ class Host;
 
 namespace kestrel::app {
 
-enum class Command { Edit, MakeSample, Picture, Help, Version };
+enum class Command { Edit, MakeSample, Picture, NewScenario, NewWorld, ListScenarios, Help, Version };
 enum class HostKind { Qt, Headless };
 
 struct Options {
@@ -26,6 +26,7 @@ struct Options {
     std::filesystem::path sampleDir;
     std::filesystem::path picture;
     std::optional<std::filesystem::path> pictureOut;
+    std::string name;  // of the scenario or world to create
 };
 
 // Larger scripts are refused unread.
@@ -45,5 +46,9 @@ int runEditor(ui::Host& host, const Options& options, std::ostream& out, std::os
 // Plays a script against the main window on `root`, writing the transcript.
 int playScript(ui::Host& host, const std::filesystem::path& root, std::string_view script, std::ostream& transcript);
 int makeSample(const std::filesystem::path& dir);
+// new-scenario, new-world and list-scenarios on the data root: the dialogs'
+// checks and messages, the message on `out` (success) or `err` (failure).
+int runScenarioCommand(const Options& options, const std::filesystem::path& root, std::ostream& out,
+                       std::ostream& err);
 
 }  // namespace kestrel::app

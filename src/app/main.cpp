@@ -64,6 +64,11 @@ int main(int argc, char** argv) {
         case app::Command::Version: std::cout << "kstred " << kVersion << '\n'; return 0;
         case app::Command::MakeSample: return app::makeSample(parsed->sampleDir);
         case app::Command::Picture: return app::describePicture(parsed->picture, parsed->pictureOut, std::cout, std::cerr);
+        case app::Command::NewScenario:
+        case app::Command::NewWorld:
+        case app::Command::ListScenarios:
+            return app::runScenarioCommand(*parsed, app::chooseRoot(*parsed, environment("KESTREL_ROOT"), true).root,
+                                           std::cout, std::cerr);
         case app::Command::Edit: break;
     }
     app::Options options = *parsed;

@@ -29,6 +29,9 @@ TEST(CommandLine, EveryFormOfTheUsageIsAccepted) {
               "usage: kstred [--root DIR] [--shots DIR] [--script FILE [--host headless|qt]]\n"
               "       kstred make-sample DIR\n"
               "       kstred picture FILE [--to OUT.bmp]\n"
+              "       kstred [--root DIR] new-scenario NAME\n"
+              "       kstred [--root DIR] new-world NAME\n"
+              "       kstred [--root DIR] list-scenarios\n"
               "       kstred --help\n"
               "       kstred --version\n");
     auto o = parse({});
@@ -63,6 +66,13 @@ TEST(CommandLine, EveryFormOfTheUsageIsAccepted) {
         EXPECT_EQ(*o->pictureOut, "O.bmp");
     }
     EXPECT_FALSE(parse({"picture", "F.PCX"})->pictureOut);
+    o = parse({"--root", "R", "new-scenario", "ISLANDS"});
+    ASSERT_TRUE(o);
+    EXPECT_EQ(o->command, Command::NewScenario);
+    EXPECT_EQ(o->root, "R");
+    EXPECT_EQ(o->name, "ISLANDS");
+    EXPECT_EQ(parse({"new-world", "MIDLANDS"})->name, "MIDLANDS");
+    EXPECT_EQ(parse({"list-scenarios"})->command, Command::ListScenarios);
     EXPECT_EQ(parse({"--help"})->command, Command::Help);
     EXPECT_EQ(parse({"-h"})->command, Command::Help);
     EXPECT_EQ(parse({"--version"})->command, Command::Version);
@@ -103,6 +113,11 @@ TEST(CommandLine, MisplacedMissingAndUnknownArgumentsAreRefusedWithAReason) {
         {{"picture", "F", "--to", "A", "--to", "B"}, "--to given twice"},
         {{"picture", "F", "G"}, "unexpected argument: G"},
         {{"make-sample", "D", "picture", "F"}, "unexpected argument: picture"},
+        {{"new-scenario"}, "new-scenario needs a name"},
+        {{"new-world", "A", "B"}, "unexpected argument: B"},
+        {{"new-world", "A", "--root", "R"}, "--root goes before new-world"},
+        {{"list-scenarios", "X"}, "unexpected argument: X"},
+        {{"--script", "S", "list-scenarios"}, "list-scenarios does not take --script"},
         {{"--help", "make-sample", "D"}, "--help goes alone"},
         {{"--version", "--help"}, "--version goes alone"},
         {{"--root", "R", "--version"}, "--version goes alone"},

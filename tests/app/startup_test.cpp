@@ -67,11 +67,12 @@ TEST(CommandLineHelp, ExplainsEveryOptionAndSubcommandOfTheUsage) {
     ASSERT_EQ(text.rfind(usage(), 0), 0u) << "the help starts with the usage";
     // Every "--option" and subcommand word the usage names.
     std::set<std::string> named;
-    const std::regex word(R"((--?[a-z]+)|\bkstred ([a-z-]+))");
+    const std::regex word(R"((?:^|[ \[])(--?[a-z]+)|\bkstred (?:\[--root DIR\] )?([a-z-]+))");
     const std::string forms = usage();
     for (std::sregex_iterator it(forms.begin(), forms.end(), word), end; it != end; ++it)
         named.insert((*it)[1].matched ? (*it)[1].str() : (*it)[2].str());
-    EXPECT_TRUE(named.count("--version") && named.count("make-sample") && named.count("--to"));
+    EXPECT_TRUE(named.count("--version") && named.count("make-sample") && named.count("--to") &&
+                named.count("new-scenario") && !named.count("-scenario"));
     std::istringstream lines(text.substr(forms.size()));
     std::set<std::string> explained;
     for (std::string line; std::getline(lines, line);) {

@@ -36,4 +36,28 @@ for script in "$work/folder" /dev/zero "$work/fifo"; do
   [ "$(wc -l <"$work/err")" = 1 ] || { echo "more than one line for $script"; failed=1; }
 done
 [ -e "$work/sample" ] && { echo "make-sample ran despite the refusal"; failed=1; }
+
+# Scenarios and worlds from the command line: the dialogs' checks and messages.
+check 0 "" "" --root "$work/root" list-scenarios
+check 0 "The world has been created!" "" --root "$work/root" new-world MIDLANDS
+check 1 "" "This world already exists!" --root "$work/root" new-world midlands
+check 0 "The scenario has been created!" "" --root "$work/root" new-scenario ISLANDS
+check 1 "" "This scenario already exists!" --root "$work/root" new-scenario ISLANDS
+check 1 "" "Please enter no more than 8 characters." --root "$work/root" new-scenario NINECHARS
+for name in .. ../OUT 'A\B' CON 'A*'; do
+  check 1 "" "Error writing new scenario file!" --root "$work/root" new-scenario "$name"
+  check 1 "" "Error writing new world file!" --root "$work/root" new-world "$name"
+done
+check 2 "" "kstred: new-scenario needs a name" --root "$work/root" new-scenario ""
+check 2 "" "kstred: the data root $work/none is not a folder" --root "$work/none" new-world X
+check 0 "ISLANDS	ISLANDS" "" --root "$work/root" list-scenarios
+(cd "$work/root" && KESTREL_ROOT= "$kstred" new-scenario COAST >/dev/null) || { echo "no working-directory root"; failed=1; }
+[ "$(KESTREL_ROOT="$work/root" "$kstred" list-scenarios | tr '\t' ' ')" = "$(printf 'COAST COAST\nISLANDS ISLANDS')" ] ||
+  { echo "list-scenarios does not list every scenario from KESTREL_ROOT"; failed=1; }
+[ "$(ls "$work" | tr '\n' ' ')" = "err fifo folder out root " ] ||
+  { echo "a refused name made something outside the data root"; failed=1; }
+[ "$(cd "$work/root" && find . | sort | tr '\n' ' ')" = ". ./SCENARIO ./SCENARIO/COAST ./SCENARIO/COAST/SCENARIO.DAT ./SCENARIO/ISLANDS ./SCENARIO/ISLANDS/SCENARIO.DAT ./WORLD ./WORLD/MIDLANDS ./WORLD/MIDLANDS/WORLD.DAT " ] ||
+  { echo "the data root holds other files than the two scenarios and the world"; failed=1; }
+[ "$(stat -c %s "$work/root/SCENARIO/ISLANDS/SCENARIO.DAT" "$work/root/WORLD/MIDLANDS/WORLD.DAT" | tr '\n' ' ')" = "375 44 " ] ||
+  { echo "headers of the wrong size"; failed=1; }
 exit $failed
