@@ -17,6 +17,9 @@
 #include "datasets/terrain_type.hpp"
 #include "sample/item_sheet.hpp"
 #include "sample/template_art.hpp"
+#include "scenario/scenario_files.hpp"
+#include "scenario/scenario_header.hpp"
+#include "shell/scenario_lifecycle.hpp"
 
 namespace kestrel::app {
 
@@ -333,6 +336,28 @@ bool writeTerrainTypes(const core::DataRoot& root) {
     return ok;
 }
 
+// The world MIDLANDS and the scenario ISLANDS in it, made as New World and
+// New Scenario make them, then named as the general data dialog would.
+bool writeSampleScenario(const core::DataRoot& root) {
+    const std::string worldHeader = scenario::worldFile("MIDLANDS", scenario::kWorldHeaderFile);
+    const std::string header = scenario::scenarioFile("ISLANDS", scenario::kScenarioHeaderFile);
+    root.remove(worldHeader);
+    root.remove(header);
+    if (shell::createWorld(root, "MIDLANDS") != shell::CreateResult::Created ||
+        shell::createScenario(root, "ISLANDS") != shell::CreateResult::Created)
+        return false;
+    const scenario::WorldHeader world = scenario::newWorldHeader("MIDLANDS");
+    scenario::ScenarioHeader isles = scenario::newScenarioHeader("ISLANDS");
+    isles.worldFolder = world.folder;
+    isles.worldName = world.name;
+    isles.name = "The Isles";
+    isles.author = "Kestrel Sample";
+    isles.description = "Four islands and the narrow seas between them. Hold the harbours to hold the isles.";
+    return root.writeAtomic(header, scenario::writeScenarioHeader(isles)) &&
+           root.writeAtomic(scenario::scenarioFile("ISLANDS", scenario::kWorldHeaderFile),
+                            scenario::writeWorldHeader(world));
+}
+
 }  // namespace
 
 bool writeSampleRoot(const core::DataRoot& root) {
@@ -341,7 +366,7 @@ bool writeSampleRoot(const core::DataRoot& root) {
            writeArmyTypes(root) && writeSiteSets(root) && writeFlags(root) &&
            writeHeroTypes(root) && writeAdvisors(root) &&
            writeItems(root) && writeRuinSets(root) && writeTerrainSubtypes(root) && writeTerrainBonuses(root) &&
-           writeTerrainTypes(root) && writeSpells(root) && writeShields(root);
+           writeTerrainTypes(root) && writeSpells(root) && writeShields(root) && writeSampleScenario(root);
 }
 
 }  // namespace kestrel::app

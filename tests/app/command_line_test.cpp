@@ -178,6 +178,24 @@ TEST(SampleRoot, HoldsTemplatesEntriesAndTheItemSheet) {
     EXPECT_TRUE(writeSampleRoot(t.root()));  // again over itself
 }
 
+TEST(SampleRoot, HoldsTheWorldAndTheScenarioInIt) {
+    TempRoot t;
+    ASSERT_TRUE(writeSampleRoot(t.root()));
+    ASSERT_TRUE(writeSampleRoot(t.root()));
+    EXPECT_EQ(t.read("WORLD/MIDLANDS/WORLD.DAT").size(), 44u);
+    EXPECT_EQ(t.read("SCENARIO/ISLANDS/WORLD.DAT"), t.read("WORLD/MIDLANDS/WORLD.DAT"));
+    for (const char* picture : {"STRAT_S.PCX", "STRAT_L.PCX", "SCENARIO.PCX"})
+        EXPECT_EQ(t.read(std::string("SCENARIO/ISLANDS/") + picture), t.read(std::string("WSDATA/") + picture)) << picture;
+    Options list;
+    list.command = Command::ListScenarios;
+    std::ostringstream out, err;
+    EXPECT_EQ(runScenarioCommand(list, t.path(), out, err), 0);
+    EXPECT_EQ(out.str(), "The Isles\tISLANDS\n");
+    const auto header = t.read("SCENARIO/ISLANDS/SCENARIO.DAT");
+    ASSERT_EQ(header.size(), 375u);
+    EXPECT_EQ(std::string(header.begin(), header.begin() + 9), std::string("MIDLANDS\0", 9));
+}
+
 TEST(PictureCommand, DescribesAndConvertsAPicture) {
     TempRoot t;
     sample::IndexedImage img;
