@@ -19,6 +19,7 @@
 #include "sample/template_art.hpp"
 #include "scenario/scenario_files.hpp"
 #include "scenario/scenario_header.hpp"
+#include "scenario/sides.hpp"
 #include "shell/scenario_lifecycle.hpp"
 
 namespace kestrel::app {
@@ -281,6 +282,61 @@ bool writeShields(const core::DataRoot& root) {
     return ok;
 }
 
+// Three sides of ISLANDS in play, each with its own armies, heroes, advisor,
+// shield and flag from the sample data sets; the other five unused.
+bool writeSampleSides(const core::DataRoot& root) {
+    scenario::Sides sides = scenario::defaultSides();
+    scenario::Side& red = sides[0];
+    red.used = true;
+    red.name = "Red Kings";
+    red.description = "Old lords of the eastern isle, slow to anger and slower to forget.";
+    red.shields = {"BGULES", "OLION", "CLION"};
+    red.advisor = "SAGE";
+    red.regulars = {"PIKEMEN", "GRIFFINS", "", "", "", "", "", ""};
+    red.allies[0] = "WOLVES";
+    red.mercenaries[0] = "SAPPERS";
+    red.heroes = {"KNIGHT", "RANGER", "", ""};
+    red.armyFlag = "BANNER";
+    red.level = scenario::kLevelKnight;
+    red.startingGold = 500;
+    red.manaType = 1;  // White
+    red.maxMana = 20;
+    red.initialMana = 5;
+
+    scenario::Side& blue = sides[1];
+    blue.used = true;
+    blue.name = "Blue Isles";
+    blue.description = "Sea traders who would rather buy a harbour than storm it.";
+    blue.shields = {"BAZURE", "OCROSS", "CSTAR"};
+    blue.advisor = "HERALD";
+    blue.regulars = {"PIKEMEN", "SAPPERS", "", "", "", "", "", ""};
+    blue.mercenaries = {"GRIFFINS", "WOLVES", ""};
+    blue.heroes = {"RANGER", "", "", ""};
+    blue.armyFlag = "PENNANT";
+    blue.level = scenario::kLevelLord;
+    blue.startingGold = 1500;
+    blue.enhanced = true;
+
+    scenario::Side& wolves = sides[2];
+    wolves.used = true;
+    wolves.name = "Wolf Clans";
+    wolves.shields = {"BLION", "OCHEVRON", "CLION"};
+    wolves.advisor = "SAGE";
+    wolves.regulars = {"WOLVES", "", "", "", "", "", "", ""};
+    wolves.heroes = {"KNIGHT", "", "", ""};
+    wolves.armyFlag = "STANDARD";
+    wolves.level = scenario::kLevelKestrel;
+    wolves.stackingLimit = 6;
+    wolves.getMercenaries = false;
+    wolves.manaType = 3;  // Black
+    wolves.maxMana = 40;
+
+    scenario::Side& neutrals = sides[scenario::SidesFileLayout::kNeutrals];
+    neutrals.regulars = {"WOLVES", "PIKEMEN", "", "", "", "", "", ""};
+    neutrals.stackingLimit = 4;
+    return scenario::saveSides(root, "ISLANDS", sides);
+}
+
 bool writeTerrainSubtypes(const core::DataRoot& root) {
     const datasets::TerrainSubtype subtypes[] = {
         {"GRASS", "Grassland", "Grass"}, {"HILLS", "Rolling Hills", "Hills"}, {"WATER", "Open Water", "Water"},
@@ -366,7 +422,8 @@ bool writeSampleRoot(const core::DataRoot& root) {
            writeArmyTypes(root) && writeSiteSets(root) && writeFlags(root) &&
            writeHeroTypes(root) && writeAdvisors(root) &&
            writeItems(root) && writeRuinSets(root) && writeTerrainSubtypes(root) && writeTerrainBonuses(root) &&
-           writeTerrainTypes(root) && writeSpells(root) && writeShields(root) && writeSampleScenario(root);
+           writeTerrainTypes(root) && writeSpells(root) && writeShields(root) && writeSampleScenario(root) &&
+           writeSampleSides(root);
 }
 
 }  // namespace kestrel::app
