@@ -14,6 +14,7 @@ std::vector<Layout> everyLayout() {
     for (auto& l : listDialogLayouts()) layouts.push_back(std::move(l));
     for (auto single : {
              cityEditorLayout,
+             scenarioDataLayout,
              heroEditorLayout,
              advisorEditorLayout,
              itemEditorLayout,

@@ -9,6 +9,7 @@ namespace kestrel::resources {
 inline constexpr int kAboutBox = 100;
 inline constexpr int kMainWindow = 102;
 inline constexpr int kTerrainMenu = 135;
+inline constexpr int kScenarioData = 134;
 inline constexpr int kCityEditor = 133;
 inline constexpr int kHeroEditor = 154;
 inline constexpr int kAdvisorEditor = 161;
@@ -38,6 +39,7 @@ std::vector<ui::Layout> listDialogLayouts();   // the data-set list dialogs
 
 // One layout per dialog, each in the file named after it.
 ui::Layout cityEditorLayout();
+ui::Layout scenarioDataLayout();
 ui::Layout heroEditorLayout();
 ui::Layout advisorEditorLayout();
 ui::Layout itemEditorLayout();

@@ -17,6 +17,8 @@
 #include "datasets/terrain_type.hpp"
 #include "sample/item_sheet.hpp"
 #include "sample/template_art.hpp"
+#include "scenario/map_file.hpp"
+#include "scenario/misc_data.hpp"
 #include "scenario/scenario_files.hpp"
 #include "scenario/scenario_header.hpp"
 #include "scenario/sides.hpp"
@@ -414,6 +416,58 @@ bool writeSampleScenario(const core::DataRoot& root) {
                             scenario::writeWorldHeader(world));
 }
 
+// The sample scenario's general data, and a small map of four islands in a
+// sea: plains with some hills and woods, a road across the first island, one
+// area per island. Written after the scenario itself.
+bool writeSampleScenarioData(const core::DataRoot& root) {
+    scenario::MiscData misc = scenario::defaultMiscData();
+    misc.postGold = "gc";
+    misc.maxBonus = 8;
+    misc.ruinSets[0] = "TOMBS";
+    misc.ruinSets[1] = "TOWERS";
+    misc.siteSets[0] = "HARBOURS";
+    misc.siteSets[2] = "TEMPLES";
+    misc.citySets[0] = "TOWNS";
+    misc.citySets[1] = "COAST";
+    const scenario::Monster monsters[] = {{"Sea Serpent", 7}, {"Troll", 5}, {"Goblin", 2}, {"Wraith", 6},
+                                          {"Giant Crab", 4},  {"Bandits", 3}, {"", 0},      {"Old Dragon", 9}};
+    std::copy(std::begin(monsters), std::end(monsters), misc.monsters.begin());
+
+    enum Slot { kPlains = 0, kSea = 1, kHills = 2, kWoods = 11 };
+    const scenario::MapSize& size = scenario::mapSizes()[0];
+    const scenario::MapHeader header = scenario::mapHeaderFor(size);
+    core::Bytes map = scenario::newMapFile(size);
+    struct Island {
+        int cx, cy, rx, ry;
+    };
+    const Island islands[] = {{8, 9, 6, 7}, {23, 8, 6, 6}, {9, 29, 6, 7}, {23, 30, 5, 6}};
+    for (int y = 0; y < size.height; ++y)
+        for (int x = 0; x < size.width; ++x) {
+            scenario::MapCell cell;
+            cell.setTerrainSlot(kSea);
+            for (int i = 0; i < 4; ++i) {
+                const auto& is = islands[i];
+                const int dx = x - is.cx, dy = y - is.cy;
+                if (dx * dx * is.ry * is.ry + dy * dy * is.rx * is.rx > is.rx * is.rx * is.ry * is.ry) continue;
+                cell.setArea(i + 1);
+                if (dx * dx + dy * dy <= 2)
+                    cell.setTerrainSlot(kHills);
+                else if (i % 2 == 1 && dy > 1)
+                    cell.setTerrainSlot(kWoods);  // blocks of 3x3: variant picks the block
+                else
+                    cell.setTerrainSlot(kPlains);
+                cell.setVariant(cell.terrainSlot() == kWoods ? i : (x + y) % 4);
+                if (i == 0 && y == is.cy && dx != 0) {
+                    cell.setOverlayKind(1);
+                    cell.setRoadColumn(1);
+                }
+            }
+            scenario::putMapCell(map, scenario::mapCellOffset(header, x, y), cell);
+        }
+    return scenario::saveMiscData(root, "ISLANDS", misc) &&
+           root.writeAtomic(scenario::scenarioFile("ISLANDS", scenario::kMapFile), map);
+}
+
 }  // namespace
 
 bool writeSampleRoot(const core::DataRoot& root) {
@@ -423,6 +477,7 @@ bool writeSampleRoot(const core::DataRoot& root) {
            writeHeroTypes(root) && writeAdvisors(root) &&
            writeItems(root) && writeRuinSets(root) && writeTerrainSubtypes(root) && writeTerrainBonuses(root) &&
            writeTerrainTypes(root) && writeSpells(root) && writeShields(root) && writeSampleScenario(root) &&
+           writeSampleScenarioData(root) &&
            writeSampleSides(root);
 }
 

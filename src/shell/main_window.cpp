@@ -12,6 +12,7 @@
 #include "shell/map_handoff.hpp"
 #include "shell/new_scenario_dialog.hpp"
 #include "shell/new_world_dialog.hpp"
+#include "shell/scenario_data_dialog.hpp"
 #include "shell/scenario_editors.hpp"
 #include "shell/sides_dialog.hpp"
 #include "shell/terrain_menu.hpp"
@@ -46,7 +47,7 @@ struct Button {
 constexpr std::array<Button, 32> kButtons{{
     {1001, false, Action::Editor, std::nullopt, makeNewScenarioDialog, true},
     {1004, false, Action::Editor, std::nullopt, makeNewWorldDialog},
-    {1005, true, Action::NotYet},
+    {1005, true, Action::Editor, std::nullopt, makeScenarioDataDialog},
     {1006, false, Action::DataSet, Kind::CitySet},
     {1007, false, Action::Editor, std::nullopt, makeLoadScenarioDialog, true},
     {1008, false, Action::TerrainMenu},
