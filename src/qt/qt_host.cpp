@@ -73,6 +73,7 @@ QMessageBox::Icon messageIcon(ui::Icon icon) {
     switch (icon) {
         case ui::Icon::Exclamation: return QMessageBox::Warning;
         case ui::Icon::Information: return QMessageBox::Information;
+        case ui::Icon::None: return QMessageBox::NoIcon;
     }
     return QMessageBox::NoIcon;
 }

@@ -16,7 +16,7 @@ class Dialog;
 class Window;
 class ScriptPlayer;
 
-enum class Icon { Information, Exclamation };
+enum class Icon { Information, Exclamation, None };
 
 struct MessageBox {
     std::string caption;

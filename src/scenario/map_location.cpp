@@ -1,0 +1,54 @@
+#include "scenario/map_location.hpp"
+
+#include "core/record_fields.hpp"
+#include "scenario/map_file.hpp"
+#include "scenario/placed_records.hpp"
+#include "scenario/scenario_files.hpp"
+#include "ui/host.hpp"
+
+namespace kestrel::scenario {
+
+namespace {
+
+constexpr std::string_view kGap = "   ";
+
+// The area's name under the tile, or nothing when MAP.DAT or AREA.DAT cannot be read.
+std::optional<std::string> areaName(const core::DataRoot& root, std::string_view scenario, MapPosition at) {
+    const auto map = root.read(scenarioFile(scenario, kMapFile), kMapReadLimit);
+    const auto areas = root.read(scenarioFile(scenario, kAreaFile), kAreaRecords * kAreaRecordSize);
+    if (!map || !areas) return std::nullopt;
+    const MapHeader header = readMapHeader(*map);
+    const int area = readMapCell(*map, mapCellOffset(header, at.x, at.y)).area();
+    return core::RecordReader(*areas).text(static_cast<std::size_t>(area) * kAreaRecordSize, kAreaNameSize);
+}
+
+std::string nearestName(const core::DataRoot& root, std::string_view scenario, const PlacedFile& layout,
+                        MapPosition at) {
+    const auto placed = readPlaced(root, scenario, layout);
+    if (!placed) return "-";
+    const int i = nearestPlaced(positionsOf(*placed), at, 10000);
+    return i < 0 ? "-" : (*placed)[static_cast<std::size_t>(i)].name;
+}
+
+}  // namespace
+
+std::string mapLocationText(const core::DataRoot& root, std::string_view scenario, MapPosition at) {
+    std::string text = "Area:" + areaName(root, scenario, at).value_or("-");
+    text += kGap;
+    for (const auto& [label, layout] :
+         {std::pair{"City:", kCityPlaces}, std::pair{"Ruin:", kRuinPlaces}, std::pair{"Site:", kSitePlaces}}) {
+        text += label + nearestName(root, scenario, layout, at);
+        text += kGap;
+    }
+    return text;
+}
+
+std::string mapLocationCaption(MapPosition at) {
+    return "Map Location (" + std::to_string(at.x) + "," + std::to_string(at.y) + ")";
+}
+
+void ShowMapLocation(ui::Host& host, const core::DataRoot& root, std::string_view scenario, MapPosition at) {
+    host.message(mapLocationText(root, scenario, at), mapLocationCaption(at), ui::Icon::None);
+}
+
+}  // namespace kestrel::scenario
