@@ -38,14 +38,6 @@ TEST(Catalogue, TableIsConsistent) {
 
 const core::Bytes kRecord(80, 0x41);
 
-TEST(NewEntry, WritesRecordAndTemplatePicture) {
-    TempRoot t;
-    t.write("WSDATA/CITY.PCX", "template");
-    EXPECT_EQ(createEntry(t.root(), info(Kind::CitySet), "TOWNS", kRecord), NewResult::Created);
-    EXPECT_EQ(t.read("CITY/TOWNS.CIT"), kRecord);
-    EXPECT_EQ(t.read("CITY/TOWNS.PCX"), (core::Bytes{'t', 'e', 'm', 'p', 'l', 'a', 't', 'e'}));
-}
-
 TEST(NewEntry, MissingTemplateStillCreatesTheRecord) {
     TempRoot t;
     EXPECT_EQ(createEntry(t.root(), info(Kind::TerrainType), "GRASS", core::Bytes(88, 0)), NewResult::Created);
@@ -126,31 +118,6 @@ TEST(ListEntries, CampaignsShowTheNameInTheirRecord) {
     record[0] = 'X';
     t.write("CAMPAIGN/SAGA.OLD/CAMPAIGN.DAT", record);  // found as scenarios are: no folder with an extension
     EXPECT_EQ(listEntries(t.root(), info(Kind::Campaign)), std::vector<std::string>{"SA"});
-}
-
-TEST(DeleteEntry, RemovesTheListedFilesOnly) {
-    TempRoot t;
-    for (const char* f : {"TOWNS.CIT", "towns.pcx", "TOWNS.BMP", "TOWNS.GIF", "TOWNS2.CIT"}) t.write(std::string("CITY/") + f, "");
-    deleteEntry(t.root(), info(Kind::CitySet), "TOWNS");
-    EXPECT_EQ(t.files(), (std::vector<std::string>{"CITY/", "CITY/TOWNS.GIF", "CITY/TOWNS2.CIT"}));
-}
-
-TEST(DeleteEntry, ItemsAndSubtypesKeepTheirPicturesHeroesLoseBoth) {
-    TempRoot t;
-    for (const char* f : {"ITEMS/RING.ITM", "ITEMS/RING.PCX", "HERO/KNIGHT.HER", "HERO/KNIGHTm.pcx", "HERO/KNIGHTF.BMP",
-                          "HERO/KNIGHT.PCX"})
-        t.write(f, "");
-    deleteEntry(t.root(), info(Kind::Item), "RING");
-    deleteEntry(t.root(), info(Kind::HeroType), "KNIGHT");
-    EXPECT_EQ(t.files(), (std::vector<std::string>{"HERO/", "HERO/KNIGHT.PCX", "ITEMS/", "ITEMS/RING.PCX"}));
-}
-
-TEST(DeleteEntry, CampaignKeepsItsFolderAndOtherFiles) {
-    TempRoot t;
-    t.write("CAMPAIGN/SAGA/CAMPAIGN.DAT", "");
-    t.write("CAMPAIGN/SAGA/LOSS0.TXT", "");
-    deleteEntry(t.root(), info(Kind::Campaign), "SAGA");
-    EXPECT_EQ(t.files(), (std::vector<std::string>{"CAMPAIGN/", "CAMPAIGN/SAGA/", "CAMPAIGN/SAGA/LOSS0.TXT"}));
 }
 
 // What Delete must remove, per kind, written out here rather than taken from the catalogue.

@@ -2,20 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <utility>
 
 #include "core/le.hpp"
 #include "datasets/item_editor.hpp"
+#include "dataset_testing.hpp"
 #include "sample/pcx_writer.hpp"
-#include "support/script_run.hpp"
-#include "support/temp_root.hpp"
-#include "ui/headless_host.hpp"
 
 namespace kestrel::datasets {
 namespace {
 
-using testing::runScript;
+using namespace std::string_literals;
 using testing::TempRoot;
 
 Item sampleItem() {
@@ -35,41 +32,14 @@ Item sampleItem() {
     return i;
 }
 
+// Icon index above two low bits, power class, value; charges 99 with the flag
+// set and limit 7 with it clear; the two abilities. Padding and reserved words stay zero.
 TEST(ItemRecord, FieldsAtTheirOffsets) {
     const core::Bytes r = writeItem(sampleItem());
-    ASSERT_EQ(r.size(), 216u);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&r[0])), "Ring of Dawn");
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&r[32])), "Glows at sunrise.");
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&r[160])), "DAWN");
-    for (std::size_t off = 169; off < 176; ++off) EXPECT_EQ(r[off], 0) << off;  // padding and reserved words
-    EXPECT_EQ(r[176], 13 << 2);
-    EXPECT_EQ(r[177], 0);
-    EXPECT_EQ(r[178], 3);
-    EXPECT_EQ(r[179], 0);
-    EXPECT_EQ(core::getS16(r, 180), 1500);
-    EXPECT_EQ(r[182], 199);  // 99 charges, flag set
-    EXPECT_EQ(r[183], 14);   // limit 7 kept, flag clear
-    EXPECT_EQ(core::getS16(r, 184), 31);
-    EXPECT_EQ(core::getS16(r, 186), 2);
-    EXPECT_EQ(core::getS16(r, 188), -1);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&r[190])), "MEDAL");
-    EXPECT_EQ(r[199], 0);
-    EXPECT_EQ(core::getS16(r, 200), 9);
+    EXPECT_EQ(r, patched(core::Bytes(216, 0), {{0, "Ring of Dawn"}, {32, "Glows at sunrise."}, {160, "DAWN"},
+                                                {176, "\x34\0\x03\0\xDC\x05\xC7\x0E\x1F\0\x02\0\xFF\xFF" "MEDAL"s},
+                                                {200, "\x09"}}));
     EXPECT_EQ(readItem(r), sampleItem());
-}
-
-TEST(ItemRecord, NewItemDefaults) {
-    const core::Bytes r = writeItem(newItem("AXE"));
-    core::Bytes expected(216, 0);
-    expected[0] = 'A', expected[1] = 'X', expected[2] = 'E';
-    expected[160] = 'A', expected[161] = 'X', expected[162] = 'E';
-    EXPECT_EQ(r, expected);
-}
-
-TEST(ItemRecord, ChargesFlagWithZeroCount) {
-    Item i = newItem("X");
-    i.hasCharges = true;
-    EXPECT_EQ(writeItem(i)[182], 1);
 }
 
 // Bit 0 of each byte is its flag, the rest its count; the two bytes are independent.
@@ -85,6 +55,7 @@ constexpr FlagBytes kFlagBytes[]{
     {0x03, 0x0A, true, 1, false, 5},
     {0xC6, 0x00, false, 99, false, 0},
     {0x00, 0xC7, false, 0, true, 99},
+    {0x01, 0x00, true, 0, false, 0},
 };
 
 TEST(ItemRecord, FlagsAreBitZeroAndIndependentInBothLayouts) {
@@ -106,32 +77,12 @@ TEST(ItemRecord, FlagsAreBitZeroAndIndependentInBothLayouts) {
     }
 }
 
+// A 16-byte name, no entry name (144 is not read), the rest 16 bytes earlier.
 TEST(ItemRecord, EarlierLayoutOf200Bytes) {
-    core::Bytes old(200, 0);
-    const std::string name = "Fifteen Letters";  // a 16-byte name field
-    std::copy(name.begin(), name.end(), old.begin());
-    old[16] = 'D';
-    old[144] = 'Z';  // not read: the old entry name
-    old[160] = 5 << 2;
-    old[162] = 4;
-    core::putS16(old, 164, 20000);
-    old[166] = 11;
-    old[167] = 3;
-    core::putS16(old, 168, 28);
-    core::putS16(old, 184, 30);
-    const Item item = readItem(old);
-    EXPECT_EQ(item.name, name);
-    EXPECT_EQ(item.description, "D");
-    EXPECT_EQ(item.entryName, "");
-    EXPECT_EQ(item.icon, 5);
-    EXPECT_EQ(item.powerClass, 4);
-    EXPECT_EQ(item.value, 20000);
-    EXPECT_TRUE(item.hasCharges);
-    EXPECT_EQ(item.charges, 5);
-    EXPECT_TRUE(item.hasLimit);
-    EXPECT_EQ(item.limit, 1);
-    EXPECT_EQ(item.abilities[0].code, 28);
-    EXPECT_EQ(item.abilities[1].code, 30);
+    const core::Bytes old = patched(core::Bytes(200, 0), {{0, "Fifteen Letters"}, {16, "D"}, {144, "Z"},
+                                                          {160, "\x14\0\x04\0\x20\x4E\x0B\x03\x1C"s}, {184, "\x1E"}});
+    const Item expected{"Fifteen Letters", "D", "", 5, 4, 20000, true, 5, true, 1, {{{28, 0, 0, ""}, {30, 0, 0, ""}}}};
+    EXPECT_EQ(readItem(old), expected);
 }
 
 TEST(ItemRecord, ShortAndOddSizedRecordsReadAsTheCurrentLayout) {
@@ -144,84 +95,25 @@ TEST(ItemRecord, ShortAndOddSizedRecordsReadAsTheCurrentLayout) {
     EXPECT_EQ(readItem({}), Item{});
 }
 
-TEST(ItemAbilities, PositionsAndCodes) {
-    const auto choices = itemAbilities();
-    ASSERT_EQ(choices.size(), 23u);
-    EXPECT_EQ(choices[22].name, "Medals +N");
-    EXPECT_EQ(abilityCode(choices, 22), 31);
-    EXPECT_EQ(abilityCode(choices, 10), 11);
-    EXPECT_EQ(abilityPosition(choices, 11), 10);
-    EXPECT_EQ(abilityPosition(choices, 10), 0);  // not offered: shows as Nothing
-    EXPECT_EQ(abilityCode(choices, -1), 0);
-}
-
-// The editor, played as a user would.
-TEST(ItemEditor, NewItemOpensWithItsDefaultsAndOkWritesTheCurrentLayout) {
-    TempRoot t;
-    const auto run = runScript(t.path(),
-                               "click 1016\ntype 1010 \"DAWN\"\nclick 4\nexpect items 1008 \"DAWN\"\n"
-                               "dblclick 1008 \"DAWN\"\nexpect caption \"Edit Item - DAWN\"\n"
-                               "expect text 1036 \"DAWN\"\nexpect text 1209 \"0\"\nexpect text 1199 \"Fantasy\"\n"
-                               "expect checked 1189 on\nexpect selected 1153 \"Nothing\"\n"
-                               "type 1036 \"Ring of Dawn\"\nspin 1198 down\nexpect text 1209 \"31\"\nspin 1198 up\n"
-                               "spin 1198 up\nexpect text 1209 \"1\"\nradio 1192\ncheck 1201 on\ntype 1186 \"99\"\n"
-                               "select 1158 \"Medals +N\"\ntype 1194 \"20001\"\nclick 1\n"
-                               "expect message \"kstred\" \"Please enter an integer between 0 and 20000.\"\n"
-                               "type 1194 \"20000\"\nclick 1\nexpect open 155\n");
-    EXPECT_EQ(run.status, 0) << run.transcript;
-    const core::Bytes r = t.read("ITEMS/DAWN.ITM");
-    ASSERT_EQ(r.size(), 216u);
-    const Item item = readItem(r);
-    EXPECT_EQ(item.name, "Ring of Dawn");
-    EXPECT_EQ(item.entryName, "DAWN");
-    EXPECT_EQ(item.icon, 1);
-    EXPECT_EQ(item.powerClass, 3);
-    EXPECT_EQ(item.value, 20000);
-    EXPECT_EQ(r[182], 199);
-    EXPECT_EQ(item.abilities[1].code, 31);
-}
-
 TEST(ItemEditor, OldLayoutOpensAndIsRewrittenCurrent) {
-    TempRoot t;
     core::Bytes old(200, 0);
-    std::string name = "Old Lamp";
+    const std::string name = "Old Lamp";
     std::copy(name.begin(), name.end(), old.begin());
     old[160] = 2 << 2;
-    t.write("ITEMS/LAMP.ITM", old);
-    const auto run = runScript(t.path(),
-                               "click 1016\nselect 1008 \"LAMP\"\nclick 2\nexpect text 1036 \"Old Lamp\"\n"
-                               "expect text 1209 \"2\"\nclick 1\n");
-    EXPECT_EQ(run.status, 0) << run.transcript;
-    const core::Bytes now = t.read("ITEMS/LAMP.ITM");
-    ASSERT_EQ(now.size(), 216u);
-    EXPECT_EQ(readItem(now).icon, 2);
-    EXPECT_EQ(readItem(now).entryName, "LAMP");
+    core::putS16(old, 168, 31);
+    EditorRun e(Kind::Item, "LAMP");
+    e.run(old, [](ui::Window& w) {
+        EXPECT_EQ(w.text(ItemIds::kName), "Old Lamp");
+        EXPECT_EQ(w.text(ItemIds::kIcon), "2");
+        EXPECT_EQ(w.text(ItemIds::kAbilities[0].list), "Medals +N");
+        clickOk(w);
+    });
+    Item expected = newItem("LAMP");
+    expected.name = name;
+    expected.icon = 2;
+    expected.abilities[0].code = 31;
+    EXPECT_EQ(e.saved(), writeItem(expected));
 }
-
-TEST(ItemEditor, DeleteLeavesPicturesOfTheSameName) {
-    TempRoot t;
-    t.write("ITEMS/AXE.ITM", writeItem(newItem("AXE")));
-    t.write("ITEMS/AXE.PCX", "p");
-    const auto run = runScript(t.path(), "click 1016\nselect 1008 \"AXE\"\nclick 3\nexpect items 1008\n");
-    EXPECT_EQ(run.status, 0) << run.transcript;
-    EXPECT_EQ(t.files(), (std::vector<std::string>{"ITEMS/", "ITEMS/AXE.PCX"}));
-}
-
-// Opens the editor on DAWN.ITM, lets `play` act on it and notes whether it closed.
-struct ItemEditorRun {
-    TempRoot t;
-    ui::HeadlessHost host;
-    bool closed = false;
-    void run(const core::Bytes& record, const std::function<void(ui::Window&)>& play) {
-        t.write("ITEMS/DAWN.ITM", record);
-        ItemEditor editor(host, t.root(), "DAWN");
-        host.onNextModal([&](ui::Window& w) {
-            play(w);
-            closed = w.isClosed();
-        });
-        host.runModal(editor);
-    }
-};
 
 TEST(ItemEditor, ChargeAndLimitFlagsLoadAndSaveIndependently) {
     for (const auto& f : kFlagBytes) {
@@ -229,40 +121,18 @@ TEST(ItemEditor, ChargeAndLimitFlagsLoadAndSaveIndependently) {
         core::Bytes record = writeItem(newItem("DAWN"));
         record[182] = f.charges;
         record[183] = f.limit;
-        ItemEditorRun e;
+        EditorRun e(Kind::Item, "DAWN");
         e.run(record, [&](ui::Window& w) {
+            EXPECT_TRUE(w.checked(ItemIds::kFirstPower));  // power class 0
             EXPECT_EQ(w.checked(ItemIds::kHasCharges), f.hasCharges);
             EXPECT_EQ(w.text(ItemIds::kCharges), std::to_string(f.chargeCount));
             EXPECT_EQ(w.checked(ItemIds::kHasLimit), f.hasLimit);
             EXPECT_EQ(w.text(ItemIds::kLimit), std::to_string(f.limitCount));
-            w.userClick(ui::kIdOk);
+            clickOk(w);
         });
-        EXPECT_TRUE(e.closed);
-        EXPECT_TRUE(e.host.messages().empty());
-        EXPECT_EQ(e.t.read("ITEMS/DAWN.ITM"), record);
+        EXPECT_TRUE(e.messages().empty());
+        EXPECT_EQ(e.saved(), record);
     }
-}
-
-TEST(ItemEditor, IconIndexPastTheSheetIsRefusedAndNothingIsWritten) {
-    const core::Bytes record = writeItem(newItem("DAWN"));
-    ItemEditorRun e;
-    e.run(record, [](ui::Window& w) {
-        w.userType(ItemIds::kIcon, "32");
-        w.userClick(ui::kIdOk);
-    });
-    EXPECT_FALSE(e.closed);
-    ASSERT_EQ(e.host.messages().size(), 1u);
-    EXPECT_EQ(e.host.messages()[0].caption, "kstred");
-    EXPECT_EQ(e.host.messages()[0].text, "Please enter an integer between 0 and 31.");
-    EXPECT_EQ(e.t.read("ITEMS/DAWN.ITM"), record);
-
-    ItemEditorRun last;
-    last.run(record, [](ui::Window& w) {
-        w.userType(ItemIds::kIcon, "31");
-        w.userClick(ui::kIdOk);
-    });
-    EXPECT_TRUE(last.host.messages().empty());
-    EXPECT_EQ(last.t.read("ITEMS/DAWN.ITM")[176], 31 << 2);
 }
 
 // A sheet of 8 x `rows` cells, each filled with the colour of its index.
@@ -312,42 +182,29 @@ TEST(ItemEditor, BmpSheetWinsAndGraphicSetChoosesTheSheet) {
     o.window->userType(ItemIds::kGraphicSet, "Fantasy");
     EXPECT_EQ(o.iconPixel(5, 5).g, 40);
     // A BMP beside the PCX is taken first (an 8-bit sheet, bottom-up rows).
-    core::Bytes bmp(54 + 1024 + 256 * 128, 0);
-    bmp[0] = 'B', bmp[1] = 'M';
-    core::putU32(bmp, 14, 40);
-    core::putS32(bmp, 18, 256);
-    core::putS32(bmp, 22, 128);
-    core::putU16(bmp, 26, 1);
-    core::putU16(bmp, 28, 8);
-    bmp[54 + 1] = 200;  // palette entry 0: green 200
+    // Header size 40, 256 x 128, one plane of 8 bits; palette entry 0 green 200.
+    const core::Bytes bmp = patched(core::Bytes(54 + 1024 + 256 * 128, 0),
+                                    {{0, "BM"}, {14, "\x28\0\0\0\0\x01\0\0\x80\0\0\0\x01\0\x08"s}, {55, "\xC8"}});
     o.t.write("SETS/Fantasy/ITEMS.BMP", bmp);
     o.window->userType(ItemIds::kIcon, "0");
     EXPECT_EQ(o.iconPixel(5, 5), (pictures::Rgb{0, 200, 0}));
     EXPECT_EQ(readItem(o.t.read("ITEMS/DAWN.ITM")), newItem("DAWN"));  // the record is untouched
 }
 
-TEST(ItemEditor, IndexOutsideTheFieldRangeDrawsNothing) {
+TEST(ItemEditor, NoSheetABadSetOrAnIndexTheFieldRefusesDrawsNothing) {
     OpenItemEditor o;
+    EXPECT_EQ(o.iconPixel(5, 5), pictures::kDialogFace);
     // A fifth row of cells that no accepted index reaches.
     o.t.write("SETS/Fantasy/ITEMS.PCX", sample::encodePcx8(cellSheet(40, 5)));
-    for (const char* index : {"32", "39", "-5", "-1", "536870912", "2147483647", "-2147483648"}) {
+    for (const char* index : {"x", "32", "39", "-5", "-1", "536870912", "2147483647", "-2147483648"}) {
         o.window->userType(ItemIds::kIcon, index);
         for (const auto& [x, y] : {std::pair{0, 0}, {16, 16}, {31, 31}})
             EXPECT_EQ(o.iconPixel(x, y), pictures::kDialogFace) << index << " at " << x << "," << y;
     }
     o.window->userType(ItemIds::kIcon, "31");
     EXPECT_EQ(o.iconPixel(16, 16), (pictures::Rgb{31 * 7, 40, 255 - 31}));
-}
-
-TEST(ItemEditor, MissingSheetOrBadIndexDrawsNothing) {
-    OpenItemEditor o;
-    EXPECT_EQ(o.iconPixel(5, 5), pictures::kDialogFace);
-    o.t.write("SETS/Fantasy/ITEMS.PCX", sample::encodePcx8(cellSheet(40)));
-    o.window->userType(ItemIds::kIcon, "x");
-    EXPECT_EQ(o.iconPixel(5, 5), pictures::kDialogFace);
     o.window->userType(ItemIds::kGraphicSet, "..\\..");
-    o.window->userType(ItemIds::kIcon, "1");
-    EXPECT_EQ(o.iconPixel(5, 5), pictures::kDialogFace);
+    EXPECT_EQ(o.iconPixel(16, 16), pictures::kDialogFace);
 }
 
 }  // namespace

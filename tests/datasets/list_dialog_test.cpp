@@ -45,52 +45,17 @@ TEST_F(ListDialogTest, NewKeepsSelectionAndTypedName) {
     EXPECT_EQ(t.read("CITY/Bay.PCX").size(), 8u);
 }
 
-TEST_F(ListDialogTest, NewWithEmptyNameDoesNothing) {
-    const auto before = t.files();
-    play("click 4\nexpect no-message\n");
-    EXPECT_EQ(t.files(), before);
-}
-
 TEST_F(ListDialogTest, NewWithNothingSelectedSelectsTheFirstEntry) {
     // An empty previous selection begins every name.
     play("type 1010 \"Delta\"\nclick 4\nexpect selected 1008 \"Coast\"\n");
 }
 
-TEST_F(ListDialogTest, NewOfAnExistingNameInAnyCase) {
-    play("type 1010 \"towns\"\nclick 4\nexpect message \"Error\" \"City set already exists!\"\n"
-         "expect items 1008 \"Coast\" \"hills\" \"TOWNS\"\n");
-    EXPECT_FALSE(t.exists("CITY/TOWNS.PCX"));
-}
-
-TEST_F(ListDialogTest, NewWithARefusedName) {
+TEST_F(ListDialogTest, ARefusedNameDeleteWithoutSelectionAndEnterChangeNoFile) {
     const auto before = t.files();
     play("type 1010 \"..\\\\X\"\nclick 4\nexpect message \"Error\" \"Error creating new city set file!\"\n"
-         "type 1010 \"a:b\"\nclick 4\nexpect message \"Error\" \"Error creating new city set file!\"\n");
-    EXPECT_EQ(t.files(), before);
-}
-
-TEST_F(ListDialogTest, NameFieldTakesEightCharacters) {
-    play("type 1010 \"ABCDEFGHIJ\"\nexpect text 1010 \"ABCDEFGH\"\nclick 4\nexpect items 1008 \"ABCDEFGH\" \"Coast\" \"hills\" \"TOWNS\"\n");
-}
-
-TEST_F(ListDialogTest, HeroNameFieldTakesSeven) {
-    const auto run = runScript(t.path(), "click 1014\ntype 1010 \"ABCDEFGHIJ\"\nexpect text 1010 \"ABCDEFG\"\n");
-    EXPECT_EQ(run.status, 0) << run.transcript;
-}
-
-TEST_F(ListDialogTest, DeleteRemovesFilesAndRefills) {
-    t.write("CITY/TOWNS.PCX", "");
-    t.write("CITY/TOWNS.BMP", "");
-    play("select 1008 \"TOWNS\"\nclick 3\nexpect items 1008 \"Coast\" \"hills\"\nexpect selected 1008 none\n"
-         "expect no-message\n");
-    EXPECT_FALSE(t.exists("CITY/TOWNS.CIT"));
-    EXPECT_FALSE(t.exists("CITY/TOWNS.PCX"));
-    EXPECT_FALSE(t.exists("CITY/TOWNS.BMP"));
-}
-
-TEST_F(ListDialogTest, DeleteWithoutSelectionDoesNothing) {
-    const auto before = t.files();
-    play("click 3\nexpect items 1008 \"Coast\" \"hills\" \"TOWNS\"\n");
+         "type 1010 \"a:b\"\nclick 4\nexpect message \"Error\" \"Error creating new city set file!\"\n"
+         "click 3\nexpect items 1008 \"Coast\" \"hills\" \"TOWNS\"\n"
+         "type 1010 \"NEWONE\"\nkey enter\nexpect open 102\n");
     EXPECT_EQ(t.files(), before);
 }
 
@@ -101,12 +66,6 @@ TEST_F(ListDialogTest, EscapeAndEditOpenTheSelectedEntryAndTheListStays) {
     EXPECT_NE(run.transcript.find("close 133 cancel\nopen 133 \"Edit City Data - hills\"\nclose 133 ok\n"),
               std::string::npos)
         << run.transcript;
-}
-
-TEST_F(ListDialogTest, EnterClosesWithoutCreating) {
-    const auto before = t.files();
-    play("type 1010 \"NEWONE\"\nkey enter\nexpect open 102\n");
-    EXPECT_EQ(t.files(), before);
 }
 
 TEST_F(ListDialogTest, ListIsNotRefilledAfterEdit) {

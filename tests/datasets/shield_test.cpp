@@ -2,11 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "datasets/catalogue_ops.hpp"
 #include "datasets/entry_editors.hpp"
-#include "datasets/shield_editor.hpp"
 #include "datasets/shield_list_dialog.hpp"
 #include "support/script_run.hpp"
 #include "support/temp_root.hpp"
@@ -28,8 +25,6 @@ core::Bytes record(std::uint8_t kind, std::string_view name, std::string_view he
 }
 
 TEST(ShieldRecord, KindNameAndHeraldicNameAtTheirOffsets) {
-    EXPECT_EQ(writeShield(newShield(ShieldKind::Base, "GULES")), record(0, "GULES", ""));
-    EXPECT_EQ(writeShield(newShield(ShieldKind::Ordinary, "LION")), record(1, "LION", ""));
     EXPECT_EQ(writeShield({2, "SEVENCH", std::string(39, 'h')}), record(2, "SEVENCH", std::string(39, 'h')));
     EXPECT_EQ(writeShield({2, "SEVENCH", std::string(39, 'h')})[49], 0);
 }
@@ -54,10 +49,7 @@ TEST(ShieldFileNames, FirstLetterInAnyCaseIsTheKind) {
     EXPECT_EQ(shieldFileName(ShieldKind::Ordinary, "LION"), "OLION");
 }
 
-TEST(ShieldEntries, NewRecordAndEditorFollowTheFileLetter) {
-    EXPECT_EQ(newRecord(info(Kind::Shield), "OLION"), record(1, "LION", ""));
-    EXPECT_EQ(newRecord(info(Kind::Shield), "cCROSS"), record(2, "CROSS", ""));
-    // Without a kind letter there is no feature to make or edit.
+TEST(ShieldEntries, WithoutAKindLetterThereIsNoFeatureToMakeOrEdit) {
     EXPECT_FALSE(newRecord(info(Kind::Shield), "ALPHA"));
     TempRoot t;
     ui::HeadlessHost host;
@@ -140,13 +132,6 @@ TEST_F(ShieldListTest, NewMakesTheFeatureOfItsGroupAndRefillsEveryList) {
     EXPECT_FALSE(t.exists("SHIELD/CSTAR.SHI"));
 }
 
-TEST_F(ShieldListTest, NameFieldTakesSevenAndTheFileEight) {
-    play(
-        "type 1220 \"ABCDEFGHIJ\"\nexpect text 1220 \"ABCDEFG\"\nclick 1219\nexpect no-message\n"
-        "expect items 1217 \"ABCDEFG\" \"LION\"\n");
-    EXPECT_EQ(t.read("SHIELD/OABCDEFG.SHI"), record(1, "ABCDEFG", ""));
-}
-
 TEST_F(ShieldListTest, NewOfAnExistingOrRefusedName) {
     const auto before = t.files();
     play(
@@ -177,14 +162,6 @@ TEST_F(ShieldListTest, DeletingTheBaseLionLeavesTheOtherLions) {
         EXPECT_TRUE(t.exists(std::string("SHIELD/") + kept)) << kept;
 }
 
-TEST_F(ShieldListTest, DeleteAndEditWithoutSelectionDoNothing) {
-    const auto before = t.files();
-    play(
-        "click 1216\nclick 1218\nclick 1222\nclick 1059\nclick 1011\nclick 1012\nexpect open 162\n"
-        "expect no-message\nexpect items 1213 \"GULES\" \"LION\"\n");
-    EXPECT_EQ(t.files(), before);
-}
-
 TEST_F(ShieldListTest, EditOpensTheFeatureOfItsOwnGroup) {
     const auto run = play(
         "select 1213 \"LION\"\nselect 1217 \"LION\"\nclick 1011\nexpect open 163\n"
@@ -197,79 +174,14 @@ TEST_F(ShieldListTest, EditOpensTheFeatureOfItsOwnGroup) {
     EXPECT_EQ(t.read("SHIELD/OLION.SHI"), record(1, "LION", "A bend"));  // Cancel wrote nothing
 }
 
-TEST_F(ShieldListTest, OkRewritesKindAndNameFromTheFileName) {
-    core::Bytes wrong = record(0, "WRONG", "A bend");
-    wrong[45] = 'x';  // behind the heraldic name's NUL
-    write("OLION", wrong);
-    play("select 1217 \"LION\"\nclick 1011\nexpect text 1036 \"A bend\"\nclick 1\n");
-    EXPECT_EQ(t.read("SHIELD/OLION.SHI"), record(1, "LION", "A bend"));
-}
-
-TEST_F(ShieldListTest, EscapeAndEnterCloseTheDialog) {
+TEST_F(ShieldListTest, WithoutSelectionDeleteAndEditDoNothingAndEscapeAndEnterClose) {
     const auto before = t.files();
     play(
+        "click 1216\nclick 1218\nclick 1222\nclick 1059\nclick 1011\nclick 1012\nexpect open 162\n"
+        "expect no-message\nexpect items 1213 \"GULES\" \"LION\"\n"
         "select 1213 \"LION\"\nkey escape\nexpect open 102\nclick 1019\ntype 1214 \"NEWONE\"\nkey enter\n"
         "expect open 102\nclick 1019\nclick 1\nexpect open 102\n");
     EXPECT_EQ(t.files(), before);
-}
-
-// The editor on its own.
-struct ShieldEditorRun {
-    TempRoot t;
-    ui::HeadlessHost host;
-    bool closed = false;
-    void run(ShieldKind kind, const std::string& name, const std::function<void(ui::Window&)>& play) {
-        t.mkdir("SHIELD");
-        ShieldEditor editor(host, t.root(), kind, name);
-        host.onNextModal([&](ui::Window& w) {
-            play(w);
-            closed = w.isClosed();
-        });
-        host.runModal(editor);
-    }
-};
-
-TEST(ShieldEditor, HeraldicNameOfThirtyNineAndNoMore) {
-    ShieldEditorRun e;
-    e.t.write("SHIELD/CSTAR.SHI", record(2, "STAR", std::string(40, 'm')));  // no NUL: 40 characters
-    e.run(ShieldKind::Charge, "STAR", [](ui::Window& w) {
-        EXPECT_EQ(w.caption(), "Edit Shield - STAR");
-        w.userClick(ui::kIdOk);
-        EXPECT_FALSE(w.isClosed());
-        w.userType(ShieldIds::kHeraldicName, std::string(45, 'k'));
-        w.userClick(ui::kIdOk);
-    });
-    EXPECT_TRUE(e.closed);
-    ASSERT_EQ(e.host.messages().size(), 1u);
-    EXPECT_EQ(e.host.messages()[0].text, "Please enter no more than 39 characters.");
-    EXPECT_EQ(e.t.read("SHIELD/CSTAR.SHI"), record(2, "STAR", std::string(39, 'k')));
-}
-
-TEST(ShieldEditor, VanishedRecordIsMadeAnewOnOk) {
-    ShieldEditorRun e;
-    e.run(ShieldKind::Ordinary, "BEND", [](ui::Window& w) {
-        EXPECT_EQ(w.text(ShieldIds::kHeraldicName), "");
-        w.userClick(ui::kIdOk);
-    });
-    EXPECT_TRUE(e.closed);
-    EXPECT_EQ(e.t.read("SHIELD/OBEND.SHI"), record(1, "BEND", ""));
-}
-
-TEST(ShieldEditor, ImportPictureCarriesTheKindLetter) {
-    ShieldEditorRun e;
-    e.t.write("in/lion.pcx", "lion picture");
-    e.t.write("in/Lion.BMP", "bmp");
-    e.host.answerNextFile((e.t.path() / "in/lion.pcx").string());
-    e.host.answerNextFile((e.t.path() / "in/Lion.BMP").string());
-    e.run(ShieldKind::Charge, "LION", [](ui::Window& w) {
-        w.userClick(1015);
-        w.userClick(1015);
-        w.userClick(ui::kIdCancel);
-    });
-    EXPECT_TRUE(e.host.messages().empty());
-    EXPECT_EQ(e.t.read("SHIELD/CLION.pcx").size(), 12u);
-    EXPECT_EQ(e.t.read("SHIELD/CLION.BMP").size(), 3u);
-    EXPECT_FALSE(e.t.exists("SHIELD/CLION.SHI"));  // Cancel writes no record
 }
 
 }  // namespace
