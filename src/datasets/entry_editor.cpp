@@ -13,7 +13,13 @@ void EntryEditor::onInit() {
     if (!kind_.captionPrefix.empty()) setCaption(std::string(kind_.captionPrefix) + entryName_);
     // One byte more than the record, so a codec can tell a file of exactly
     // its size from a longer one.
-    load(root_.read(recordPath(kind_, entryName_), kind_.recordSize + 1));
+    const auto record = root_.read(recordPath(kind_, entryName_), kind_.recordSize + 1);
+    load(record);
+    // A vanished record opens with its initial values and OK makes it anew:
+    // number fields left empty would refuse that OK.
+    if (!record)
+        for (const auto& control : layout().controls)
+            if (control.kind == ui::ControlKind::NumberEdit && text(control.id).empty()) setNumber(control.id, 0);
 }
 
 void EntryEditor::onCommand(int id) {

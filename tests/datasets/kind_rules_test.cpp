@@ -377,7 +377,9 @@ TEST(KindRules, AMissingRecordOpensEmptyAndOkWritesTheEmptyRecord) {
         {Kind::Advisor, "SAGE", std::vector<Patch>{}},
         {Kind::Shield, "OBEND", std::vector<Patch>{{0, "\x01"}, {1, "BEND"}}},
         {Kind::Flag, "BANNER", std::nullopt},  // never writes its record
-        {Kind::HeroType, "WARDEN", std::nullopt, kInteger, 1110},
+        {Kind::HeroType, "WARDEN", std::vector<Patch>{{192, "WARDEN"}, {201, "WARDENm"}, {210, "WARDENf"}}, nullptr, 1110},
+        {Kind::Item, "DAWN", std::vector<Patch>{{160, "DAWN"}}},
+        {Kind::Spell, "BOLT", std::vector<Patch>{}},
     };
     // clang-format on
     for (const auto& c : cases) {
