@@ -1,0 +1,83 @@
+// CITY.DAT: the cities placed on a scenario's map, a 16-bit count and then
+// records of 208 bytes. The editor edits them but never adds or removes one.
+#pragma once
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/bytes.hpp"
+#include "core/data_root.hpp"
+#include "scenario/placed_records.hpp"
+
+namespace kestrel::scenario {
+
+struct CityLayout {
+    static constexpr std::size_t kSize = 208;
+    static constexpr std::size_t kName = 0, kNameSize = 16;
+    static constexpr std::size_t kReserved16 = 16, kReserved16Size = 16;
+    static constexpr std::size_t kDescription = 32, kDescriptionSize = 128;
+    static constexpr std::size_t kChance = 160;
+    static constexpr std::size_t kX = 162, kY = 164;
+    static constexpr std::size_t kLevel = 166, kIncome = 167, kManaType = 168, kMana = 169;
+    static constexpr std::size_t kProduction = 170, kProductionSize = 9, kProductions = 4;
+    static constexpr std::size_t kCityType = 206;
+    static constexpr std::size_t kReserved207 = 207;
+};
+
+struct CityFileLayout {
+    static constexpr std::size_t kCount = 0;
+    static constexpr std::size_t kRecords = 2;
+    static constexpr std::size_t kLimit = 150;
+    static constexpr std::size_t kMaxSize = kRecords + kLimit * CityLayout::kSize;
+};
+
+static_assert(kCityPlaces.recordSize == CityLayout::kSize && kCityPlaces.positionAt == CityLayout::kX &&
+              kCityPlaces.limit == static_cast<int>(CityFileLayout::kLimit));
+
+inline constexpr std::string_view kCityFile = "CITY.DAT";
+
+// What the city dialog accepts.
+struct CityLimits {
+    static constexpr std::size_t kName = 15, kDescription = 127, kProduction = 8;
+    static constexpr int kMaxChance = 100, kMaxX = 128, kMaxY = 160, kMaxIncome = 99, kMaxMana = 99;
+};
+
+inline constexpr std::array<std::string_view, 4> kCityLevelNames{"Ruin (0)", "Village (1)", "Castle (2)",
+                                                                 "Citadel (3)"};
+inline constexpr std::array<std::string_view, 4> kCityManaTypeNames{"None", "White", "Gray", "Black"};
+inline constexpr std::array<std::string_view, 4> kCityTypeNames{"Type 0", "Type 1", "Type 2", "Type 3"};
+
+struct City {
+    std::string name;
+    std::array<std::uint8_t, CityLayout::kReserved16Size> reserved16{};  // kept as read
+    std::string description;
+    int chance = 0;
+    int x = 0, y = 0;
+    int level = 0, income = 0, manaType = 0, mana = 0;
+    std::array<std::string, CityLayout::kProductions> production;
+    int cityType = 0;
+    std::uint8_t reserved207 = 0;  // kept as read
+    bool operator==(const City&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const City& city);
+
+City readCity(std::span<const std::uint8_t> record);
+core::Bytes writeCity(const City& city);
+
+// The count is clamped to 0..150 and to the whole records the file holds.
+std::vector<City> readCities(std::span<const std::uint8_t> file);
+// Count and records; never more than 150.
+core::Bytes writeCities(std::span<const City> cities);
+
+// The scenario's cities, or nothing when CITY.DAT cannot be read.
+std::optional<std::vector<City>> loadCities(const core::DataRoot& root, std::string_view scenario);
+bool saveCities(const core::DataRoot& root, std::string_view scenario, std::span<const City> cities);
+
+}  // namespace kestrel::scenario
