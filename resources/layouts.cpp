@@ -33,6 +33,9 @@ std::vector<Layout> everyLayout() {
              newScenarioLayout,
              newWorldLayout,
              loadScenarioLayout,
+             scenarioCitiesLayout,
+             cityCapitalsLayout,
+             cityOwnersLayout,
          })
         layouts.push_back(single());
     return layouts;

@@ -29,6 +29,9 @@ inline constexpr int kSideData = 146;
 inline constexpr int kNewWorld = 129;
 inline constexpr int kNewScenario = 130;
 inline constexpr int kLoadScenario = 131;
+inline constexpr int kScenarioCities = 169;
+inline constexpr int kCityCapitals = 170;
+inline constexpr int kCityOwners = 171;
 
 // The main window's extra item in the system menu (or context menu).
 inline constexpr int kAboutCommand = 16;
@@ -58,5 +61,8 @@ ui::Layout sideDataLayout();
 ui::Layout newScenarioLayout();
 ui::Layout newWorldLayout();
 ui::Layout loadScenarioLayout();
+ui::Layout scenarioCitiesLayout();
+ui::Layout cityCapitalsLayout();
+ui::Layout cityOwnersLayout();
 
 }  // namespace kestrel::resources
