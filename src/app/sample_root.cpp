@@ -17,6 +17,8 @@
 #include "datasets/terrain_type.hpp"
 #include "sample/item_sheet.hpp"
 #include "sample/template_art.hpp"
+#include "scenario/city_file.hpp"
+#include "scenario/city_ini.hpp"
 #include "scenario/map_file.hpp"
 #include "scenario/misc_data.hpp"
 #include "scenario/scenario_files.hpp"
@@ -468,6 +470,57 @@ bool writeSampleScenarioData(const core::DataRoot& root) {
            root.writeAtomic(scenario::scenarioFile("ISLANDS", scenario::kMapFile), map);
 }
 
+// Six cities on the four islands of ISLANDS, producing the sample's army
+// types (GRIFFINS is no neutral army: the city dialog shows it as typed); a
+// capital for each side in play and the first owners of three cities.
+bool writeSampleCities(const core::DataRoot& root) {
+    struct Sample {
+        const char* name;
+        const char* description;
+        int x, y, level, income, manaType, mana, cityType, chance;
+        std::array<std::string, 4> production;
+    };
+    const Sample samples[] = {
+        {"Ravenholm", "Seat of the Red Kings, walled in grey stone above the harbour.", 6, 6, 3, 30, 1, 10, 2, 100,
+         {"PIKEMEN", "GRIFFINS", "", ""}},
+        {"Saltmere", "Salt pans and fishing boats on the road east.", 10, 10, 1, 12, 0, 0, 0, 100,
+         {"PIKEMEN", "", "", ""}},
+        {"Greywater", "Harbour town of the Blue Isles.", 22, 5, 2, 25, 2, 6, 1, 100, {"PIKEMEN", "SAPPERS", "", ""}},
+        {"Eastport", "", 25, 10, 1, 10, 0, 0, 1, 80, {"SAPPERS", "", "", ""}},
+        {"Thornwick", "A village in the thorn woods.", 8, 27, 1, 8, 0, 0, 3, 60, {"WOLVES", "", "", ""}},
+        {"Wolfden", "Where the clans gather before the hunt.", 22, 31, 2, 18, 3, 15, 3, 100,
+         {"WOLVES", "WOLVES", "", ""}},
+    };
+    std::vector<scenario::City> cities;
+    for (const auto& s : samples) {
+        scenario::City c;
+        c.name = s.name;
+        c.description = s.description;
+        c.x = s.x;
+        c.y = s.y;
+        c.level = s.level;
+        c.income = s.income;
+        c.manaType = s.manaType;
+        c.mana = s.mana;
+        c.cityType = s.cityType;
+        c.chance = s.chance;
+        c.production = s.production;
+        cities.push_back(c);
+    }
+    const auto record = [](int side, const char* city, int chance, std::array<std::string, 4> production) {
+        return scenario::CityIniRecord{chance, side, city, std::move(production)};
+    };
+    scenario::CityIni ini;
+    ini.capitals = {record(0, "Ravenholm", 100, {"PIKEMEN", "GRIFFINS", "", ""}),
+                    record(1, "Greywater", 100, {"SAPPERS", "", "", ""}),
+                    record(2, "Wolfden", 70, {"WOLVES", "", "", ""}),
+                    record(2, "Thornwick", 30, {"WOLVES", "", "", ""})};
+    ini.owners = {record(0, "Saltmere", 100, {"PIKEMEN", "", "", ""}),
+                  record(1, "Eastport", 75, {"SAPPERS", "", "", ""}),
+                  record(8, "Thornwick", 50, {"WOLVES", "", "", ""})};
+    return scenario::saveCities(root, "ISLANDS", cities) && scenario::saveCityIni(root, "ISLANDS", ini);
+}
+
 }  // namespace
 
 bool writeSampleRoot(const core::DataRoot& root) {
@@ -478,7 +531,7 @@ bool writeSampleRoot(const core::DataRoot& root) {
            writeItems(root) && writeRuinSets(root) && writeTerrainSubtypes(root) && writeTerrainBonuses(root) &&
            writeTerrainTypes(root) && writeSpells(root) && writeShields(root) && writeSampleScenario(root) &&
            writeSampleScenarioData(root) &&
-           writeSampleSides(root);
+           writeSampleSides(root) && writeSampleCities(root);
 }
 
 }  // namespace kestrel::app
