@@ -8,6 +8,7 @@
 #include "datasets/catalogue_ops.hpp"
 #include "datasets/terrain_type.hpp"
 #include "scenario/misc_data.hpp"
+#include "scenario/ruin_file.hpp"
 #include "scenario/scenario_files.hpp"
 #include "ui/dialog.hpp"
 
@@ -29,7 +30,7 @@ struct CountedNames {
 };
 constexpr std::size_t kCountSize = 2;
 constexpr CountedNames kHeroNames{"HERO.INI", 202, 8, 16, kMaxPlacedHeroes};
-constexpr CountedNames kRuinNames{"RUIN.DAT", 192, 0, 16, kMaxScenarioRuins};
+static_assert(kMaxScenarioRuins == RuinLayout::kMaxRecords);
 
 int fill(const std::vector<std::string>& names, ui::Dialog* dialog, ComboIds comboIds) {
     if (dialog)
@@ -163,7 +164,10 @@ int fillScenarioHeroNames(const core::DataRoot& root, std::string_view scenario,
 }
 
 std::vector<std::string> scenarioRuinNames(const core::DataRoot& root, std::string_view scenario) {
-    return countedRecordNames(root, scenario, kRuinNames);
+    std::vector<std::string> names;
+    for (auto& ruin : loadRuins(root, scenario).value_or(std::vector<ScenarioRuin>{}))
+        if (!ruin.head.name.empty()) names.push_back(std::move(ruin.head.name));
+    return names;
 }
 
 int fillScenarioRuinNames(const core::DataRoot& root, std::string_view scenario, ui::Dialog* dialog,
