@@ -33,6 +33,8 @@ std::vector<Layout> everyLayout() {
              newScenarioLayout,
              newWorldLayout,
              loadScenarioLayout,
+             scenarioRuinsLayout,
+             scenarioSitesLayout,
              scenarioCitiesLayout,
              cityCapitalsLayout,
              cityOwnersLayout,

@@ -29,6 +29,8 @@ inline constexpr int kSideData = 146;
 inline constexpr int kNewWorld = 129;
 inline constexpr int kNewScenario = 130;
 inline constexpr int kLoadScenario = 131;
+inline constexpr int kScenarioSites = 174;
+inline constexpr int kScenarioRuins = 175;
 inline constexpr int kScenarioCities = 169;
 inline constexpr int kCityCapitals = 170;
 inline constexpr int kCityOwners = 171;
@@ -61,6 +63,8 @@ ui::Layout sideDataLayout();
 ui::Layout newScenarioLayout();
 ui::Layout newWorldLayout();
 ui::Layout loadScenarioLayout();
+ui::Layout scenarioRuinsLayout();  // with the sites': one shape
+ui::Layout scenarioSitesLayout();
 ui::Layout scenarioCitiesLayout();
 ui::Layout cityCapitalsLayout();
 ui::Layout cityOwnersLayout();

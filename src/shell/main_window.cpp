@@ -7,6 +7,7 @@
 #include "datasets/list_dialog.hpp"
 #include "datasets/shield_list_dialog.hpp"
 #include "resources/layouts.hpp"
+#include "scenario/ruins_sites_dialog.hpp"
 #include "scenario/scenario_cities_dialog.hpp"
 #include "shell/about_box.hpp"
 #include "shell/load_scenario_dialog.hpp"
@@ -66,8 +67,8 @@ constexpr std::array<Button, 32> kButtons{{
     {1020, false, Action::DataSet, Kind::Spell},
     {1021, false, Action::DataSet, Kind::Flag},
     {1022, true, Action::Editor, std::nullopt, scenario::makeScenarioCitiesDialog},
-    {1023, true, Action::NotYet},
-    {1024, true, Action::NotYet},
+    {1023, true, Action::Editor, std::nullopt, scenario::makeScenarioSitesDialog},
+    {1024, true, Action::Editor, std::nullopt, scenario::makeScenarioRuinsDialog},
     {1025, true, Action::NotYet},
     {1026, true, Action::NotYet},
     {1027, true, Action::NotYet},
