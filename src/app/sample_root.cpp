@@ -21,9 +21,11 @@
 #include "scenario/city_ini.hpp"
 #include "scenario/map_file.hpp"
 #include "scenario/misc_data.hpp"
+#include "scenario/ruin_file.hpp"
 #include "scenario/scenario_files.hpp"
 #include "scenario/scenario_header.hpp"
 #include "scenario/sides.hpp"
+#include "scenario/site_file.hpp"
 #include "shell/scenario_lifecycle.hpp"
 
 namespace kestrel::app {
@@ -521,6 +523,42 @@ bool writeSampleCities(const core::DataRoot& root) {
     return scenario::saveCities(root, "ISLANDS", cities) && scenario::saveCityIni(root, "ISLANDS", ini);
 }
 
+// Five ruins and four sites on the islands of ISLANDS, off the cities' tiles,
+// of the ruin and site sets its general data names.
+bool writeSampleRuinsSites(const core::DataRoot& root) {
+    using namespace scenario;
+    const auto ruin = [](const char* name, const char* description, int type, int chance, MapPosition at, int guard,
+                         std::initializer_list<RuinFlag> flags) {
+        ScenarioRuin r;
+        r.head = {name, description, static_cast<std::int16_t>(type), static_cast<std::int16_t>(chance), at};
+        r.guard = static_cast<std::int16_t>(guard);
+        for (const auto flag : flags) r.flags[flag] = 1;
+        return r;
+    };
+    std::vector<ScenarioRuin> ruins{
+        ruin("Barrow of Kings", "Old kings sleep under the turf, and so does their gold.", 0, 100, {4, 8}, 1,
+             {kRewardGold, kRewardItem, kAGrade}),
+        ruin("Drowned Tower", "Half the tower stands in the sea at high tide.", 1, 75, {27, 7}, -1,
+             {kRewardMana, kWhiteMana}),
+        ruin("Old Crypt", "Looted long ago; only the wind searches it now.", 0, 50, {6, 33}, -2, {kRuinEmpty}),
+        ruin("Dragon Hoard", "A cave that smells of smoke and old coins.", 1, 100, {25, 34}, 7,
+             {kRewardGold, kRewardItem, kRewardAllies, kSpecialRuin}),
+        ruin("Sage's Cairn", "A hermit keeps the stones and answers one question a year.", 0, 90, {8, 4}, 2,
+             {kRewardSage, kGrayMana}),
+    };
+    ruins[0].ability = {1, 1, 0, ""};         // Leadership +1
+    ruins[1].ability = {23, 2, 0, ""};        // View +2
+    ruins[3].ability = {22, 1, 0, "WOLVES"};  // Summon
+    ruins[3].specialFile = "HOARD";
+    const std::vector<ScenarioSite> sites{
+        {{"Gull Harbour", "Ships from the western isles put in here.", 0, 100, {13, 9}}},
+        {{"Moon Temple", "Pilgrims climb the steps at every full moon.", 2, 80, {20, 9}}},
+        {{"Burnt Harbour", "Burnt in the last war; the quays still stand.", 0, 100, {19, 29}}, 1},
+        {{"Shrine of Waves", "", 2, 60, {11, 33}}},
+    };
+    return saveRuins(root, "ISLANDS", ruins) && saveSites(root, "ISLANDS", sites);
+}
+
 }  // namespace
 
 bool writeSampleRoot(const core::DataRoot& root) {
@@ -531,7 +569,7 @@ bool writeSampleRoot(const core::DataRoot& root) {
            writeItems(root) && writeRuinSets(root) && writeTerrainSubtypes(root) && writeTerrainBonuses(root) &&
            writeTerrainTypes(root) && writeSpells(root) && writeShields(root) && writeSampleScenario(root) &&
            writeSampleScenarioData(root) &&
-           writeSampleSides(root) && writeSampleCities(root);
+           writeSampleSides(root) && writeSampleCities(root) && writeSampleRuinsSites(root);
 }
 
 }  // namespace kestrel::app
