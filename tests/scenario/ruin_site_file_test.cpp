@@ -1,5 +1,5 @@
 // RUIN.DAT and SITE.DAT: every field at its offset, the counts as read and
-// written, and what a missing or odd file gives.
+// written, and what an odd file gives.
 #include <gtest/gtest.h>
 
 #include <functional>
