@@ -70,6 +70,7 @@ bool Picture::Open() {
     logicalPalette_.clear();
     deviceData_.clear();
     shown_ = Surface();
+    opaque_ = OpaqueMask();
     try {
         const auto file = readWholeFile(path_);
         if (!file) return false;
@@ -85,6 +86,7 @@ bool Picture::Load() {
     logicalPalette_.clear();
     deviceData_.clear();
     shown_ = Surface();
+    opaque_ = OpaqueMask();
     if (!header_) return false;
     try {
         const auto file = readWholeFile(path_);
@@ -110,7 +112,9 @@ void Picture::Draw(int sx, int sy, int width, int height, Surface& target, int t
 }
 
 void Picture::DrawTransparent(int sx, int sy, int width, int height, Surface& target, int tx, int ty, Rgb colour) {
-    if (loaded_) target.copyRectTransparent(shown_, {sx, sy, width, height}, tx, ty, colour);
+    if (!loaded_) return;
+    if (!opaque_.foundFor(colour)) opaque_ = OpaqueMask(shown_, colour);
+    target.copyRectTransparent(shown_, {sx, sy, width, height}, tx, ty, opaque_);
 }
 
 std::unique_ptr<Picture> OpenPicture(const std::filesystem::path& path, const Display& display) {

@@ -97,6 +97,7 @@ public:
     bool Load();
     bool Realize() const { return loaded_; }
     void Draw(int sx, int sy, int width, int height, Surface& target, int tx, int ty) const;
+    // Which pixels are not `colour` is found at the first draw in it.
     void DrawTransparent(int sx, int sy, int width, int height, Surface& target, int tx, int ty, Rgb colour);
 
     // The device image as the display shows it, and for palette displays the
@@ -121,6 +122,7 @@ private:
     std::vector<Rgb> logicalPalette_;
     core::Bytes deviceData_;
     Surface shown_;
+    OpaqueMask opaque_;  // of shown_, for the last transparent colour drawn
 };
 
 class PcxPicture final : public Picture { public: PcxPicture(std::filesystem::path p, Display d); };
