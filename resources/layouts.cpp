@@ -33,6 +33,7 @@ std::vector<Layout> everyLayout() {
              newScenarioLayout,
              newWorldLayout,
              loadScenarioLayout,
+             positionPickerLayout,
              scenarioRuinsLayout,
              scenarioSitesLayout,
              scenarioCitiesLayout,

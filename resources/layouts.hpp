@@ -29,6 +29,7 @@ inline constexpr int kSideData = 146;
 inline constexpr int kNewWorld = 129;
 inline constexpr int kNewScenario = 130;
 inline constexpr int kLoadScenario = 131;
+inline constexpr int kPositionPicker = 184;
 inline constexpr int kScenarioSites = 174;
 inline constexpr int kScenarioRuins = 175;
 inline constexpr int kScenarioCities = 169;
@@ -63,6 +64,7 @@ ui::Layout sideDataLayout();
 ui::Layout newScenarioLayout();
 ui::Layout newWorldLayout();
 ui::Layout loadScenarioLayout();
+ui::Layout positionPickerLayout();
 ui::Layout scenarioRuinsLayout();  // with the sites': one shape
 ui::Layout scenarioSitesLayout();
 ui::Layout scenarioCitiesLayout();

@@ -88,6 +88,9 @@ constexpr Subcommand kSubcommands[] = {
     {"new-world", Command::NewWorld, true, "create the world NAME as New World does",
      {{"NAME", "a name", [](Options& o, const std::string& v) { o.name = v; return true; }}}},
     {"list-scenarios", Command::ListScenarios, true, "print each scenario's name and folder, tab-separated"},
+    {"render-map", Command::RenderMap, true, "paint the whole map of the scenario (its folder name) as a 24-bit BMP",
+     {{"SCENARIO", "a scenario", [](Options& o, const std::string& v) { o.name = v; return true; }},
+      {"OUT.bmp", "a file", [](Options& o, const std::string& v) { o.mapOut = v; return true; }}}},
 };
 
 bool looksLikeOption(std::string_view arg) { return arg.size() > 1 && arg[0] == '-'; }

@@ -14,7 +14,7 @@ class Host;
 
 namespace kestrel::app {
 
-enum class Command { Edit, MakeSample, Picture, NewScenario, NewWorld, ListScenarios, Help, Version };
+enum class Command { Edit, MakeSample, Picture, NewScenario, NewWorld, ListScenarios, RenderMap, Help, Version };
 enum class HostKind { Qt, Headless };
 
 struct Options {
@@ -26,7 +26,8 @@ struct Options {
     std::filesystem::path sampleDir;
     std::filesystem::path picture;
     std::optional<std::filesystem::path> pictureOut;
-    std::string name;  // of the scenario or world to create
+    std::string name;  // of the scenario or world to create, or of the scenario whose map is painted
+    std::filesystem::path mapOut;  // render-map's picture
 };
 
 // Larger scripts are refused unread.

@@ -6,6 +6,7 @@
 
 #include "app/command_line.hpp"
 #include "app/picture_command.hpp"
+#include "app/render_map_command.hpp"
 #include "app/startup.hpp"
 #include "core/version.hpp"
 #include "qt/qt_host.hpp"
@@ -69,6 +70,9 @@ int main(int argc, char** argv) {
         case app::Command::ListScenarios:
             return app::runScenarioCommand(*parsed, app::chooseRoot(*parsed, environment("KESTREL_ROOT"), true).root,
                                            std::cout, std::cerr);
+        case app::Command::RenderMap:
+            return app::renderMap(*parsed, app::chooseRoot(*parsed, environment("KESTREL_ROOT"), true).root, std::cout,
+                                  std::cerr);
         case app::Command::Edit: break;
     }
     app::Options options = *parsed;

@@ -16,14 +16,18 @@
 #include "datasets/terrain_subtype.hpp"
 #include "datasets/terrain_type.hpp"
 #include "sample/item_sheet.hpp"
+#include "sample/map_art.hpp"
+#include "sample/pcx_writer.hpp"
 #include "sample/template_art.hpp"
 #include "scenario/city_file.hpp"
 #include "scenario/city_ini.hpp"
+#include "scenario/area_file.hpp"
 #include "scenario/map_file.hpp"
 #include "scenario/misc_data.hpp"
 #include "scenario/ruin_file.hpp"
 #include "scenario/scenario_files.hpp"
 #include "scenario/scenario_header.hpp"
+#include "scenario/scenario_terrain.hpp"
 #include "scenario/sides.hpp"
 #include "scenario/site_file.hpp"
 #include "shell/scenario_lifecycle.hpp"
@@ -420,6 +424,9 @@ bool writeSampleScenario(const core::DataRoot& root) {
                             scenario::writeWorldHeader(world));
 }
 
+// The terrain slots of the sample map: grids of cells up to slot 10, blocks of 3x3 cells above.
+enum SampleSlot { kPlains = 0, kSea = 1, kHills = 2, kWoods = 11 };
+
 // The sample scenario's general data, and a small map of four islands in a
 // sea: plains with some hills and woods, a road across the first island, one
 // area per island. Written after the scenario itself.
@@ -437,7 +444,6 @@ bool writeSampleScenarioData(const core::DataRoot& root) {
                                           {"Giant Crab", 4},  {"Bandits", 3}, {"", 0},      {"Old Dragon", 9}};
     std::copy(std::begin(monsters), std::end(monsters), misc.monsters.begin());
 
-    enum Slot { kPlains = 0, kSea = 1, kHills = 2, kWoods = 11 };
     const scenario::MapSize& size = scenario::mapSizes()[0];
     const scenario::MapHeader header = scenario::mapHeaderFor(size);
     core::Bytes map = scenario::newMapFile(size);
@@ -449,6 +455,7 @@ bool writeSampleScenarioData(const core::DataRoot& root) {
         for (int x = 0; x < size.width; ++x) {
             scenario::MapCell cell;
             cell.setTerrainSlot(kSea);
+            cell.setVariant((x * 5 + y * 3) % 8);
             for (int i = 0; i < 4; ++i) {
                 const auto& is = islands[i];
                 const int dx = x - is.cx, dy = y - is.cy;
@@ -460,16 +467,66 @@ bool writeSampleScenarioData(const core::DataRoot& root) {
                     cell.setTerrainSlot(kWoods);  // blocks of 3x3: variant picks the block
                 else
                     cell.setTerrainSlot(kPlains);
-                cell.setVariant(cell.terrainSlot() == kWoods ? i : (x + y) % 4);
-                if (i == 0 && y == is.cy && dx != 0) {
-                    cell.setOverlayKind(1);
-                    cell.setRoadColumn(1);
-                }
+                // Grid slots take any of their 32 cells.
+                cell.setVariant(cell.terrainSlot() == kWoods ? i : (x * 3 + y * 7) % 32);
             }
             scenario::putMapCell(map, scenario::mapCellOffset(header, x, y), cell);
         }
+    // A paved road (road type 0) across the first island and a track (1)
+    // down the third, clear of the cities; each road tile's cell joins the
+    // road tiles beside it.
+    const auto onRoad = [&](int x, int y, int road) {
+        if (x < 0 || y < 0 || x >= size.width || y >= size.height) return false;
+        const int area = scenario::readMapCell(map, scenario::mapCellOffset(header, x, y)).area();
+        return road == 0 ? area == 1 && y == islands[0].cy : area == 3 && x == islands[2].cx + 2;
+    };
+    for (int road = 0; road < 2; ++road)
+        for (int y = 0; y < size.height; ++y)
+            for (int x = 0; x < size.width; ++x) {
+                if (!onRoad(x, y, road)) continue;
+                const int joins = (onRoad(x, y - 1, road) ? sample::kRoadNorth : 0) |
+                                  (onRoad(x + 1, y, road) ? sample::kRoadEast : 0) |
+                                  (onRoad(x, y + 1, road) ? sample::kRoadSouth : 0) |
+                                  (onRoad(x - 1, y, road) ? sample::kRoadWest : 0);
+                const std::size_t at = scenario::mapCellOffset(header, x, y);
+                scenario::MapCell cell = scenario::readMapCell(map, at);
+                cell.setOverlayKind(1);
+                cell.setRoadPicture(road);
+                cell.setRoadColumn(sample::roadColumnFor(joins));
+                cell.setRoadRow(sample::roadRowFor(joins));
+                scenario::putMapCell(map, at, cell);
+            }
     return scenario::saveMiscData(root, "ISLANDS", misc) &&
            root.writeAtomic(scenario::scenarioFile("ISLANDS", scenario::kMapFile), map);
+}
+
+// The pictures the map views paint ISLANDS with, the names of its slots and
+// roads in its TERRAIN.DAT, and its areas. Written after the terrain types,
+// whose New gives each the template picture.
+bool writeSampleMapArt(const core::DataRoot& root) {
+    using sample::GroundLook;
+    const std::pair<const char*, sample::IndexedImage> pictures[] = {
+        {"WSDATA\\PICTS", sample::drawSymbolSheet()},
+        {"TERRAIN\\DATA\\PLAINS", sample::drawGroundSheet(GroundLook::Grass)},
+        {"TERRAIN\\DATA\\LAKE", sample::drawGroundSheet(GroundLook::Sea)},
+        {"TERRAIN\\DATA\\HILLS", sample::drawGroundSheet(GroundLook::Hills)},
+        {"TERRAIN\\DATA\\WOODS", sample::drawBlockSheet(sample::BlockLook::Forest)},
+        {"TERRAIN\\DATA\\ROAD", sample::drawRoadSheet(sample::RoadLook::Paved)},
+        {"TERRAIN\\DATA\\TRACK", sample::drawRoadSheet(sample::RoadLook::Track)},
+    };
+    for (const auto& [base, picture] : pictures)
+        if (!root.writeAtomic(std::string(base) + ".PCX", sample::encodePcx8(picture))) return false;
+    scenario::ScenarioTerrain terrain;
+    terrain.terrain[kPlains] = "PLAINS";
+    terrain.terrain[kSea] = "LAKE";
+    terrain.terrain[kHills] = "HILLS";
+    terrain.terrain[kWoods] = "WOODS";
+    terrain.roads = {"ROAD", "TRACK"};
+    scenario::AreaNames areas;
+    const char* names[] = {"The Narrow Seas", "Redmarch", "Bluehaven", "Thornfield", "Wolfmoor"};
+    std::copy(std::begin(names), std::end(names), areas.names.begin());
+    return scenario::saveScenarioTerrain(root, "ISLANDS", terrain) &&
+           root.writeAtomic(scenario::scenarioFile("ISLANDS", scenario::kAreaFile), scenario::writeAreaNames(areas));
 }
 
 // Six cities on the four islands of ISLANDS, producing the sample's army
@@ -568,7 +625,7 @@ bool writeSampleRoot(const core::DataRoot& root) {
            writeHeroTypes(root) && writeAdvisors(root) &&
            writeItems(root) && writeRuinSets(root) && writeTerrainSubtypes(root) && writeTerrainBonuses(root) &&
            writeTerrainTypes(root) && writeSpells(root) && writeShields(root) && writeSampleScenario(root) &&
-           writeSampleScenarioData(root) &&
+           writeSampleScenarioData(root) && writeSampleMapArt(root) &&
            writeSampleSides(root) && writeSampleCities(root) && writeSampleRuinsSites(root);
 }
 

@@ -1,6 +1,5 @@
 #include "scenario/map_location.hpp"
 
-#include "core/record_fields.hpp"
 #include "scenario/map_file.hpp"
 #include "scenario/placed_records.hpp"
 #include "scenario/scenario_files.hpp"
@@ -13,13 +12,13 @@ namespace {
 constexpr std::string_view kGap = "   ";
 
 // The area's name under the tile, or nothing when MAP.DAT or AREA.DAT cannot be read.
-std::optional<std::string> areaName(const core::DataRoot& root, std::string_view scenario, MapPosition at) {
+std::optional<std::string> tileAreaName(const core::DataRoot& root, std::string_view scenario, MapPosition at) {
     const auto map = root.read(scenarioFile(scenario, kMapFile), kMapReadLimit);
-    const auto areas = root.read(scenarioFile(scenario, kAreaFile), kAreaRecords * kAreaRecordSize);
+    const auto areas = root.read(scenarioFile(scenario, kAreaFile), AreaLayout::kFileSize);
     if (!map || !areas) return std::nullopt;
     const MapHeader header = readMapHeader(*map);
     const int area = readMapCell(*map, mapCellOffset(header, at.x, at.y)).area();
-    return core::RecordReader(*areas).text(static_cast<std::size_t>(area) * kAreaRecordSize, kAreaNameSize);
+    return areaName(*areas, area);
 }
 
 std::string nearestName(const core::DataRoot& root, std::string_view scenario, const PlacedFile& layout,
@@ -33,7 +32,7 @@ std::string nearestName(const core::DataRoot& root, std::string_view scenario, c
 }  // namespace
 
 std::string mapLocationText(const core::DataRoot& root, std::string_view scenario, MapPosition at) {
-    std::string text = "Area:" + areaName(root, scenario, at).value_or("-");
+    std::string text = "Area:" + tileAreaName(root, scenario, at).value_or("-");
     text += kGap;
     for (const auto& [label, layout] :
          {std::pair{"City:", kCityPlaces}, std::pair{"Ruin:", kRuinPlaces}, std::pair{"Site:", kSitePlaces}}) {

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/data_root.hpp"
+#include "scenario/area_file.hpp"
 #include "scenario/map_position.hpp"
 
 namespace kestrel::ui {
@@ -11,9 +12,6 @@ class Host;
 }
 
 namespace kestrel::scenario {
-
-inline constexpr std::string_view kAreaFile = "AREA.DAT";
-inline constexpr std::size_t kAreaRecords = 256, kAreaRecordSize = 34, kAreaNameSize = 16;
 
 // "Area:NAME   City:NAME   Ruin:NAME   Site:NAME   ", with "-" for what
 // cannot be read or has no records. Files are read as they are on disk now.
