@@ -39,6 +39,7 @@ std::vector<Layout> everyLayout() {
              scenarioCitiesLayout,
              cityCapitalsLayout,
              cityOwnersLayout,
+             diplomacyLayout,
          })
         layouts.push_back(single());
     return layouts;

@@ -35,6 +35,7 @@ inline constexpr int kScenarioRuins = 175;
 inline constexpr int kScenarioCities = 169;
 inline constexpr int kCityCapitals = 170;
 inline constexpr int kCityOwners = 171;
+inline constexpr int kDiplomacy = 182;
 
 // The main window's extra item in the system menu (or context menu).
 inline constexpr int kAboutCommand = 16;
@@ -70,5 +71,6 @@ ui::Layout scenarioSitesLayout();
 ui::Layout scenarioCitiesLayout();
 ui::Layout cityCapitalsLayout();
 ui::Layout cityOwnersLayout();
+ui::Layout diplomacyLayout();
 
 }  // namespace kestrel::resources

@@ -21,6 +21,7 @@
 #include "sample/template_art.hpp"
 #include "scenario/city_file.hpp"
 #include "scenario/city_ini.hpp"
+#include "scenario/diplomacy_file.hpp"
 #include "scenario/area_file.hpp"
 #include "scenario/map_file.hpp"
 #include "scenario/misc_data.hpp"
@@ -616,6 +617,19 @@ bool writeSampleRuinsSites(const core::DataRoot& root) {
     return saveRuins(root, "ISLANDS", ruins) && saveSites(root, "ISLANDS", sites);
 }
 
+// How the three sides of ISLANDS stand at the start: standings both ways
+// between the kings and the isles, war and an index value from the clans.
+bool writeSampleDiplomacy(const core::DataRoot& root) {
+    using scenario::kIndexValueKind, scenario::kStandingKind;
+    const std::vector<scenario::Relation> relations{
+        {60, 0, 1, kStandingKind, 1},      // Red Kings at peace with Blue Isles
+        {100, 1, 0, kStandingKind, 0},     // Blue Isles allied with Red Kings
+        {80, 2, 0, kStandingKind, 3},      // Wolf Clans at war with Red Kings
+        {50, 2, 1, kIndexValueKind, -40},  // Wolf Clans towards Blue Isles
+    };
+    return scenario::saveDiplomacy(root, "ISLANDS", relations);
+}
+
 }  // namespace
 
 bool writeSampleRoot(const core::DataRoot& root) {
@@ -626,7 +640,8 @@ bool writeSampleRoot(const core::DataRoot& root) {
            writeItems(root) && writeRuinSets(root) && writeTerrainSubtypes(root) && writeTerrainBonuses(root) &&
            writeTerrainTypes(root) && writeSpells(root) && writeShields(root) && writeSampleScenario(root) &&
            writeSampleScenarioData(root) && writeSampleMapArt(root) &&
-           writeSampleSides(root) && writeSampleCities(root) && writeSampleRuinsSites(root);
+           writeSampleSides(root) && writeSampleCities(root) && writeSampleRuinsSites(root) &&
+           writeSampleDiplomacy(root);
 }
 
 }  // namespace kestrel::app

@@ -2,7 +2,6 @@
 // the two blocks of CITY.INI. A record is given its city by clicking the
 // city on the large strategic picture; the other block is kept as read.
 #pragma once
-#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -10,9 +9,9 @@
 #include "core/data_root.hpp"
 #include "scenario/city_file.hpp"
 #include "scenario/city_ini.hpp"
+#include "scenario/record_list_editor.hpp"
 #include "scenario/sides.hpp"
 #include "scenario/strategic_picture.hpp"
-#include "ui/dialog.hpp"
 
 namespace kestrel::scenario {
 
@@ -21,14 +20,12 @@ struct CityIniIds {
     static constexpr int kCity = 1105, kOwner = 1106, kChance = 1107;
     static constexpr int kFirstProduction = 1108;  // to 1111
 };
-
-// Side names in list lines are cut to this.
-inline constexpr std::size_t kListSideName = 15;
+static_assert(RecordListIds{CityIniIds::kList}.remove() == CityIniIds::kDelete);
 
 // "%s for %s(%d): %d%%": city, side name, side index, chance.
 std::string cityIniLine(const CityIniRecord& record, std::span<const std::string> sideNames);
 
-class CityIniDialog : public ui::Dialog {
+class CityIniDialog : public RecordListEditor {
 public:
     // `cities` are the city dialog's records, unsaved edits included; they
     // must outlive the dialog.
@@ -36,7 +33,6 @@ public:
                   std::span<const City> cities);
 
     void onInit() override;
-    void onCommand(int id) override;
     void onChange(int id) override;
     void onMouse(const ui::MouseEvent& event) override;
     void onPaint(pictures::Surface& client) override;
@@ -44,14 +40,15 @@ public:
 
 private:
     std::vector<CityIniRecord>& records() { return ini_.block(block_); }
-    // The controls as a record; with `quiet`, a refused field gives nothing
-    // without a message.
-    std::optional<CityIniRecord> fromControls(bool quiet);
-    bool store(bool quiet = false);
-    void show();
-    void fillList();
-    void add(std::size_t at);
-    void remove();
+    const std::vector<CityIniRecord>& records() const {
+        return block_ == CityIniBlock::Capitals ? ini_.capitals : ini_.owners;
+    }
+    std::size_t count() const override { return records().size(); }
+    void insertNew(std::size_t at) override;
+    void erase(std::size_t at) override;
+    std::string line(std::size_t index) const override;
+    bool readControls(std::size_t index, bool quiet) override;
+    void showRecord(int index) override;
 
     const core::DataRoot& root_;
     std::string scenario_;
@@ -62,7 +59,6 @@ private:
     Sides sides_;
     std::vector<std::string> sideNames_;
     CityIni ini_;
-    int current_ = -1;
 };
 
 }  // namespace kestrel::scenario

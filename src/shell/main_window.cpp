@@ -7,6 +7,7 @@
 #include "datasets/list_dialog.hpp"
 #include "datasets/shield_list_dialog.hpp"
 #include "resources/layouts.hpp"
+#include "scenario/diplomacy_dialog.hpp"
 #include "scenario/ruins_sites_dialog.hpp"
 #include "scenario/scenario_cities_dialog.hpp"
 #include "shell/about_box.hpp"
@@ -73,7 +74,7 @@ constexpr std::array<Button, 32> kButtons{{
     {1026, true, Action::NotYet},
     {1027, true, Action::NotYet},
     {1028, false, Action::DataSet, Kind::Campaign},
-    {1029, true, Action::NotYet},
+    {1029, true, Action::Editor, std::nullopt, scenario::makeDiplomacyDialog},
     {1030, true, Action::Nothing},
     {1330, false, Action::NotYet},
     {1331, true, Action::NotYet},

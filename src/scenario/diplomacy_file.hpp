@@ -1,0 +1,62 @@
+// DIPLOM.INI, binary despite its name: how the sides stand towards each other
+// when a scenario starts. A 16-bit count and up to 100 records of 10 bytes,
+// each directed from one side to another and given a chance.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "core/bytes.hpp"
+#include "core/data_root.hpp"
+
+namespace kestrel::scenario {
+
+inline constexpr std::string_view kDiplomacyFile = "DIPLOM.INI";
+
+struct DiplomacyLayout {
+    static constexpr std::size_t kSize = 10;
+    static constexpr std::size_t kMaxRecords = 100;
+    static constexpr std::size_t kChance = 0, kFirstSide = 2, kSecondSide = 4, kKind = 6, kValue = 8;
+};
+
+// What the dialog accepts.
+struct DiplomacyLimits {
+    static constexpr int kMaxChance = 100;
+    static constexpr int kMinIndexValue = -100, kMaxIndexValue = 100;
+};
+
+// The kind of a relation: a standing, or (any other value) an index value.
+inline constexpr std::int16_t kStandingKind = 0, kIndexValueKind = 1;
+// Standings: 0 allied, 1 at peace, 2 neutral, 3 at war.
+inline constexpr std::int16_t kNeutralStanding = 2;
+
+// One side's relation to another; the defaults are those of a new record.
+struct Relation {
+    std::int16_t chance = 0;  // percent
+    std::int16_t firstSide = 0;
+    std::int16_t secondSide = 0;
+    std::int16_t kind = kStandingKind;
+    std::int16_t value = kNeutralStanding;  // the standing, or the index value
+    bool operator==(const Relation&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Relation& relation);
+
+Relation readRelation(std::span<const std::uint8_t> record);
+core::Bytes writeRelation(const Relation& relation);
+
+// As many records as the count says, clamped to 0..100, of those the file
+// reaches; a cut last record reads as if padded with zeros.
+std::vector<Relation> readDiplomacy(std::span<const std::uint8_t> file);
+// The count, then at most 100 records.
+core::Bytes writeDiplomacy(std::span<const Relation> relations);
+
+// Nothing when the scenario's file cannot be read.
+std::optional<std::vector<Relation>> loadDiplomacy(const core::DataRoot& root, std::string_view scenario);
+bool saveDiplomacy(const core::DataRoot& root, std::string_view scenario, std::span<const Relation> relations);
+
+}  // namespace kestrel::scenario
