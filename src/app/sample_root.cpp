@@ -1,5 +1,7 @@
 #include "app/sample_root.hpp"
 
+#include <tuple>
+
 #include "datasets/advisor.hpp"
 #include "datasets/army_type.hpp"
 #include "datasets/catalogue.hpp"
@@ -428,6 +430,28 @@ bool writeSampleScenario(const core::DataRoot& root) {
 // The terrain slots of the sample map: grids of cells up to slot 10, blocks of 3x3 cells above.
 enum SampleSlot { kPlains = 0, kSea = 1, kHills = 2, kWoods = 11 };
 
+// STRAT_L and STRAT_S of ISLANDS drawn from its map, in place of the
+// template pictures New Scenario gave it, so the markers fall on the islands.
+bool writeSampleOverviews(const core::DataRoot& root, const core::Bytes& map, const scenario::MapHeader& header) {
+    std::vector<sample::OverviewLook> looks;
+    for (int y = 0; y < header.height; ++y)
+        for (int x = 0; x < header.width; ++x) {
+            const scenario::MapCell cell = scenario::readMapCell(map, scenario::mapCellOffset(header, x, y));
+            using Look = sample::OverviewLook;
+            Look look = Look::Grass;
+            if (cell.overlayKind() == 1) look = Look::Road;
+            else if (cell.terrainSlot() == kSea) look = Look::Sea;
+            else if (cell.terrainSlot() == kHills) look = Look::Hills;
+            else if (cell.terrainSlot() == kWoods) look = Look::Forest;
+            looks.push_back(look);
+        }
+    for (const auto& [name, width, height] : {std::tuple{"STRAT_L.PCX", 200, 250}, std::tuple{"STRAT_S.PCX", 100, 125}}) {
+        const auto picture = sample::drawMapOverview(looks, header.width, header.height, width, height);
+        if (!root.writeAtomic(scenario::scenarioFile("ISLANDS", name), sample::encodePcx8(picture))) return false;
+    }
+    return true;
+}
+
 // The sample scenario's general data, and a small map of four islands in a
 // sea: plains with some hills and woods, a road across the first island, one
 // area per island. Written after the scenario itself.
@@ -498,7 +522,8 @@ bool writeSampleScenarioData(const core::DataRoot& root) {
                 scenario::putMapCell(map, at, cell);
             }
     return scenario::saveMiscData(root, "ISLANDS", misc) &&
-           root.writeAtomic(scenario::scenarioFile("ISLANDS", scenario::kMapFile), map);
+           root.writeAtomic(scenario::scenarioFile("ISLANDS", scenario::kMapFile), map) &&
+           writeSampleOverviews(root, map, header);
 }
 
 // The pictures the map views paint ISLANDS with, the names of its slots and

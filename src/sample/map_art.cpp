@@ -284,4 +284,36 @@ IndexedImage drawSymbolSheet() {
     return img;
 }
 
+IndexedImage drawMapOverview(const std::vector<OverviewLook>& tiles, int mapWidth, int mapHeight, int width,
+                             int height) {
+    IndexedImage img = IndexedImage::blank(width, height, kSea, mapPalette());
+    if (mapWidth <= 0 || mapHeight <= 0 || tiles.size() < static_cast<std::size_t>(mapWidth) * mapHeight) return img;
+    const auto lookAt = [&](int x, int y) { return tiles[static_cast<std::size_t>(y) * mapWidth + x]; };
+    for (int py = 0; py < height; ++py)
+        for (int px = 0; px < width; ++px) {
+            const int x = px * mapWidth / width, y = py * mapHeight / height;
+            const OverviewLook look = lookAt(x, y);
+            std::uint8_t c = kSea;
+            switch (look) {
+                case OverviewLook::Sea: c = (scatter(px, py, 1) % 31 == 0) ? kSeaLight : kSea; break;
+                case OverviewLook::Grass: c = kGrass; break;
+                case OverviewLook::Hills: c = (scatter(px, py, 2) % 3 == 0) ? kEarthDark : kEarth; break;
+                case OverviewLook::Forest: c = (scatter(px, py, 3) % 4 == 0) ? kLeafLight : kGrassDark; break;
+                case OverviewLook::Road: c = kSand; break;
+            }
+            // Land beside the sea gets a light shore.
+            if (look != OverviewLook::Sea) {
+                const int left = (px - 1) * mapWidth / width, right = (px + 1) * mapWidth / width;
+                const int up = (py - 1) * mapHeight / height, down = (py + 1) * mapHeight / height;
+                const bool shore = (px > 0 && lookAt(left, y) == OverviewLook::Sea) ||
+                                   (px + 1 < width && right < mapWidth && lookAt(right, y) == OverviewLook::Sea) ||
+                                   (py > 0 && lookAt(x, up) == OverviewLook::Sea) ||
+                                   (py + 1 < height && down < mapHeight && lookAt(x, down) == OverviewLook::Sea);
+                if (shore) c = kSand;
+            }
+            img.set(px, py, c);
+        }
+    return img;
+}
+
 }  // namespace kestrel::sample

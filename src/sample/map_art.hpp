@@ -3,6 +3,7 @@
 // sites. Sprites stand on magenta, the colour the map views leave out.
 #pragma once
 #include <cstdint>
+#include <vector>
 
 #include "sample/indexed_image.hpp"
 
@@ -33,5 +34,11 @@ inline int roadRowFor(int joins) { return (joins >> 3) & 1; }
 // 144 by 96 on magenta: a walled city over the four cells at (0, 0), (48, 0),
 // (0, 48) and (48, 48), a ruin at (96, 0) and a site at (96, 48).
 IndexedImage drawSymbolSheet();
+
+// A strategic overview of a map, `width` by `height` pixels: each pixel takes
+// the look of the tile under it, so the picture matches the map it shows.
+enum class OverviewLook : std::uint8_t { Sea, Grass, Hills, Forest, Road };
+IndexedImage drawMapOverview(const std::vector<OverviewLook>& tiles, int mapWidth, int mapHeight, int width,
+                             int height);
 
 }  // namespace kestrel::sample
