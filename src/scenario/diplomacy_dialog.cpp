@@ -130,8 +130,8 @@ void DiplomacyDialog::onChange(int id) {
 bool DiplomacyDialog::onOk() {
     if (!store()) return false;
     if (saveDiplomacy(root_, scenario_, relations_)) return true;
-    // Closing would lose every edit without a word.
-    host().error("Error writing " + scenarioFile(scenario_, kDiplomacyFile));
+    // Closing would lose every edit: the dialog stays open.
+    host().error("Can't open " + std::string(kDiplomacyFile) + " file");
     return false;
 }
 

@@ -149,7 +149,7 @@ TEST(Diplomacy, FullEmptyAndUnwritableLists) {
         r.t.mkdir(kFile);
         EXPECT_FALSE(r.run([](ui::Window& w) { w.userClick(Ids::kNew); }));
         EXPECT_TRUE(r.run([](ui::Window& w) { w.userClick(Ids::kNew); }, ui::kIdCancel));
-        EXPECT_EQ(r.messages(), Lines{"Error: Error writing SCENARIO\\ISLE\\DIPLOM.INI"});
+        EXPECT_EQ(r.messages(), Lines{"Error: Can't open DIPLOM.INI file"});
         EXPECT_TRUE(std::filesystem::is_directory(r.t.path() / kFile));
     }
 }
