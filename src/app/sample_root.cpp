@@ -30,6 +30,7 @@
 #include "scenario/ruin_file.hpp"
 #include "scenario/scenario_files.hpp"
 #include "scenario/scenario_header.hpp"
+#include "scenario/scenario_items.hpp"
 #include "scenario/scenario_terrain.hpp"
 #include "scenario/sides.hpp"
 #include "scenario/site_file.hpp"
@@ -655,6 +656,17 @@ bool writeSampleDiplomacy(const core::DataRoot& root) {
     return scenario::saveDiplomacy(root, "ISLANDS", relations);
 }
 
+// The item pool of ISLANDS: the blade must be placed, the ring and the crown
+// may be, one time in two.
+bool writeSampleItemPool(const core::DataRoot& root) {
+    scenario::ScenarioItems items;
+    items.optionalChance = 50;
+    items.compulsory[0] = "BLADE";
+    items.optional[0] = "DAWNRING";
+    items.optional[1] = "CROWN";
+    return scenario::saveScenarioItems(root, "ISLANDS", items);
+}
+
 }  // namespace
 
 bool writeSampleRoot(const core::DataRoot& root) {
@@ -666,7 +678,7 @@ bool writeSampleRoot(const core::DataRoot& root) {
            writeTerrainTypes(root) && writeSpells(root) && writeShields(root) && writeSampleScenario(root) &&
            writeSampleScenarioData(root) && writeSampleMapArt(root) &&
            writeSampleSides(root) && writeSampleCities(root) && writeSampleRuinsSites(root) &&
-           writeSampleDiplomacy(root);
+           writeSampleDiplomacy(root) && writeSampleItemPool(root);
 }
 
 }  // namespace kestrel::app

@@ -10,6 +10,7 @@
 #include "scenario/misc_data.hpp"
 #include "scenario/ruin_file.hpp"
 #include "scenario/scenario_files.hpp"
+#include "scenario/scenario_items.hpp"
 #include "ui/dialog.hpp"
 
 namespace kestrel::scenario {
@@ -17,12 +18,6 @@ namespace kestrel::scenario {
 namespace {
 
 // The parts of the placement files that the lists read.
-struct ItemPoolNames {
-    static constexpr std::string_view kFile = "ITEM.DAT";
-    static constexpr std::size_t kSize = 362;
-    // Compulsory (16), optional (16) and unplaced (8) names lie one after another.
-    static constexpr std::size_t kFirstName = 2, kNameSize = 9, kNames = 40;
-};
 struct CountedNames {
     std::string_view file;
     std::size_t recordSize, nameOffset, nameSize;
@@ -137,16 +132,8 @@ int fillMonsterSlots(const core::DataRoot& root, std::string_view scenario, Guar
 }
 
 std::vector<std::string> scenarioItemNames(const core::DataRoot& root, std::string_view scenario) {
-    using L = ItemPoolNames;
-    std::vector<std::string> names;
-    const auto bytes = root.read(scenarioFile(scenario, L::kFile), L::kSize);
-    if (!bytes) return names;
-    const core::RecordReader r(*bytes);
-    for (std::size_t i = 0; i < L::kNames; ++i) {
-        std::string name = r.text(L::kFirstName + L::kNameSize * i, L::kNameSize);
-        if (!name.empty()) names.push_back(std::move(name));
-    }
-    return names;
+    const auto items = loadScenarioItems(root, scenario);
+    return items ? poolNames(*items) : std::vector<std::string>{};
 }
 
 int fillScenarioItemNames(const core::DataRoot& root, std::string_view scenario, ui::Dialog* dialog,
