@@ -40,6 +40,9 @@ std::vector<Layout> everyLayout() {
              cityCapitalsLayout,
              cityOwnersLayout,
              diplomacyLayout,
+             itemPlacementLayout,
+             armyPlacementLayout,
+             heroPlacementLayout,
          })
         layouts.push_back(single());
     return layouts;

@@ -36,6 +36,9 @@ inline constexpr int kScenarioCities = 169;
 inline constexpr int kCityCapitals = 170;
 inline constexpr int kCityOwners = 171;
 inline constexpr int kDiplomacy = 182;
+inline constexpr int kItemPlacement = 176;
+inline constexpr int kArmyPlacement = 178;
+inline constexpr int kHeroPlacement = 179;
 
 // The main window's extra item in the system menu (or context menu).
 inline constexpr int kAboutCommand = 16;
@@ -72,5 +75,8 @@ ui::Layout scenarioCitiesLayout();
 ui::Layout cityCapitalsLayout();
 ui::Layout cityOwnersLayout();
 ui::Layout diplomacyLayout();
+ui::Layout itemPlacementLayout();  // with the army's and the hero's: one family
+ui::Layout armyPlacementLayout();
+ui::Layout heroPlacementLayout();
 
 }  // namespace kestrel::resources

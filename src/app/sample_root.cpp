@@ -24,6 +24,7 @@
 #include "scenario/city_file.hpp"
 #include "scenario/city_ini.hpp"
 #include "scenario/diplomacy_file.hpp"
+#include "scenario/placement_files.hpp"
 #include "scenario/area_file.hpp"
 #include "scenario/map_file.hpp"
 #include "scenario/misc_data.hpp"
@@ -667,6 +668,53 @@ bool writeSampleItemPool(const core::DataRoot& root) {
     return scenario::saveScenarioItems(root, "ISLANDS", items);
 }
 
+// Where things start on ISLANDS: heroes and armies of the three sides, two
+// neutral groups, and the item pool's three items with a hero, in a ruin and
+// on the ground. The kings' first hero shares a tile with their pikemen.
+bool writeSamplePlacements(const core::DataRoot& root) {
+    using scenario::ArmyPlacement, scenario::HeroPlacement, scenario::ItemPlacement;
+    const auto hero = [](int side, const char* name, bool female, int heroClass, int level, int chance,
+                         scenario::MapPosition at, datasets::SpecialAbility ability) {
+        HeroPlacement h;
+        h.side = static_cast<std::int16_t>(side);
+        h.name = name;
+        h.female = female;
+        h.heroClass = static_cast<std::int16_t>(heroClass);
+        h.level = static_cast<std::int16_t>(level);
+        h.chance = static_cast<std::int16_t>(chance);
+        h.at = at;
+        h.abilities[0] = std::move(ability);
+        return h;
+    };
+    std::vector<HeroPlacement> heroes{
+        hero(0, "Sir Aldric", false, 0, 2, 100, {7, 12}, {1, 1, 0, ""}),  // Leadership +1
+        hero(0, "Lady Wren", true, 1, 0, 60, {9, 13}, {3, 1, 0, ""}),     // Morale +1
+        hero(1, "Marina", true, 0, 1, 100, {21, 10}, {15, 0, 0, ""}),     // Speed
+        hero(2, "Grimtooth", false, 0, 3, 80, {24, 28}, {4, 2, 0, ""}),   // Fear +2
+    };
+    heroes[0].experience = 120;
+    heroes[0].strength = 5;
+    heroes[2].allTerrain = 1;
+    heroes[3].abilities[1] = {30, 1, 0, ""};  // First Strike +1
+    const auto army = [](int side, int number, const char* name, scenario::MapPosition at, int chance) {
+        return ArmyPlacement{static_cast<std::int16_t>(chance), at, static_cast<std::int16_t>(number),
+                             static_cast<std::int16_t>(side), name};
+    };
+    const std::vector<ArmyPlacement> armies{
+        army(0, 2, "PIKEMEN", {7, 12}, 100), army(0, 1, "GRIFFINS", {5, 10}, 75),
+        army(1, 3, "SAPPERS", {21, 10}, 100), army(2, 4, "WOLVES", {20, 30}, 90),
+        army(8, 6, "WOLVES", {12, 31}, 100),  army(8, 2, "PIKEMEN", {4, 13}, 50),
+    };
+    const std::vector<ItemPlacement> items{
+        {"BLADE", 0, 1, 0, 100, {0, 0}, "Sir Aldric"},
+        {"DAWNRING", 0, 0, 1, 50, {0, 0}, "Barrow of Kings"},
+        {"CROWN", 1, 0, 0, 75, {12, 12}, ""},
+    };
+    return scenario::saveHeroPlacements(root, "ISLANDS", heroes) &&
+           scenario::saveArmyPlacements(root, "ISLANDS", armies) &&
+           scenario::saveItemPlacements(root, "ISLANDS", items);
+}
+
 }  // namespace
 
 bool writeSampleRoot(const core::DataRoot& root) {
@@ -678,7 +726,7 @@ bool writeSampleRoot(const core::DataRoot& root) {
            writeTerrainTypes(root) && writeSpells(root) && writeShields(root) && writeSampleScenario(root) &&
            writeSampleScenarioData(root) && writeSampleMapArt(root) &&
            writeSampleSides(root) && writeSampleCities(root) && writeSampleRuinsSites(root) &&
-           writeSampleDiplomacy(root) && writeSampleItemPool(root);
+           writeSampleDiplomacy(root) && writeSampleItemPool(root) && writeSamplePlacements(root);
 }
 
 }  // namespace kestrel::app

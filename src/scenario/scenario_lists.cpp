@@ -8,6 +8,7 @@
 #include "datasets/catalogue_ops.hpp"
 #include "datasets/terrain_type.hpp"
 #include "scenario/misc_data.hpp"
+#include "scenario/placement_files.hpp"
 #include "scenario/ruin_file.hpp"
 #include "scenario/scenario_files.hpp"
 #include "scenario/scenario_items.hpp"
@@ -17,14 +18,7 @@ namespace kestrel::scenario {
 
 namespace {
 
-// The parts of the placement files that the lists read.
-struct CountedNames {
-    std::string_view file;
-    std::size_t recordSize, nameOffset, nameSize;
-    int maxRecords;
-};
-constexpr std::size_t kCountSize = 2;
-constexpr CountedNames kHeroNames{"HERO.INI", 202, 8, 16, kMaxPlacedHeroes};
+static_assert(kMaxPlacedHeroes == HeroPlacementLayout::kMaxRecords);
 static_assert(kMaxScenarioRuins == RuinLayout::kMaxRecords);
 
 int fill(const std::vector<std::string>& names, ui::Dialog* dialog, ComboIds comboIds) {
@@ -58,25 +52,6 @@ std::vector<std::string> setSlotNames(const core::DataRoot& root, std::string_vi
     const auto& sets = ruins ? data.ruinSets : data.siteSets;
     for (std::size_t i = 0; i < sets.size(); ++i)
         if (!sets[i].empty()) names[i] = sets[i];
-    return names;
-}
-
-std::vector<std::string> countedRecordNames(const core::DataRoot& root, std::string_view scenario,
-                                            const CountedNames& c) {
-    std::vector<std::string> names;
-    const auto bytes =
-        root.read(scenarioFile(scenario, c.file), kCountSize + c.recordSize * static_cast<std::size_t>(c.maxRecords));
-    if (!bytes) return names;
-    const core::RecordReader file(*bytes);
-    const int count = std::min<int>(file.s16(0), c.maxRecords);
-    for (int i = 0; i < count; ++i) {
-        const std::size_t at = kCountSize + c.recordSize * static_cast<std::size_t>(i);
-        if (at >= bytes->size()) break;  // the count promises more than the file holds
-        const std::span<const std::uint8_t> all(*bytes);
-        const core::RecordReader record(all.subspan(at, std::min(c.recordSize, bytes->size() - at)));
-        std::string name = record.text(c.nameOffset, c.nameSize);
-        if (!name.empty()) names.push_back(std::move(name));
-    }
     return names;
 }
 
@@ -142,7 +117,10 @@ int fillScenarioItemNames(const core::DataRoot& root, std::string_view scenario,
 }
 
 std::vector<std::string> scenarioHeroNames(const core::DataRoot& root, std::string_view scenario) {
-    return countedRecordNames(root, scenario, kHeroNames);
+    std::vector<std::string> names;
+    for (auto& hero : loadHeroPlacements(root, scenario).value_or(std::vector<HeroPlacement>{}))
+        if (!hero.name.empty()) names.push_back(std::move(hero.name));
+    return names;
 }
 
 int fillScenarioHeroNames(const core::DataRoot& root, std::string_view scenario, ui::Dialog* dialog,

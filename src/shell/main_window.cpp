@@ -8,6 +8,7 @@
 #include "datasets/shield_list_dialog.hpp"
 #include "resources/layouts.hpp"
 #include "scenario/diplomacy_dialog.hpp"
+#include "scenario/placement_dialogs.hpp"
 #include "scenario/ruins_sites_dialog.hpp"
 #include "scenario/scenario_cities_dialog.hpp"
 #include "shell/about_box.hpp"
@@ -70,9 +71,9 @@ constexpr std::array<Button, 32> kButtons{{
     {1022, true, Action::Editor, std::nullopt, scenario::makeScenarioCitiesDialog},
     {1023, true, Action::Editor, std::nullopt, scenario::makeScenarioSitesDialog},
     {1024, true, Action::Editor, std::nullopt, scenario::makeScenarioRuinsDialog},
-    {1025, true, Action::NotYet},
-    {1026, true, Action::NotYet},
-    {1027, true, Action::NotYet},
+    {1025, true, Action::Editor, std::nullopt, scenario::makeItemPlacementDialog},
+    {1026, true, Action::Editor, std::nullopt, scenario::makeArmyPlacementDialog},
+    {1027, true, Action::Editor, std::nullopt, scenario::makeHeroPlacementDialog},
     {1028, false, Action::DataSet, Kind::Campaign},
     {1029, true, Action::Editor, std::nullopt, scenario::makeDiplomacyDialog},
     {1030, true, Action::Nothing},

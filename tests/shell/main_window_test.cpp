@@ -107,7 +107,7 @@ TEST(MainWindow, ScenarioMapReportsAFailedWriteAndStartsNothing) {
 
 TEST(MainWindow, ScenarioSoundsAndLaterScenarioEditors) {
     WithScenario s;
-    s.press({1030, 1025});
+    s.press({1030, 1333});
     ASSERT_EQ(s.host.messages().size(), 1u);
     EXPECT_EQ(s.host.messages()[0].text, "This editor is not available yet.");
 }
