@@ -528,9 +528,9 @@ bool writeSampleScenarioData(const core::DataRoot& root) {
            writeSampleOverviews(root, map, header);
 }
 
-// The pictures the map views paint ISLANDS with, the names of its slots and
-// roads in its TERRAIN.DAT, and its areas. Written after the terrain types,
-// whose New gives each the template picture.
+// The pictures the map views paint ISLANDS with, its TERRAIN.DAT (slots with
+// their classes, roads, forest, river, move bonuses and icons) and its areas.
+// Written after the terrain types, whose New gives each the template picture.
 bool writeSampleMapArt(const core::DataRoot& root) {
     using sample::GroundLook;
     const std::pair<const char*, sample::IndexedImage> pictures[] = {
@@ -544,12 +544,25 @@ bool writeSampleMapArt(const core::DataRoot& root) {
     };
     for (const auto& [base, picture] : pictures)
         if (!root.writeAtomic(std::string(base) + ".PCX", sample::encodePcx8(picture))) return false;
-    scenario::ScenarioTerrain terrain;
-    terrain.terrain[kPlains] = "PLAINS";
-    terrain.terrain[kSea] = "LAKE";
-    terrain.terrain[kHills] = "HILLS";
-    terrain.terrain[kWoods] = "WOODS";
+    // TRACK has pictures but no terrain type: the dialog shows it as typed.
+    scenario::ScenarioTerrain terrain = scenario::newScenarioTerrain();
+    const struct {
+        SampleSlot slot;
+        const char* name;
+        std::int16_t first, second;  // classes by their place in the dialog's lists
+    } slots[] = {{kPlains, "PLAINS", 0, 0}, {kSea, "LAKE", 1, 1}, {kHills, "HILLS", 0, 6}, {kWoods, "WOODS", 11, 0}};
+    for (const auto& s : slots) {
+        terrain.terrain[s.slot] = s.name;
+        terrain.firstClass[s.slot] = s.first;
+        terrain.secondClass[s.slot] = s.second;
+    }
     terrain.roads = {"ROAD", "TRACK"};
+    terrain.forests[0] = "WOODS";
+    terrain.river = "RIVER";
+    terrain.bonuses = {"GOLDMINE", "SHRINE", "SHRINE"};
+    terrain.bonusTexts = {"Miners know the hill paths", "Pilgrims know the woods", "Guides of hill and wood"};
+    terrain.moveIcons = {"SHRINE", "GOLDMINE", "SHRINE"};
+    terrain.forestFlags = {0, 1};
     scenario::AreaNames areas;
     const char* names[] = {"The Narrow Seas", "Redmarch", "Bluehaven", "Thornfield", "Wolfmoor"};
     std::copy(std::begin(names), std::end(names), areas.names.begin());

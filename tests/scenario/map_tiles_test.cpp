@@ -1,4 +1,4 @@
-// What the map views read (TERRAIN.DAT's names, AREA.DAT) and how one tile
+// What the map views read (AREA.DAT) and how one tile
 // is painted: terrain cell, city quarter, ruin, site, road.
 #include <gtest/gtest.h>
 
@@ -12,32 +12,6 @@ namespace {
 using testing::cellColour;
 using testing::kSymbolTag;
 using testing::MapScene;
-
-TEST(ScenarioTerrainFile, NamesAtTheirOffsetsAndEveryOtherByteKept) {
-    // Every byte set, but the name fields, which hold what a writer of names leaves.
-    core::Bytes record(508);
-    for (std::size_t i = 0; i < record.size(); ++i) record[i] = static_cast<std::uint8_t>(i % 251 + 1);
-    std::fill(record.begin() + 6, record.begin() + 204, 0);
-    std::fill(record.begin() + 248, record.begin() + 266, 0);
-    const std::string slot3 = "MARSH", road1 = "CAUSEWAYS";  // nine letters: no NUL
-    std::copy(slot3.begin(), slot3.end(), record.begin() + 6 + 27);
-    std::copy(road1.begin(), road1.end(), record.begin() + 257);
-    const ScenarioTerrain t = readScenarioTerrain(record);
-    EXPECT_EQ(t.terrain[3], "MARSH");
-    EXPECT_EQ(t.roads[1], "CAUSEWAYS");
-    EXPECT_EQ(writeScenarioTerrain(t), record);
-
-    ScenarioTerrain changed = t;
-    changed.terrain[21] = "ICE";
-    const core::Bytes written = writeScenarioTerrain(changed);
-    EXPECT_EQ(std::string(written.begin() + 195, written.begin() + 204), std::string("ICE\0\0\0\0\0\0", 9));
-    EXPECT_TRUE(std::equal(written.begin() + 204, written.end(), record.begin() + 204));  // classes and all behind
-
-    // Short: padded with zeros; long: the rest dropped.
-    EXPECT_EQ(readScenarioTerrain(core::Bytes(record.begin(), record.begin() + 36)).terrain[3], "MAR");
-    EXPECT_EQ(writeScenarioTerrain(readScenarioTerrain(core::Bytes(600, 0))).size(), 508u);
-    EXPECT_EQ(writeScenarioTerrain(ScenarioTerrain{}), core::Bytes(508, 0));
-}
 
 TEST(AreaFile, NameOfEachRecordAndNoneOutside) {
     AreaNames areas;
