@@ -34,6 +34,8 @@ std::vector<Layout> everyLayout() {
              newWorldLayout,
              loadScenarioLayout,
              positionPickerLayout,
+             scenarioTerrainLayout,
+             scenarioItemsLayout,
              scenarioRuinsLayout,
              scenarioSitesLayout,
              scenarioCitiesLayout,

@@ -30,6 +30,8 @@ inline constexpr int kNewWorld = 129;
 inline constexpr int kNewScenario = 130;
 inline constexpr int kLoadScenario = 131;
 inline constexpr int kPositionPicker = 184;
+inline constexpr int kScenarioTerrain = 141;
+inline constexpr int kScenarioItems = 159;
 inline constexpr int kScenarioSites = 174;
 inline constexpr int kScenarioRuins = 175;
 inline constexpr int kScenarioCities = 169;
@@ -69,6 +71,8 @@ ui::Layout newScenarioLayout();
 ui::Layout newWorldLayout();
 ui::Layout loadScenarioLayout();
 ui::Layout positionPickerLayout();
+ui::Layout scenarioTerrainLayout();
+ui::Layout scenarioItemsLayout();
 ui::Layout scenarioRuinsLayout();  // with the sites': one shape
 ui::Layout scenarioSitesLayout();
 ui::Layout scenarioCitiesLayout();

@@ -11,6 +11,8 @@
 #include "scenario/placement_dialogs.hpp"
 #include "scenario/ruins_sites_dialog.hpp"
 #include "scenario/scenario_cities_dialog.hpp"
+#include "scenario/scenario_items_dialog.hpp"
+#include "scenario/scenario_terrain_dialog.hpp"
 #include "shell/about_box.hpp"
 #include "shell/load_scenario_dialog.hpp"
 #include "shell/map_handoff.hpp"
@@ -55,13 +57,13 @@ constexpr std::array<Button, 32> kButtons{{
     {1006, false, Action::DataSet, Kind::CitySet},
     {1007, false, Action::Editor, std::nullopt, makeLoadScenarioDialog, true},
     {1008, false, Action::TerrainMenu},
-    {1009, true, Action::NotYet},
+    {1009, true, Action::Editor, std::nullopt, scenario::makeScenarioTerrainDialog},
     {1010, true, Action::Editor, std::nullopt, makeSidesDialog},
     {1011, false, Action::DataSet, Kind::ArmyType},
     {1012, false, Action::DataSet, Kind::RuinSet},
     {1013, false, Action::DataSet, Kind::SiteSet},
     {1014, false, Action::DataSet, Kind::HeroType},
-    {1015, true, Action::NotYet},
+    {1015, true, Action::Editor, std::nullopt, scenario::makeScenarioItemsDialog},
     {1016, false, Action::DataSet, Kind::Item},
     {1017, true, Action::MapEditor},
     {1018, false, Action::DataSet, Kind::Advisor},

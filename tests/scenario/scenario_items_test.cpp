@@ -1,15 +1,20 @@
 // ITEM.DAT and the Scenario Items dialog: every field at its offset, the
 // defaults of a missing file, names the list does not offer kept, a refused
 // chance and a failed write. The everyday flow is played by the script.
-#include "scenario/scenario_items.hpp"
-
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/le.hpp"
-#include "support/temp_root.hpp"
+#include "modal_run.hpp"
+#include "scenario/scenario_items_dialog.hpp"
 
 namespace kestrel::scenario {
 namespace {
+
+using Ids = ScenarioItemsIds;
+using Lines = std::vector<std::string>;
+using ItemsRun = testing::ModalRun<ScenarioItemsDialog>;
 
 constexpr const char* kFile = "SCENARIO/ISLE/ITEM.DAT";
 
@@ -36,7 +41,8 @@ TEST(ScenarioItemsFile, EveryFieldAtItsOffset) {
     putName(want, 353, "LASTONE");
     EXPECT_EQ(writeScenarioItems(items), want);
     EXPECT_EQ(readScenarioItems(want), items);
-    EXPECT_EQ(poolNames(items), (std::vector<std::string>{"BLADE", "ABCDEFGH", "DAWNRING", "CROWN", "HELM", "LASTONE"}));
+    EXPECT_EQ(poolNames(items),
+              (std::vector<std::string>{"BLADE", "ABCDEFGH", "DAWNRING", "CROWN", "HELM", "LASTONE"}));
 
     // A nine-letter name keeps to its field: no NUL, nothing spilt into the next.
     items.compulsory[0] = "NINELONGX";
@@ -53,6 +59,57 @@ TEST(ScenarioItemsFile, EveryFieldAtItsOffset) {
     longer.resize(500, 'Q');
     t.write(kFile, longer);
     EXPECT_EQ(loadScenarioItems(t.root(), "ISLE"), readScenarioItems(want));
+}
+
+TEST(ScenarioItemsDialog, WithoutTheFileOkWritesChance50AndNoNames) {
+    ItemsRun r;
+    r.t.write("ITEMS/BLADE.ITM", core::Bytes(10, 0));
+    EXPECT_TRUE(r.run([](ui::Window& w) {
+        EXPECT_EQ(w.text(Ids::kChance), "50");
+        EXPECT_EQ(w.items(Ids::kUnplaced + 7), Lines{"BLADE"});
+        EXPECT_EQ(w.text(Ids::kCompulsory), "");
+    }));
+    core::Bytes want(362, 0);
+    want[0] = 50;
+    EXPECT_EQ(r.t.read(kFile), want);
+}
+
+TEST(ScenarioItemsDialog, NamesAreKeptOrTypedAndARefusedChanceWritesNothing) {
+    ItemsRun r;
+    r.t.write("ITEMS/BLADE.ITM", core::Bytes(10, 0));
+    r.t.write("ITEMS/BLADES.ITM", core::Bytes(10, 0));
+    ScenarioItems before;
+    before.optionalChance = 100;
+    before.compulsory[3] = "GONE";  // no such item
+    before.optional[15] = "blade";  // the first item it begins
+    before.unplaced[7] = "CROWN";
+    r.t.write(kFile, writeScenarioItems(before));
+    for (const char* chance : {"101", "-1", "half", ""}) {
+        EXPECT_FALSE(r.run([&](ui::Window& w) {
+            EXPECT_EQ(w.text(Ids::kCompulsory + 3), "GONE");
+            EXPECT_EQ(w.text(Ids::kOptional + 15), "BLADE");
+            w.userType(Ids::kCompulsory, "HELM");
+            w.userType(Ids::kChance, chance);
+        })) << chance;
+        EXPECT_EQ(r.t.read(kFile), writeScenarioItems(before)) << chance;
+    }
+    EXPECT_EQ(r.messages(), (Lines{"kstred: Please enter an integer between 0 and 100.",
+                                   "kstred: Please enter an integer between 0 and 100.",
+                                   "kstred: Please enter an integer.", "kstred: Please enter an integer."}));
+    // Untouched: the unknown name is kept, the other written as the list has it.
+    EXPECT_TRUE(r.run([](ui::Window&) {}));
+    ScenarioItems after = before;
+    after.optional[15] = "BLADE";
+    EXPECT_EQ(r.t.read(kFile), writeScenarioItems(after));
+}
+
+TEST(ScenarioItemsDialog, AFailedWriteKeepsTheDialogOpen) {
+    ItemsRun r;
+    r.t.mkdir(kFile);
+    EXPECT_FALSE(r.run([](ui::Window& w) { w.userType(Ids::kOptional, "CROWN"); }));
+    EXPECT_TRUE(r.run([](ui::Window&) {}, ui::kIdCancel));
+    EXPECT_EQ(r.messages(), Lines{"Error: Error writing SCENARIO\\ISLE\\ITEM.DAT"});
+    EXPECT_TRUE(std::filesystem::is_directory(r.t.path() / kFile));
 }
 
 }  // namespace

@@ -1,12 +1,23 @@
-// TERRAIN.DAT: every field at its offset and the counts that follow from the names.
-#include "scenario/scenario_terrain.hpp"
-
+// TERRAIN.DAT and the Scenario Terrain dialog: every field at its offset, the
+// counts that follow from the names, the defaults of a missing file, names and
+// classes the lists do not offer kept, and a failed write. Edits written and
+// shown again are played by the script.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/le.hpp"
+#include "modal_run.hpp"
+#include "scenario/scenario_terrain_dialog.hpp"
 
 namespace kestrel::scenario {
 namespace {
+
+using Ids = ScenarioTerrainIds;
+using Lines = std::vector<std::string>;
+using TerrainRun = testing::ModalRun<ScenarioTerrainDialog>;
+
+constexpr const char* kFile = "SCENARIO/ISLE/TERRAIN.DAT";
 
 void put(core::Bytes& b, std::size_t at, std::string_view text) {
     std::copy(text.begin(), text.end(), b.begin() + static_cast<std::ptrdiff_t>(at));
@@ -96,6 +107,46 @@ TEST(ScenarioTerrainFile, CountsAreOnePastTheLastName) {
         for (std::size_t n = 0; n < 3; ++n)
             EXPECT_EQ(core::getS16(b, 2 * n), c.want[n]) << c.want[0] << " at " << 2 * n;
     }
+}
+
+TEST(ScenarioTerrainDialog, WithoutTheFileOkWritesTheDefaults) {
+    TerrainRun r;
+    EXPECT_TRUE(r.run([](ui::Window& w) {
+        EXPECT_EQ(w.text(Ids::kFirstClass), "Feature");
+        EXPECT_EQ(w.text(Ids::kSecondClass + 21), "Basic");
+        EXPECT_FALSE(w.checked(Ids::kForestFlags));
+        EXPECT_TRUE(w.checked(Ids::kForestFlags + 1));
+    }));
+    core::Bytes want(508, 0);
+    for (std::size_t slot = 0; slot < 22; ++slot) core::putS16(want, 204 + 2 * slot, 6);
+    want[507] = 1;
+    EXPECT_EQ(r.t.read(kFile), want);
+}
+
+TEST(ScenarioTerrainDialog, WhatTheListsDoNotOfferIsShownAndKept) {
+    TerrainRun r;
+    r.t.write(kFile, everyFieldBytes());
+    EXPECT_TRUE(r.run([](ui::Window& w) {
+        // No terrain types or bonuses at all: every name as typed, classes beyond the list unselected.
+        EXPECT_EQ(w.text(Ids::kTerrain + 21), "ICEFIELD");
+        EXPECT_EQ(w.text(Ids::kMoveIcons + 2), "FLYING");
+        EXPECT_EQ(w.text(Ids::kFirstClass), "3x3");
+        EXPECT_EQ(w.selection(Ids::kFirstClass + 21), -1);
+        EXPECT_EQ(w.selection(Ids::kSecondClass + 21), -1);
+        EXPECT_EQ(w.text(Ids::kBonusTexts + 1), std::string(31, 'x'));
+    }));
+    EXPECT_EQ(r.t.read(kFile), everyFieldBytes());
+    EXPECT_TRUE(r.messages().empty());
+}
+
+TEST(ScenarioTerrainDialog, AFailedWriteKeepsTheDialogOpen) {
+    // A folder in its place: the defaults, a message, and the dialog stays; Cancel writes nothing.
+    TerrainRun r;
+    r.t.mkdir(kFile);
+    EXPECT_FALSE(r.run([](ui::Window& w) { w.userType(Ids::kTerrain, "PLAINS"); }));
+    EXPECT_TRUE(r.run([](ui::Window& w) { w.userType(Ids::kTerrain, "PLAINS"); }, ui::kIdCancel));
+    EXPECT_EQ(r.messages(), Lines{"Error: Error writing SCENARIO\\ISLE\\TERRAIN.DAT"});
+    EXPECT_TRUE(std::filesystem::is_directory(r.t.path() / kFile));
 }
 
 }  // namespace
