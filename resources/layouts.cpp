@@ -45,6 +45,10 @@ std::vector<Layout> everyLayout() {
              itemPlacementLayout,
              armyPlacementLayout,
              heroPlacementLayout,
+             campaignEditorLayout,
+             textFileLayout,
+             campaignRewardLayout,
+             campaignOptionsLayout,
          })
         layouts.push_back(single());
     return layouts;

@@ -41,6 +41,10 @@ inline constexpr int kDiplomacy = 182;
 inline constexpr int kItemPlacement = 176;
 inline constexpr int kArmyPlacement = 178;
 inline constexpr int kHeroPlacement = 179;
+inline constexpr int kCampaignEditor = 181;
+inline constexpr int kTextFile = 183;
+inline constexpr int kCampaignReward = 185;
+inline constexpr int kCampaignOptions = 188;
 
 // The main window's extra item in the system menu (or context menu).
 inline constexpr int kAboutCommand = 16;
@@ -82,5 +86,9 @@ ui::Layout diplomacyLayout();
 ui::Layout itemPlacementLayout();  // with the army's and the hero's: one family
 ui::Layout armyPlacementLayout();
 ui::Layout heroPlacementLayout();
+ui::Layout campaignEditorLayout();
+ui::Layout textFileLayout();
+ui::Layout campaignRewardLayout();
+ui::Layout campaignOptionsLayout();
 
 }  // namespace kestrel::resources

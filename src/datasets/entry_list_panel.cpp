@@ -8,8 +8,14 @@
 namespace kestrel::datasets {
 
 EntryListPanel::EntryListPanel(ui::Dialog& dialog, const core::DataRoot& root, const KindInfo& kind, int listId,
-                               int nameId, std::string filePrefix)
-    : dialog_(dialog), root_(root), kind_(kind), listId_(listId), nameId_(nameId), filePrefix_(std::move(filePrefix)) {}
+                               int nameId, std::string filePrefix, EntryHandlers handlers)
+    : dialog_(dialog),
+      root_(root),
+      kind_(kind),
+      listId_(listId),
+      nameId_(nameId),
+      filePrefix_(std::move(filePrefix)),
+      handlers_(handlers) {}
 
 void EntryListPanel::remember() {
     typedName_ = dialog_.text(nameId_);
@@ -34,7 +40,7 @@ void EntryListPanel::selectNothing() { dialog_.setSelection(listId_, -1); }
 bool EntryListPanel::createNew() {
     if (typedName_.empty()) return false;
     const std::string file = fileName(typedName_);
-    const auto record = newRecord(kind_, file);
+    const auto record = handlers_.newRecord(kind_, file);
     if (!record) {
         dialog_.host().notice(kNotAvailableMessage);
         return false;
@@ -62,7 +68,7 @@ bool EntryListPanel::deleteSelected() {
 
 void EntryListPanel::editSelected() {
     if (selectedName_.empty()) return;
-    const auto editor = makeEntryEditor(kind_, dialog_.host(), root_, fileName(selectedName_));
+    const auto editor = handlers_.makeEditor(kind_, dialog_.host(), root_, fileName(selectedName_));
     if (!editor) {
         dialog_.host().notice(kNotAvailableMessage);
         return;

@@ -7,6 +7,7 @@
 
 #include "core/data_root.hpp"
 #include "datasets/catalogue.hpp"
+#include "datasets/entry_editors.hpp"
 #include "ui/dialog.hpp"
 
 namespace kestrel::datasets {
@@ -14,7 +15,7 @@ namespace kestrel::datasets {
 class EntryListPanel {
 public:
     EntryListPanel(ui::Dialog& dialog, const core::DataRoot& root, const KindInfo& kind, int listId, int nameId,
-                   std::string filePrefix = {});
+                   std::string filePrefix = {}, EntryHandlers handlers = {});
 
     // The two strings that survive a refill: the typed name and the selection.
     void remember();
@@ -38,6 +39,7 @@ private:
     int listId_;
     int nameId_;
     std::string filePrefix_;
+    EntryHandlers handlers_;
     std::string typedName_;
     std::string selectedName_;
 };

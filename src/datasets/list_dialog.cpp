@@ -4,8 +4,11 @@
 
 namespace kestrel::datasets {
 
-ListDialog::ListDialog(ui::Host& host, const core::DataRoot& root, const KindInfo& kind)
-    : ui::Dialog(host, kind.listDialog), root_(root), kind_(kind), panel_(*this, root, kind, kListId, kNameId) {}
+ListDialog::ListDialog(ui::Host& host, const core::DataRoot& root, const KindInfo& kind, EntryHandlers handlers)
+    : ui::Dialog(host, kind.listDialog),
+      root_(root),
+      kind_(kind),
+      panel_(*this, root, kind, kListId, kNameId, {}, handlers) {}
 
 void ListDialog::onInit() {
     fill();

@@ -17,7 +17,7 @@ public:
     static constexpr int kDeleteId = 3;
     static constexpr int kEditId = ui::kIdCancel;  // so Escape and the close box edit
 
-    ListDialog(ui::Host& host, const core::DataRoot& root, const KindInfo& kind);
+    ListDialog(ui::Host& host, const core::DataRoot& root, const KindInfo& kind, EntryHandlers handlers = {});
 
     // Nothing is selected when the list first opens; refills keep the rule.
     void onInit() override;

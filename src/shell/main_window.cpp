@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "campaign/campaign_list.hpp"
 #include "datasets/entry_editors.hpp"
 #include "datasets/list_dialog.hpp"
 #include "datasets/shield_list_dialog.hpp"
@@ -76,7 +77,7 @@ constexpr std::array<Button, 32> kButtons{{
     {1025, true, Action::Editor, std::nullopt, scenario::makeItemPlacementDialog},
     {1026, true, Action::Editor, std::nullopt, scenario::makeArmyPlacementDialog},
     {1027, true, Action::Editor, std::nullopt, scenario::makeHeroPlacementDialog},
-    {1028, false, Action::DataSet, Kind::Campaign},
+    {1028, false, Action::Editor, std::nullopt, campaign::makeCampaignListDialog},
     {1029, true, Action::Editor, std::nullopt, scenario::makeDiplomacyDialog},
     {1030, true, Action::Nothing},
     {1330, false, Action::NotYet},
