@@ -1,6 +1,7 @@
 #include "scenario/placement_dialogs.hpp"
 
 #include <algorithm>
+#include <charconv>
 #include <optional>
 #include <span>
 #include <string>
@@ -42,13 +43,25 @@ void keepChoice(const ui::Dialog& d, int id, T& value) {
     if (const int chosen = d.selection(id); chosen >= 0) value = static_cast<T>(chosen);
 }
 
-std::string sideName(std::span<const std::string> names, int side) {
-    if (side < 0 || static_cast<std::size_t>(side) >= names.size()) return std::string(kUnchosenName);
-    return names[static_cast<std::size_t>(side)].substr(0, kListSideName);
+std::string_view sideName(std::span<const std::string> names, int side) {
+    if (side < 0 || static_cast<std::size_t>(side) >= names.size()) return kUnchosenName;
+    return std::string_view(names[static_cast<std::size_t>(side)]).substr(0, kListSideName);
 }
 
-std::string at(MapPosition p) { return "(" + std::to_string(p.x) + "," + std::to_string(p.y) + ")"; }
-std::string percent(int chance) { return std::to_string(chance) + "%"; }
+void append(std::string& out, std::string_view text) { out += text; }
+void append(std::string& out, int number) {
+    char digits[12];
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+}
+// One string from its parts, without a temporary per part: the lines of
+// every record are built whenever the list is.
+template <class... Parts>
+std::string joined(const Parts&... parts) {
+    std::string out;
+    out.reserve(64);
+    (append(out, parts), ...);
+    return out;
+}
 
 template <class Record>
 struct PlacementFile {
@@ -188,9 +201,9 @@ private:
 
     std::string line(std::size_t index) const override {
         const ItemPlacement& r = record(index);
-        if (r.ground) return r.item + ": Ground at " + at(r.at) + " (" + percent(r.chance) + ")";
-        if (r.hero) return r.item + ": Hero <" + r.holder + "> (" + percent(r.chance) + ")";
-        if (r.ruin) return r.item + ": Ruin <" + r.holder + "> (" + percent(r.chance) + ")";
+        if (r.ground) return joined(r.item, ": Ground at (", r.at.x, ",", r.at.y, ") (", r.chance, "%)");
+        if (r.hero) return joined(r.item, ": Hero <", r.holder, "> (", r.chance, "%)");
+        if (r.ruin) return joined(r.item, ": Ruin <", r.holder, "> (", r.chance, "%)");
         return "Unused record";
     }
 
@@ -270,8 +283,8 @@ private:
 
     std::string line(std::size_t index) const override {
         const ArmyPlacement& r = record(index);
-        return sideName(sideNames_, r.side) + ": " + std::to_string(r.number) + " " + r.army + " at " + at(r.at) +
-               ": " + percent(r.chance);
+        return joined(sideName(sideNames_, r.side), ": ", r.number, " ", r.army, " at (", r.at.x, ",", r.at.y,
+                      "): ", r.chance, "%");
     }
 
     bool readControls(std::size_t index, bool quiet) override {
@@ -346,7 +359,7 @@ private:
 
     std::string line(std::size_t index) const override {
         const HeroPlacement& r = record(index);
-        return sideName(sideNames_, r.side) + ": " + r.name + " at " + at(r.at) + ": " + percent(r.chance);
+        return joined(sideName(sideNames_, r.side), ": ", r.name, " at (", r.at.x, ",", r.at.y, "): ", r.chance, "%");
     }
 
     bool readControls(std::size_t index, bool quiet) override {
