@@ -30,15 +30,6 @@ int rowOf(int id, int first, int rows) { return id >= first && id < first + rows
 
 }  // namespace
 
-std::vector<std::string> campaignWorldChoices(const core::DataRoot& root) {
-    std::vector<std::string> names{std::string(scenario::kNoWorld)};
-    const std::string folder = std::string(scenario::kWorldsFolder) + "\\";
-    for (const auto& found : core::searchFolders(root, folder, scenario::kWorldHeaderFile))
-        if (const auto bytes = root.read(found.path(), scenario::WorldHeaderLayout::kSize))
-            names.push_back(scenario::readWorldHeader(*bytes).name);
-    return names;
-}
-
 CampaignEditor::CampaignEditor(ui::Host& host, const core::DataRoot& root, std::string entryName)
     : datasets::EntryEditor(host, root, datasets::info(datasets::Kind::Campaign), std::move(entryName)) {}
 
@@ -51,7 +42,7 @@ void CampaignEditor::load(const std::optional<core::Bytes>& record) {
     for (int row = 0; row < static_cast<int>(kEpisodes); ++row)
         for (int column = 0; column < Ids::kRowFields; ++column)
             setText(Ids::field(row, column), campaign.rows[row].*kColumns[column]);
-    setItems(Ids::kWorld, campaignWorldChoices(root()));
+    setItems(Ids::kWorld, scenario::worldChoices(root()));
     selectByPrefix(Ids::kWorld, campaign.world.empty() ? std::string(scenario::kNoWorld) : campaign.world);
 }
 

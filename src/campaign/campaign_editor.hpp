@@ -20,9 +20,6 @@ struct CampaignIds {
     static constexpr int kStartText = 1270, kEndText = 1280, kReward = 1290, kOptions = 1305, kLossText = 1322;
 };
 
-// "None" first, then the name in every world header below WORLD\.
-std::vector<std::string> campaignWorldChoices(const core::DataRoot& root);
-
 class CampaignEditor : public datasets::EntryEditor {
 public:
     CampaignEditor(ui::Host& host, const core::DataRoot& root, std::string entryName);

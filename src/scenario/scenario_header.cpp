@@ -1,6 +1,8 @@
 #include "scenario/scenario_header.hpp"
 
+#include "core/folder_search.hpp"
 #include "core/record_fields.hpp"
+#include "scenario/scenario_files.hpp"
 
 namespace kestrel::scenario {
 
@@ -52,6 +54,15 @@ core::Bytes writeScenarioHeader(const ScenarioHeader& header) {
 
 ScenarioHeader newScenarioHeader(std::string_view folderName) {
     return {"", std::string(kNoWorld), std::string(folderName), std::string(folderName), "Me", "A New Scenario"};
+}
+
+std::vector<std::string> worldChoices(const core::DataRoot& root) {
+    std::vector<std::string> names{std::string(kNoWorld)};
+    const std::string folder = std::string(kWorldsFolder) + "\\";
+    for (const auto& found : core::searchFolders(root, folder, kWorldHeaderFile))
+        if (const auto bytes = root.read(found.path(), WorldHeaderLayout::kSize))
+            names.push_back(readWorldHeader(*bytes).name);
+    return names;
 }
 
 }  // namespace kestrel::scenario

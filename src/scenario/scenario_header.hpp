@@ -7,8 +7,10 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/bytes.hpp"
+#include "core/data_root.hpp"
 
 namespace kestrel::scenario {
 
@@ -63,5 +65,9 @@ ScenarioHeader readScenarioHeader(std::span<const std::uint8_t> record);
 core::Bytes writeScenarioHeader(const ScenarioHeader& header);
 // As New Scenario makes it: no world, the typed name as folder and name.
 ScenarioHeader newScenarioHeader(std::string_view folderName);
+
+// "None", then the name of every world header below WORLD that can be read,
+// in the folder search's order: the world choices of scenarios and campaigns.
+std::vector<std::string> worldChoices(const core::DataRoot& root);
 
 }  // namespace kestrel::scenario

@@ -50,16 +50,6 @@ scenario::ScenarioHeader loadHeader(const core::DataRoot& root, const std::strin
 
 }  // namespace
 
-std::vector<std::string> worldChoices(const core::DataRoot& root) {
-    std::vector<std::string> names{std::string(scenario::kNoWorld)};
-    const std::string folder = std::string(scenario::kWorldsFolder) + "\\";
-    for (const auto& found : core::searchFolders(root, folder, scenario::kWorldHeaderFile)) {
-        const auto bytes = root.read(found.path(), scenario::WorldHeaderLayout::kSize);
-        if (bytes) names.push_back(scenario::readWorldHeader(*bytes).name);
-    }
-    return names;
-}
-
 ScenarioDataDialog::ScenarioDataDialog(ui::Host& host, const core::DataRoot& root, std::string scenario)
     : ui::Dialog(host, resources::kScenarioData), root_(root), scenario_(std::move(scenario)) {}
 
@@ -67,7 +57,7 @@ void ScenarioDataDialog::fillSetLists() {
     fillSame(root_, datasets::Kind::RuinSet, *this, Ids::kRuinSets);
     fillSame(root_, datasets::Kind::SiteSet, *this, Ids::kSiteSets);
     fillSame(root_, datasets::Kind::CitySet, *this, Ids::kCitySets);
-    setItems(Ids::kWorld, worldChoices(root_));
+    setItems(Ids::kWorld, scenario::worldChoices(root_));
 }
 
 void ScenarioDataDialog::onInit() {

@@ -33,10 +33,6 @@ struct ScenarioDataLimits {
 // What the set and world boxes show for an empty name.
 inline constexpr std::string_view kNoSet = "None";
 
-// "None", then the name of every world header below WORLD that can be read,
-// in the folder search's order.
-std::vector<std::string> worldChoices(const core::DataRoot& root);
-
 class ScenarioDataDialog : public ui::Dialog {
 public:
     ScenarioDataDialog(ui::Host& host, const core::DataRoot& root, std::string scenario);
