@@ -8,6 +8,7 @@
 #include "app/picture_command.hpp"
 #include "app/render_map_command.hpp"
 #include "app/startup.hpp"
+#include "app/text_command.hpp"
 #include "core/version.hpp"
 #include "qt/qt_host.hpp"
 #include "qt/root_dialog.hpp"
@@ -73,6 +74,9 @@ int main(int argc, char** argv) {
         case app::Command::RenderMap:
             return app::renderMap(*parsed, app::chooseRoot(*parsed, environment("KESTREL_ROOT"), true).root, std::cout,
                                   std::cerr);
+        case app::Command::ExportData:
+            return app::exportDataCommand(app::chooseRoot(*parsed, environment("KESTREL_ROOT"), true).root, std::cout,
+                                          std::cerr);
         case app::Command::Edit: break;
     }
     app::Options options = *parsed;

@@ -23,6 +23,7 @@
 #include "shell/scenario_editors.hpp"
 #include "shell/sides_dialog.hpp"
 #include "shell/terrain_menu.hpp"
+#include "shell/text_exchange.hpp"
 #include "ui/host.hpp"
 
 namespace kestrel::shell {
@@ -38,8 +39,11 @@ enum class Action {
     ShieldList,    // the shields' three lists
     TerrainMenu,
     MapEditor,
+    Operation,     // done at once, its message shown
     Nothing,
 };
+
+using Operation = void (*)(ui::Host& host, const core::DataRoot& root, CurrentScenario& scenario);
 
 struct Button {
     int id;
@@ -48,6 +52,7 @@ struct Button {
     std::optional<Kind> kind = std::nullopt;
     EditorFactory editor = nullptr;
     bool retitle = false;  // afterwards the title follows the current scenario
+    Operation operation = nullptr;
 };
 
 // What each button of the main window does, in the order of their ids.
@@ -80,7 +85,7 @@ constexpr std::array<Button, 32> kButtons{{
     {1028, false, Action::Editor, std::nullopt, campaign::makeCampaignListDialog},
     {1029, true, Action::Editor, std::nullopt, scenario::makeDiplomacyDialog},
     {1030, true, Action::Nothing},
-    {1330, false, Action::NotYet},
+    {1330, false, Action::Operation, std::nullopt, nullptr, false, exportDataTexts},
     {1331, true, Action::NotYet},
     {1332, false, Action::NotYet},
     {1333, true, Action::NotYet},
@@ -140,6 +145,7 @@ void MainWindow::onCommand(int id) {
             break;
         }
         case Action::MapEditor: handOffToMapEditor(host(), root_, scenario_.name()); break;
+        case Action::Operation: button->operation(host(), root_, scenario_); break;
         case Action::Nothing: break;
     }
 }

@@ -52,7 +52,6 @@ TEST(MainWindow, LaterEditorsSaySoWithoutAScenarioCheck) {
     TempRoot t;
     const auto run = runScript(t.path(),
                                "click 1332\nexpect message \"Message\" \"This editor is not available yet.\"\n"
-                               "click 1330\nexpect message \"Message\" \"This editor is not available yet.\"\n"
                                "expect caption \"Kestrel 3 Editor\"\n");
     EXPECT_EQ(run.status, 0) << run.transcript;
 }

@@ -1,0 +1,22 @@
+#include "app/text_command.hpp"
+
+#include "core/data_root.hpp"
+#include "textx/data_export.hpp"
+
+namespace kestrel::app {
+
+int exportDataCommand(const std::filesystem::path& rootPath, std::ostream& out, std::ostream& err) {
+    std::error_code ec;
+    if (!std::filesystem::is_directory(rootPath, ec)) {
+        err << "kstred: the data root " << rootPath.string() << " is not a folder\n";
+        return 2;
+    }
+    if (!textx::exportDataSets(core::DataRoot(rootPath))) {
+        err << textx::kCannotOpenDataFile << '\n';
+        return 1;
+    }
+    out << textx::kExportedMessage << '\n';
+    return 0;
+}
+
+}  // namespace kestrel::app

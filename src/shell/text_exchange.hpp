@@ -1,0 +1,12 @@
+// The main window's text exchange buttons: the operation, then its message.
+#pragma once
+#include "core/data_root.hpp"
+#include "shell/current_scenario.hpp"
+#include "ui/host.hpp"
+
+namespace kestrel::shell {
+
+// "Export Data": writes KS_Data.Txt and says whether it could.
+void exportDataTexts(ui::Host& host, const core::DataRoot& root, CurrentScenario& scenario);
+
+}  // namespace kestrel::shell

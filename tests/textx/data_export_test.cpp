@@ -1,0 +1,303 @@
+// KS_Data.Txt: the exact bytes of every line form, and what is left out.
+#include "textx/data_export.hpp"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <sstream>
+
+#include "app/text_command.hpp"
+#include "datasets/advisor.hpp"
+#include "datasets/army_type.hpp"
+#include "datasets/city_set.hpp"
+#include "datasets/hero_type.hpp"
+#include "datasets/item.hpp"
+#include "datasets/site_set.hpp"
+#include "datasets/spell.hpp"
+#include "datasets/terrain_type.hpp"
+#include "support/as_other_user.hpp"
+#include "support/script_run.hpp"
+#include "support/temp_root.hpp"
+
+namespace kestrel::textx {
+namespace {
+
+using testing::TempRoot;
+
+std::string crlf(std::initializer_list<std::string_view> lines) {
+    std::string out;
+    for (const auto line : lines) (out += line) += "\r\n";
+    return out;
+}
+
+std::string exported(const TempRoot& t) {
+    const core::Bytes bytes = dataSetText(t.root());
+    return std::string(bytes.begin(), bytes.end());
+}
+
+const std::string kBeginning = crlf({"//", "// Main Text Data File for Kestrel III", "//", "//", "", ""});
+std::string banner(std::string_view title) {
+    return crlf({"", "", "*************** " + std::string(title) + " ***************", "", ""});
+}
+const std::string kSectionEnd = crlf({"", ""});
+
+// One record of every data set, written by the codecs that own them.
+void writeOneOfEach(const TempRoot& t) {
+    t.write("CITY/ELVES.CIT", datasets::writeCitySet({{"Hamlet", "Village", "Town", "Cit\xe9"}}));
+    auto terrain = datasets::newTerrainType("GRASS");
+    terrain.name = "Grassland";
+    t.write("TERRAIN/DATA/GRASS.TER", datasets::writeTerrainType(terrain));
+    auto army = datasets::newArmyType("PIKEMEN");
+    army.name = "Pikemen";
+    army.description = "Long <spears>";
+    t.write("ARMY/PIKEMEN.ARM", datasets::writeArmyType(army));
+    auto site = datasets::newSiteSet("TOWER");
+    site.name = "Tower";
+    t.write("SITES/TOWER.SIT", datasets::writeSiteSet(site));
+    auto hero = datasets::newHeroType("KNIGHT");
+    hero.maleName = "Knight";
+    hero.femaleName = "Dame";
+    hero.description = "Brave";
+    for (std::size_t i = 0; i < hero.maleLevels.size(); ++i) {
+        hero.maleLevels[i] = "M" + std::to_string(i + 1);
+        hero.femaleLevels[i] = "F" + std::to_string(i + 1);
+    }
+    t.write("HERO/KNIGHT.HER", datasets::writeHeroType(hero));
+    auto item = datasets::newItem("BLADE");
+    item.name = "the Blade";
+    item.description = "Sharp";
+    t.write("ITEMS/BLADE.ITM", datasets::writeItem(item));
+    datasets::Advisor advisor;
+    for (std::size_t i = 0; i < advisor.texts.size(); ++i) advisor.texts[i] = "A" + std::to_string(i);
+    t.write("ADVISOR/SAGE.AVR", datasets::writeAdvisor(advisor));
+    auto spell = datasets::newSpell("FIRE");
+    spell.name = "Fireball";
+    spell.description = "Burns";
+    t.write("SPELL/FIRE.SPL", datasets::writeSpell(spell));
+}
+
+const std::string kOneOfEach =
+    kBeginning + banner("CITY DATA") +
+    crlf({"    #ID:    City\\ELVES.CIT", "    #LVL0:  <Hamlet>", "    #LOC:   <>", "    #LVL1:  <Village>",
+          "    #LOC:   <>", "    #LVL2:  <Town>", "    #LOC:   <>", "    #LVL3:  <Cit\xe9>", "    #LOC:   <>",
+          "    #NOTES: All strings limited to 19 characters", "", ""}) +
+    kSectionEnd + banner("TERRAIN DATA") +
+    crlf({"   #ID:    Terrain\\Data\\GRASS.TER", "   #NAME:  <Grassland>", "   #LOC:   <>",
+          "   #NOTES: Strings limited to 15 characters", "", ""}) +
+    kSectionEnd + banner("ARMY DATA") +
+    crlf({"    #ID:    Army\\PIKEMEN.ARM", "    #NAME:  <Pikemen>", "    #LOC:   <>", "    #DESC:  <Long <spears>>",
+          "    #LOC:   <>", "    #NOTES: Names - 15 char's, Descriptions - 127 char's",
+          "    #NOTES: If you wish the name to remain the same, leave", "    #NOTES: the #LOC line blank.", "", ""}) +
+    kSectionEnd + banner("SITE DATA") +
+    crlf({"    #ID:    Sites\\TOWER.SIT", "    #NAME:  <Tower>", "    #LOC:   <>",
+          "    #NOTES: Strings are limited to 15 characters", "", ""}) +
+    kSectionEnd + banner("HERO DATA") +
+    crlf({"    #ID:      Hero\\KNIGHT.HER",
+          "    #NAME(M): <Knight>",
+          "    #LOC:     <>",
+          "    #NAME(F): <Dame>",
+          "    #LOC:     <>",
+          "    #DESC:    <Brave>",
+          "    #LOC:     <>",
+          "",
+          "    #LVL1(M): <M1>",
+          "    #LOC:     <>",
+          "    #LVL2(M): <M2>",
+          "    #LOC:     <>",
+          "    #LVL3(M): <M3>",
+          "    #LOC:     <>",
+          "    #LVL4(M): <M4>",
+          "    #LOC:     <>",
+          "    #LVL5(M): <M5>",
+          "    #LOC:     <>",
+          "    #LVL6(M): <M6>",
+          "    #LOC:     <>",
+          "    #LVL7(M): <M7>",
+          "    #LOC:     <>",
+          "    #LVL8(M): <M8>",
+          "    #LOC:     <>",
+          "    #LVL9(M): <M9>",
+          "    #LOC:     <>",
+          "    #LVL10(M):<M10>",
+          "    #LOC:     <>",
+          "",
+          "    #LVL1(F): <F1>",
+          "    #LOC:     <>",
+          "    #LVL2(F): <F2>",
+          "    #LOC:     <>",
+          "    #LVL3(F): <F3>",
+          "    #LOC:     <>",
+          "    #LVL4(F): <F4>",
+          "    #LOC:     <>",
+          "    #LVL5(F): <F5>",
+          "    #LOC:     <>",
+          "    #LVL6(F): <F6>",
+          "    #LOC:     <>",
+          "    #LVL7(F): <F7>",
+          "    #LOC:     <>",
+          "    #LVL8(F): <F8>",
+          "    #LOC:     <>",
+          "    #LVL9(F): <F9>",
+          "    #LOC:     <>",
+          "    #LVL10(F):<F10>",
+          "    #LOC:     <>",
+          "    #NOTES: Names - 31 char's, Description - 127 char's",
+          "    #NOTES: Level Names - 31 char's",
+          "",
+          ""}) +
+    kSectionEnd + banner("ITEM DATA") +
+    crlf({"    #ID:    Items\\BLADE.ITM", "    #NAME:  <the Blade>", "    #LOC:   <>", "    #DESC:  <Sharp>",
+          "    #LOC:   <>", "    #NOTES: Names - 31 char's, Descriptions - 127 char's",
+          "    #NOTES: Names should include a definite article (the)", "", ""}) +
+    kSectionEnd + banner("ADVISOR DATA") +
+    crlf({"    #ID:    Advisor\\SAGE.AVR",
+          "    #TXT00: <A0>",
+          "    #LOC:   <>",
+          "    #TXT01: <A1>",
+          "    #LOC:   <>",
+          "    #TXT02: <A2>",
+          "    #LOC:   <>",
+          "    #TXT03: <A3>",
+          "    #LOC:   <>",
+          "    #TXT10: <A4>",
+          "    #LOC:   <>",
+          "    #TXT11: <A5>",
+          "    #LOC:   <>",
+          "    #TXT12: <A6>",
+          "    #LOC:   <>",
+          "    #TXT13: <A7>",
+          "    #LOC:   <>",
+          "    #RES0: <A8>",
+          "    #LOC:   <>",
+          "    #RES1: <A9>",
+          "    #LOC:   <>",
+          "    #RES2: <A10>",
+          "    #LOC:   <>",
+          "    #RES3: <A11>",
+          "    #LOC:   <>",
+          "    #RES4: <A12>",
+          "    #LOC:   <>",
+          "    #RES5: <A13>",
+          "    #LOC:   <>",
+          "    #RES6: <A14>",
+          "    #LOC:   <>",
+          "    #RES7: <A15>",
+          "    #LOC:   <>",
+          "    #RES8: <A16>",
+          "    #LOC:   <>",
+          "    #RES9: <A17>",
+          "    #LOC:   <>",
+          "    #RES10:<A18>",
+          "    #LOC:   <>",
+          "    #NOTES: All strings must be 63 char's or less",
+          "",
+          ""}) +
+    kSectionEnd + banner("SPELL DATA") +
+    crlf({"    #ID:    Spell\\FIRE.SPL", "    #NAME:  <Fireball>", "    #LOC:   <>", "    #DESC:  <Burns>",
+          "    #LOC:   <>", "    #NOTES: Names - 31 char's, Descriptions - 127 char's", "", ""}) +
+    kSectionEnd;
+
+TEST(DataExport, OneRecordOfEveryDataSetLineByLine) {
+    TempRoot t;
+    writeOneOfEach(t);
+    EXPECT_EQ(exported(t), kOneOfEach);
+}
+
+TEST(DataExport, EmptyRootHasTheBeginningAndEightBanners) {
+    TempRoot t;
+    std::string expected = kBeginning;
+    for (const auto* title : {"CITY DATA", "TERRAIN DATA", "ARMY DATA", "SITE DATA", "HERO DATA", "ITEM DATA",
+                              "ADVISOR DATA", "SPELL DATA"})
+        expected += banner(title) + kSectionEnd;
+    EXPECT_EQ(exported(t), expected);
+    EXPECT_EQ(expected.size(), 503u);
+}
+
+// The city section alone, between its banner and the terrain banner.
+std::string citySection(const TempRoot& t) {
+    const std::string all = exported(t);
+    const auto from = all.find("*** CITY DATA ***") + 35;
+    return all.substr(from, all.find("\r\n\r\n\r\n\r\n\r\n\r\n***") - from);
+}
+
+TEST(DataExport, RecordFilesInCaseInsensitiveOrderAndOnlyWhatCanBeRead) {
+    TempRoot t;
+    const core::Bytes city = datasets::writeCitySet({{"a", "b", "c", "d"}});
+    t.write("CITY/b.cit", city);
+    t.write("CITY/A.CIT", city);
+    t.write("CITY/C.TXT", city);
+    t.write("CITY/TWO WORDS.CIT", city);  // the #ID: line would end at the blank
+    t.mkdir("CITY/DIR.CIT");
+    t.write("CITY/LOCKED.CIT", city);
+    t.write("CITY/EMPTY.CIT", "");
+    testing::handOver(t.path());
+    ::chmod((t.path() / "CITY/LOCKED.CIT").c_str(), 0);
+    EXPECT_TRUE(testing::asOtherUser([&] {
+        const std::string section = citySection(t);
+        return section.find("City\\A.CIT") < section.find("City\\b.cit") &&
+               section.find("City\\b.cit") < section.find("City\\EMPTY.CIT") &&
+               section.find("LOCKED") == std::string::npos;
+    }));
+    const std::string section = citySection(t);
+    for (const auto* absent : {"C.TXT", "TWO", "DIR.CIT"}) EXPECT_EQ(section.find(absent), std::string::npos);
+    EXPECT_NE(section.find("    #ID:    City\\EMPTY.CIT\r\n    #LVL0:  <>\r\n"), std::string::npos);
+}
+
+TEST(DataExport, ShortRecordsReadAsFarAsTheyGoAndTextsStopAtTheirField) {
+    TempRoot t;
+    core::Bytes city(25, 0);
+    std::string_view("Hamlet").copy(reinterpret_cast<char*>(city.data()), 6);
+    std::string_view("Villa").copy(reinterpret_cast<char*>(city.data()) + 20, 5);
+    t.write("CITY/SHORT.CIT", city);
+    EXPECT_EQ(citySection(t),
+              crlf({"    #ID:    City\\SHORT.CIT", "    #LVL0:  <Hamlet>", "    #LOC:   <>", "    #LVL1:  <Villa>",
+                    "    #LOC:   <>", "    #LVL2:  <>", "    #LOC:   <>", "    #LVL3:  <>", "    #LOC:   <>",
+                    "    #NOTES: All strings limited to 19 characters"}));
+    // Twenty letters without a NUL: the text ends with its field.
+    t.write("CITY/SHORT.CIT", std::string("ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
+    EXPECT_NE(citySection(t).find("#LVL0:  <ABCDEFGHIJKLMNOPQRST>\r\n    #LOC:   <>\r\n    #LVL1:  <UVWXYZ>"),
+              std::string::npos);
+}
+
+TEST(DataExport, EarlierHeroAndItemLayoutsAreReadByTheirOwnOffsets) {
+    TempRoot t;
+    core::Bytes hero(1378, 0), item(200, 0);
+    const auto put = [](core::Bytes& b, std::size_t at, std::string_view text) {
+        text.copy(reinterpret_cast<char*>(b.data()) + at, text.size());
+    };
+    put(hero, 0, "Old Knight");
+    put(hero, 270, "Squire");     // first male level title
+    put(hero, 622 + 32, "Lady");  // second female level title
+    put(item, 0, "the Old Sword");
+    put(item, 16, "Rusty");
+    t.write("HERO/OLD.HER", hero);
+    t.write("ITEMS/OLD.ITM", item);
+    const std::string all = exported(t);
+    for (const auto* line : {"    #NAME(M): <Old Knight>\r\n", "    #LVL1(M): <Squire>\r\n", "    #LVL2(F): <Lady>\r\n",
+                             "    #NAME:  <the Old Sword>\r\n", "    #DESC:  <Rusty>\r\n"})
+        EXPECT_NE(all.find(line), std::string::npos) << line;
+}
+
+TEST(DataExport, WritesTheFileOrSaysItCannot) {
+    TempRoot t;
+    writeOneOfEach(t);
+    t.write("ks_data.txt", "older");
+    std::ostringstream out, err;
+    EXPECT_EQ(app::exportDataCommand(t.path(), out, err), 0);
+    EXPECT_EQ(out.str(), "Text Exported!\n");
+    EXPECT_EQ(t.read("ks_data.txt"), core::Bytes(kOneOfEach.begin(), kOneOfEach.end()));
+    EXPECT_FALSE(t.exists("KS_Data.Txt"));  // the existing file is replaced, whatever its case
+
+    TempRoot blocked;
+    blocked.mkdir("KS_Data.Txt");
+    std::ostringstream out2, err2;
+    EXPECT_EQ(app::exportDataCommand(blocked.path(), out2, err2), 1);
+    EXPECT_EQ(err2.str(), "Cannot open data file\n");
+    const auto run =
+        testing::runScript(blocked.path(), "click 1330\nexpect message \"Error\" \"Cannot open data file\"\n");
+    EXPECT_EQ(run.status, 0) << run.transcript;
+    EXPECT_EQ(blocked.files(), std::vector<std::string>{"KS_Data.Txt/"});
+}
+
+}  // namespace
+}  // namespace kestrel::textx
