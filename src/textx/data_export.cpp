@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/host_file.hpp"
 #include "core/record_fields.hpp"
 #include "textx/text_format.hpp"
 
@@ -31,12 +32,15 @@ void writeRecord(TextWriter& out, const DataSection& section, const RecordTexts&
 
 void forEachRecord(const core::DataRoot& root, const DataSection& section,
                    const std::function<void(const RecordTexts&)>& visit) {
-    const std::string folder(datasets::info(section.kind).directory);
+    // The folder is resolved once and its files read by the names it lists:
+    // resolving every record's path again would double the cost of a large export.
+    const auto folder = root.resolve(datasets::info(section.kind).directory);
+    if (!folder) return;
     const std::size_t size = recordSize(section);
     RecordTexts record;
     for (const std::string& name : root.listFiles(recordPattern(section))) {
         if (!carriesName(name)) continue;
-        const auto bytes = root.read(folder + '\\' + name, size);
+        const auto bytes = core::readHostFile(*folder / name, size);
         if (!bytes) continue;
         const core::RecordReader reader(*bytes);
         record.path = idPath(section, name);
@@ -49,7 +53,7 @@ void forEachRecord(const core::DataRoot& root, const DataSection& section,
     }
 }
 
-core::Bytes dataSetText(const core::DataRoot& root) {
+std::string dataSetText(const core::DataRoot& root) {
     TextWriter out;
     for (const std::string_view line : kBeginning) out.line(line);
     out.blank(2);
@@ -58,9 +62,12 @@ core::Bytes dataSetText(const core::DataRoot& root) {
         forEachRecord(root, section, [&](const RecordTexts& record) { writeRecord(out, section, record); });
         out.blank(2);
     }
-    return out.bytes();
+    return out.take();
 }
 
-bool exportDataSets(const core::DataRoot& root) { return root.writeAtomic(kDataTextFile, dataSetText(root)); }
+bool exportDataSets(const core::DataRoot& root) {
+    const std::string text = dataSetText(root);
+    return root.writeAtomic(kDataTextFile, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+}
 
 }  // namespace kestrel::textx

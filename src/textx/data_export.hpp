@@ -27,8 +27,8 @@ struct RecordTexts {
 void forEachRecord(const core::DataRoot& root, const DataSection& section,
                    const std::function<void(const RecordTexts&)>& visit);
 
-// The whole file as it is written.
-core::Bytes dataSetText(const core::DataRoot& root);
+// The whole file as it is written, 8-bit.
+std::string dataSetText(const core::DataRoot& root);
 
 // Replaces "KS_Data.Txt" atomically; false when it cannot be written.
 bool exportDataSets(const core::DataRoot& root);

@@ -6,8 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include "core/bytes.hpp"
-
 namespace kestrel::textx {
 
 // A line holding this many asterisks is a banner to the reader; the writer
@@ -32,7 +30,7 @@ public:
     void tag(std::string_view indent, std::string_view written, std::string_view text, std::string_view loc);
 
     const std::string& text() const { return out_; }
-    core::Bytes bytes() const { return core::Bytes(out_.begin(), out_.end()); }
+    std::string take() { return std::move(out_); }
 
 private:
     void end() { out_ += "\r\n"; }

@@ -30,10 +30,7 @@ std::string crlf(std::initializer_list<std::string_view> lines) {
     return out;
 }
 
-std::string exported(const TempRoot& t) {
-    const core::Bytes bytes = dataSetText(t.root());
-    return std::string(bytes.begin(), bytes.end());
-}
+std::string exported(const TempRoot& t) { return dataSetText(t.root()); }
 
 const std::string kBeginning = crlf({"//", "// Main Text Data File for Kestrel III", "//", "//", "", ""});
 std::string banner(std::string_view title) {
