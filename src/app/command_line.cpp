@@ -91,7 +91,11 @@ constexpr Subcommand kSubcommands[] = {
     {"render-map", Command::RenderMap, true, "paint the whole map of the scenario (its folder name) as a 24-bit BMP",
      {{"SCENARIO", "a scenario", [](Options& o, const std::string& v) { o.name = v; return true; }},
       {"OUT.bmp", "a file", [](Options& o, const std::string& v) { o.mapOut = v; return true; }}}},
-    {"export-data", Command::ExportData, true, "write every data set's texts to KS_Data.Txt as Export Data does"},
+    {"export-data", Command::ExportData, true, "write every data set's texts to KS_Data.Txt as Export Data does",
+     {},
+     {{"--po",
+       {"OUT.po", "a file", [](Options& o, const std::string& v) { o.poOut = v; return true; }},
+       "write them to OUT.po as gettext PO (UTF-8) instead"}}},
 };
 
 bool looksLikeOption(std::string_view arg) { return arg.size() > 1 && arg[0] == '-'; }

@@ -28,6 +28,7 @@ struct Options {
     std::optional<std::filesystem::path> pictureOut;
     std::string name;  // of the scenario or world to create, or of the scenario whose map is painted
     std::filesystem::path mapOut;  // render-map's picture
+    std::optional<std::filesystem::path> poOut;  // export-data's PO file, a host path
 };
 
 // Larger scripts are refused unread.

@@ -75,8 +75,8 @@ int main(int argc, char** argv) {
             return app::renderMap(*parsed, app::chooseRoot(*parsed, environment("KESTREL_ROOT"), true).root, std::cout,
                                   std::cerr);
         case app::Command::ExportData:
-            return app::exportDataCommand(app::chooseRoot(*parsed, environment("KESTREL_ROOT"), true).root, std::cout,
-                                          std::cerr);
+            return app::exportDataCommand(app::chooseRoot(*parsed, environment("KESTREL_ROOT"), true).root,
+                                          parsed->poOut, std::cout, std::cerr);
         case app::Command::Edit: break;
     }
     app::Options options = *parsed;

@@ -5,13 +5,15 @@
 
 namespace kestrel::app {
 
-int exportDataCommand(const std::filesystem::path& rootPath, std::ostream& out, std::ostream& err) {
+int exportDataCommand(const std::filesystem::path& rootPath, const std::optional<std::filesystem::path>& po,
+                      std::ostream& out, std::ostream& err) {
     std::error_code ec;
     if (!std::filesystem::is_directory(rootPath, ec)) {
         err << "kstred: the data root " << rootPath.string() << " is not a folder\n";
         return 2;
     }
-    if (!textx::exportDataSets(core::DataRoot(rootPath))) {
+    const core::DataRoot root(rootPath);
+    if (!(po ? textx::exportDataSetsPo(root, *po) : textx::exportDataSets(root))) {
         err << textx::kCannotOpenDataFile << '\n';
         return 1;
     }

@@ -2,8 +2,10 @@
 
 #include <array>
 
+#include "core/atomic_file.hpp"
 #include "core/host_file.hpp"
 #include "core/record_fields.hpp"
+#include "textx/po_file.hpp"
 #include "textx/text_format.hpp"
 
 namespace kestrel::textx {
@@ -68,6 +70,21 @@ std::string dataSetText(const core::DataRoot& root) {
 bool exportDataSets(const core::DataRoot& root) {
     const std::string text = dataSetText(root);
     return root.writeAtomic(kDataTextFile, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+}
+
+std::string dataSetPo(const core::DataRoot& root) {
+    PoWriter out("KS_Data");
+    for (const DataSection& section : dataSections())
+        forEachRecord(root, section, [&](const RecordTexts& record) {
+            for (std::size_t i = 0; i < section.tags.size(); ++i)
+                out.entry(poContext(record.path, section.tags[i].written), record.texts[i], section.tags[i].limit);
+        });
+    return out.take();
+}
+
+bool exportDataSetsPo(const core::DataRoot& root, const std::filesystem::path& out) {
+    const std::string text = dataSetPo(root);
+    return core::writeHostFileAtomic(out, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
 
 }  // namespace kestrel::textx

@@ -1,5 +1,6 @@
 // Export of every data set's texts to "KS_Data.Txt" in the data root.
 #pragma once
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -32,5 +33,10 @@ std::string dataSetText(const core::DataRoot& root);
 
 // Replaces "KS_Data.Txt" atomically; false when it cannot be written.
 bool exportDataSets(const core::DataRoot& root);
+
+// The same texts as gettext PO, each entry named by its record file and tag.
+std::string dataSetPo(const core::DataRoot& root);
+// Replaces the host file atomically; false when it cannot be written.
+bool exportDataSetsPo(const core::DataRoot& root, const std::filesystem::path& out);
 
 }  // namespace kestrel::textx

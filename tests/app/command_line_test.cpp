@@ -34,7 +34,7 @@ TEST(CommandLine, EveryFormOfTheUsageIsAccepted) {
               "       kstred [--root DIR] new-world NAME\n"
               "       kstred [--root DIR] list-scenarios\n"
               "       kstred [--root DIR] render-map SCENARIO OUT.bmp\n"
-              "       kstred [--root DIR] export-data\n"
+              "       kstred [--root DIR] export-data [--po OUT.po]\n"
               "       kstred --help\n"
               "       kstred --version\n");
     auto o = parse({});

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdlib>
 #include <sstream>
 
 #include "app/text_command.hpp"
@@ -280,7 +281,7 @@ TEST(DataExport, WritesTheFileOrSaysItCannot) {
     writeOneOfEach(t);
     t.write("ks_data.txt", "older");
     std::ostringstream out, err;
-    EXPECT_EQ(app::exportDataCommand(t.path(), out, err), 0);
+    EXPECT_EQ(app::exportDataCommand(t.path(), std::nullopt, out, err), 0);
     EXPECT_EQ(out.str(), "Text Exported!\n");
     EXPECT_EQ(t.read("ks_data.txt"), core::Bytes(kOneOfEach.begin(), kOneOfEach.end()));
     EXPECT_FALSE(t.exists("KS_Data.Txt"));  // the existing file is replaced, whatever its case
@@ -288,12 +289,46 @@ TEST(DataExport, WritesTheFileOrSaysItCannot) {
     TempRoot blocked;
     blocked.mkdir("KS_Data.Txt");
     std::ostringstream out2, err2;
-    EXPECT_EQ(app::exportDataCommand(blocked.path(), out2, err2), 1);
+    EXPECT_EQ(app::exportDataCommand(blocked.path(), std::nullopt, out2, err2), 1);
     EXPECT_EQ(err2.str(), "Cannot open data file\n");
     const auto run =
         testing::runScript(blocked.path(), "click 1330\nexpect message \"Error\" \"Cannot open data file\"\n");
     EXPECT_EQ(run.status, 0) << run.transcript;
     EXPECT_EQ(blocked.files(), std::vector<std::string>{"KS_Data.Txt/"});
+}
+
+// Every non-empty text once, in UTF-8, named by its file and tag; msgfmt accepts the file.
+TEST(DataExport, GettextPoOfTheSameTexts) {
+    TempRoot t;
+    writeOneOfEach(t);
+    t.write("SPELL/FIRE.SPL", datasets::writeSpell({.name = "Say \"Fire\"", .description = "a\\b\r\nc"}));
+    const std::string po = dataSetPo(t.root());
+    EXPECT_TRUE(po.starts_with("msgid \"\"\nmsgstr \"\"\n\"Project-Id-Version: KS_Data\\n\"\n"));
+    for (const auto* field : {"\"MIME-Version: 1.0\\n\"\n", "\"Content-Type: text/plain; charset=UTF-8\\n\"\n",
+                              "\"Content-Transfer-Encoding: 8bit\\n\"\n\n"})
+        EXPECT_LT(po.find(field), po.find("msgctxt")) << field;
+    for (const auto* entry :
+         {"\n#. at most 19 characters\nmsgctxt \"City\\\\ELVES.CIT LVL3\"\nmsgid \"Cit\xc3\xa9\"\nmsgstr \"\"\n",
+          "\nmsgctxt \"Hero\\\\KNIGHT.HER LVL10(F)\"\nmsgid \"F10\"\n",
+          "\n#. at most 63 characters\nmsgctxt \"Advisor\\\\SAGE.AVR RES10\"\nmsgid \"A18\"\n",
+          "\n#. at most 15 characters\nmsgctxt \"Spell\\\\FIRE.SPL NAME\"\nmsgid \"Say \\\"Fire\\\"\"\n",
+          "\nmsgctxt \"Spell\\\\FIRE.SPL DESC\"\nmsgid \"a\\\\b\\r\\nc\"\n"})
+        EXPECT_NE(po.find(entry), std::string::npos) << entry;
+    // 4 + 1 + 2 + 1 + 23 + 2 + 19 + 2 texts, none empty.
+    std::size_t entries = 0;
+    for (std::size_t at = 0; (at = po.find("\nmsgctxt ", at)) != std::string::npos; ++at) ++entries;
+    EXPECT_EQ(entries, 54u);
+
+    const auto out = t.path() / "out.po";
+    std::ostringstream said, err;
+    ASSERT_EQ(app::exportDataCommand(t.path(), out, said, err), 0);
+    EXPECT_EQ(said.str(), "Text Exported!\n");
+    EXPECT_FALSE(t.exists("KS_Data.Txt"));
+    if (std::system("command -v msgfmt >/dev/null") != 0) GTEST_SKIP() << "msgfmt is not installed";
+    // Warnings on the header fields left for the translator's tool are fine; errors are not.
+    const auto log = t.path() / "msgfmt.log";
+    EXPECT_EQ(std::system(("msgfmt --check -o /dev/null '" + out.string() + "' 2>'" + log.string() + "'").c_str()), 0)
+        << std::string(t.read("msgfmt.log").begin(), t.read("msgfmt.log").end());
 }
 
 }  // namespace
