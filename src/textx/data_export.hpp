@@ -6,7 +6,6 @@
 #include <string_view>
 #include <vector>
 
-#include "core/bytes.hpp"
 #include "core/data_root.hpp"
 #include "textx/data_sections.hpp"
 

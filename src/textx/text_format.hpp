@@ -2,7 +2,6 @@
 // banners between sections, and tag lines each followed by the line that the
 // translator fills in.
 #pragma once
-#include <cstddef>
 #include <string>
 #include <string_view>
 
