@@ -96,6 +96,8 @@ constexpr Subcommand kSubcommands[] = {
      {{"--po",
        {"OUT.po", "a file", [](Options& o, const std::string& v) { o.poOut = v; return true; }},
        "write them to OUT.po as gettext PO (UTF-8) instead"}}},
+    {"import-data", Command::ImportData, true, "write the translations of FILE into the data sets as Import Data does",
+     {{"FILE", "a file", [](Options& o, const std::string& v) { o.textFile = v; return true; }}}},
 };
 
 bool looksLikeOption(std::string_view arg) { return arg.size() > 1 && arg[0] == '-'; }

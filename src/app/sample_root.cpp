@@ -766,6 +766,47 @@ bool writeSampleCampaign(const core::DataRoot& root) {
            write(campaign::optionFileName(1), campaign::writeOptions(foggy));
 }
 
+// A translator's file for Import Data: some of the sample's texts in French
+// (Windows-1252), the rest left as exported.
+bool writeSampleTranslation(const core::DataRoot& root) {
+    constexpr std::string_view kLines[] = {
+        "//", "// Main Text Data File for Kestrel III", "//", "//", "", "",
+        "", "", "*************** CITY DATA ***************", "", "",
+        "    #ID:    City\\HILLS.CIT",
+        "    #LVL0:  <Cairn>", "    #LOC:   <>",
+        "    #LVL1:  <Hamlet>", "    #LOC:   <Hameau>",
+        "    #LVL2:  <Hillfort>", "    #LOC:   <Fort des collines>",
+        "    #LVL3:  <High Keep>", "    #LOC:   <Haut donjon>",
+        "    #NOTES: All strings limited to 19 characters", "", "", "", "",
+        "", "", "*************** TERRAIN DATA ***************", "", "", "", "",
+        "", "", "*************** ARMY DATA ***************", "", "",
+        "    #ID:    Army\\PIKEMEN.ARM",
+        "    #NAME:  <Pikemen>", "    #LOC:   <Piquiers>",
+        "    #NOTES: Names - 15 char's, Descriptions - 127 char's", "", "", "", "",
+        "", "", "*************** SITE DATA ***************", "", "", "", "",
+        "", "", "*************** HERO DATA ***************", "", "",
+        "    #ID:      Hero\\RANGER.HER",
+        "    #NAME(M): <Ranger>", "    #LOC:     <R\xF4" "deur>",
+        "    #NAME(F): <Huntress>", "    #LOC:     <Chasseresse>",
+        "    #LVL1(M): <Tracker>", "    #LOC:     <Pisteur>",
+        "    #NOTES: Names - 31 char's, Description - 127 char's", "", "", "", "",
+        "", "", "*************** ITEM DATA ***************", "", "",
+        "    #ID:    Items\\BLADE.ITM",
+        "    #NAME:  <Blade of Embers>", "    #LOC:   <Lame des Braises>",
+        "    #DESC:  <A sword that never cools.>", "    #LOC:   <Une \xE9p\xE9" "e qui ne refroidit jamais.>",
+        "    #NOTES: Names - 31 char's, Descriptions - 127 char's", "", "", "", "",
+        "", "", "*************** ADVISOR DATA ***************", "", "", "", "",
+        "", "", "*************** SPELL DATA ***************", "", "",
+        "    #ID:    Spell\\FIREBALL.SPL",
+        "    #NAME:  <Fireball>", "    #LOC:   <Boule de feu>",
+        "    #NOTES: Names - 31 char's, Descriptions - 127 char's", "", "", "", "",
+    };
+    std::string text;
+    for (const std::string_view line : kLines) (text += line) += "\r\n";
+    return root.makeDirectory("TRANSLAT") &&
+           root.writeAtomic("TRANSLAT\\DATA_FR.TXT", core::Bytes(text.begin(), text.end()));
+}
+
 }  // namespace
 
 bool writeSampleRoot(const core::DataRoot& root) {
@@ -778,7 +819,7 @@ bool writeSampleRoot(const core::DataRoot& root) {
            writeSampleScenarioData(root) && writeSampleMapArt(root) &&
            writeSampleSides(root) && writeSampleCities(root) && writeSampleRuinsSites(root) &&
            writeSampleDiplomacy(root) && writeSampleItemPool(root) && writeSamplePlacements(root) &&
-           writeSampleCampaign(root);
+           writeSampleCampaign(root) && writeSampleTranslation(root);
 }
 
 }  // namespace kestrel::app

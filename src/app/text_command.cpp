@@ -2,6 +2,7 @@
 
 #include "core/data_root.hpp"
 #include "textx/data_export.hpp"
+#include "textx/data_import.hpp"
 
 namespace kestrel::app {
 
@@ -19,6 +20,19 @@ int exportDataCommand(const std::filesystem::path& rootPath, const std::optional
     }
     out << textx::kExportedMessage << '\n';
     return 0;
+}
+
+int importDataCommand(const std::filesystem::path& rootPath, const std::filesystem::path& file, std::ostream& out,
+                      std::ostream& err) {
+    std::error_code ec;
+    if (!std::filesystem::is_directory(rootPath, ec)) {
+        err << "kstred: the data root " << rootPath.string() << " is not a folder\n";
+        return 2;
+    }
+    const textx::ImportResult result = textx::importDataFile(core::DataRoot(rootPath), file);
+    const bool ok = textx::succeeded(result);
+    (ok ? out : err) << textx::message(result) << '\n';
+    return ok ? 0 : 1;
 }
 
 }  // namespace kestrel::app

@@ -12,4 +12,10 @@ namespace kestrel::app {
 int exportDataCommand(const std::filesystem::path& root, const std::optional<std::filesystem::path>& po,
                       std::ostream& out, std::ostream& err);
 
+// import-data: the translations of FILE into the data sets; 0 when every
+// text it carries is in place, 1 when the file cannot be read or a record
+// file not written, 2 when the data root is no folder.
+int importDataCommand(const std::filesystem::path& root, const std::filesystem::path& file, std::ostream& out,
+                      std::ostream& err);
+
 }  // namespace kestrel::app

@@ -87,7 +87,7 @@ constexpr std::array<Button, 32> kButtons{{
     {1030, true, Action::Nothing},
     {1330, false, Action::Operation, std::nullopt, nullptr, false, exportDataTexts},
     {1331, true, Action::NotYet},
-    {1332, false, Action::NotYet},
+    {1332, false, Action::Operation, std::nullopt, nullptr, false, importDataTexts},
     {1333, true, Action::NotYet},
 }};
 

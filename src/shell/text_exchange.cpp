@@ -1,14 +1,32 @@
 #include "shell/text_exchange.hpp"
 
 #include "textx/data_export.hpp"
+#include "textx/data_import.hpp"
 
 namespace kestrel::shell {
+
+namespace {
+
+void tellImport(ui::Host& host, const textx::ImportResult& result) {
+    if (!result.opened || textx::succeeded(result))
+        host.notice(textx::message(result));
+    else
+        host.error(textx::message(result));
+}
+
+}  // namespace
 
 void exportDataTexts(ui::Host& host, const core::DataRoot& root, CurrentScenario&) {
     if (textx::exportDataSets(root))
         host.notice(textx::kExportedMessage);
     else
         host.error(textx::kCannotOpenDataFile);
+}
+
+void importDataTexts(ui::Host& host, const core::DataRoot& root, CurrentScenario&) {
+    const auto chosen = host.chooseFileToOpen("");
+    if (!chosen || chosen->empty()) return;
+    tellImport(host, textx::importDataFile(root, *chosen));
 }
 
 }  // namespace kestrel::shell

@@ -8,5 +8,7 @@ namespace kestrel::shell {
 
 // "Export Data": writes KS_Data.Txt and says whether it could.
 void exportDataTexts(ui::Host& host, const core::DataRoot& root, CurrentScenario& scenario);
+// "Import Data": the translations of a file the user chooses, into the data sets.
+void importDataTexts(ui::Host& host, const core::DataRoot& root, CurrentScenario& scenario);
 
 }  // namespace kestrel::shell

@@ -35,6 +35,7 @@ TEST(CommandLine, EveryFormOfTheUsageIsAccepted) {
               "       kstred [--root DIR] list-scenarios\n"
               "       kstred [--root DIR] render-map SCENARIO OUT.bmp\n"
               "       kstred [--root DIR] export-data [--po OUT.po]\n"
+              "       kstred [--root DIR] import-data FILE\n"
               "       kstred --help\n"
               "       kstred --version\n");
     auto o = parse({});
@@ -76,6 +77,10 @@ TEST(CommandLine, EveryFormOfTheUsageIsAccepted) {
     EXPECT_EQ(o->name, "ISLANDS");
     EXPECT_EQ(parse({"new-world", "MIDLANDS"})->name, "MIDLANDS");
     EXPECT_EQ(parse({"list-scenarios"})->command, Command::ListScenarios);
+    o = parse({"--root", "R", "import-data", "fr.txt"});
+    ASSERT_TRUE(o);
+    EXPECT_EQ(o->command, Command::ImportData);
+    EXPECT_EQ(o->textFile, "fr.txt");
     EXPECT_EQ(parse({"--help"})->command, Command::Help);
     EXPECT_EQ(parse({"-h"})->command, Command::Help);
     EXPECT_EQ(parse({"--version"})->command, Command::Version);

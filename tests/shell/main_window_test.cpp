@@ -48,14 +48,6 @@ TEST(MainWindow, TerrainMenuOpensTheThreeTerrainLists) {
     EXPECT_EQ(run.status, 0) << run.transcript;
 }
 
-TEST(MainWindow, LaterEditorsSaySoWithoutAScenarioCheck) {
-    TempRoot t;
-    const auto run = runScript(t.path(),
-                               "click 1332\nexpect message \"Message\" \"This editor is not available yet.\"\n"
-                               "expect caption \"Kestrel 3 Editor\"\n");
-    EXPECT_EQ(run.status, 0) << run.transcript;
-}
-
 // With a current scenario, as scenario creation and loading will set it.
 struct WithScenario {
     TempRoot t;

@@ -1,0 +1,43 @@
+// What both imports share: the chosen file read whole, a translation put into
+// its field, and the result told as the main window and the command line say it.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/bytes.hpp"
+
+namespace kestrel::textx {
+
+inline constexpr std::string_view kImportedMessage = "Text Imported!";
+inline constexpr std::string_view kCannotOpenFile = "Can't open file";
+// Far beyond any export of a whole data root; larger files are refused unread.
+inline constexpr std::uint64_t kImportFileLimit = 256u << 20;
+
+struct ImportResult {
+    bool opened = false;               // the chosen file could be read
+    std::vector<std::string> written;  // record files changed, in the order written
+    std::vector<std::string> failed;   // record files whose new bytes could not be written
+};
+
+// The chosen file, or nothing when it cannot be read.
+std::optional<core::Bytes> readImportFile(const std::filesystem::path& file);
+std::string_view asText(const core::Bytes& bytes);
+
+// Puts a translation into a field of the record in memory: cut at a NUL and
+// to `limit` characters, NUL-terminated, zeros behind it; an empty text leaves
+// the field. A record too short
+// for the field is first padded with zeros to `fullSize`. False, and nothing
+// touched, when the field already holds the text.
+bool putText(core::Bytes& record, std::size_t offset, std::size_t size, std::size_t limit, std::string_view text,
+             std::size_t fullSize);
+
+// "Text Imported!", or why not.
+bool succeeded(const ImportResult& result);
+std::string message(const ImportResult& result);
+
+}  // namespace kestrel::textx
