@@ -96,6 +96,12 @@ constexpr Subcommand kSubcommands[] = {
      {{"--po",
        {"OUT.po", "a file", [](Options& o, const std::string& v) { o.poOut = v; return true; }},
        "write them to OUT.po as gettext PO (UTF-8) instead"}}},
+    {"export-scen", Command::ExportScen, true,
+     "write the texts of the scenario (its folder name) to KS_<NAME>.Txt as Export Scen does",
+     {{"NAME", "a scenario", [](Options& o, const std::string& v) { o.name = v; return true; }}},
+     {{"--po",
+       {"OUT.po", "a file", [](Options& o, const std::string& v) { o.poOut = v; return true; }},
+       "write them to OUT.po as gettext PO (UTF-8) instead"}}},
     {"import-data", Command::ImportData, true, "write the translations of FILE into the data sets as Import Data does",
      {{"FILE", "a file", [](Options& o, const std::string& v) { o.textFile = v; return true; }}}},
 };

@@ -14,7 +14,7 @@ class Host;
 
 namespace kestrel::app {
 
-enum class Command { Edit, MakeSample, Picture, NewScenario, NewWorld, ListScenarios, RenderMap, ExportData, ImportData, Help, Version };
+enum class Command { Edit, MakeSample, Picture, NewScenario, NewWorld, ListScenarios, RenderMap, ExportData, ExportScen, ImportData, Help, Version };
 enum class HostKind { Qt, Headless };
 
 struct Options {
@@ -28,7 +28,7 @@ struct Options {
     std::optional<std::filesystem::path> pictureOut;
     std::string name;  // of the scenario or world to create, or of the scenario whose map is painted
     std::filesystem::path mapOut;  // render-map's picture
-    std::optional<std::filesystem::path> poOut;  // export-data's PO file, a host path
+    std::optional<std::filesystem::path> poOut;  // the exports' PO file, a host path
     std::filesystem::path textFile;  // the file an import reads, a host path
 };
 

@@ -77,6 +77,9 @@ int main(int argc, char** argv) {
         case app::Command::ExportData:
             return app::exportDataCommand(app::chooseRoot(*parsed, environment("KESTREL_ROOT"), true).root,
                                           parsed->poOut, std::cout, std::cerr);
+        case app::Command::ExportScen:
+            return app::exportScenarioCommand(app::chooseRoot(*parsed, environment("KESTREL_ROOT"), true).root,
+                                              parsed->name, parsed->poOut, std::cout, std::cerr);
         case app::Command::ImportData:
             return app::importDataCommand(app::chooseRoot(*parsed, environment("KESTREL_ROOT"), true).root,
                                           parsed->textFile, std::cout, std::cerr);

@@ -1,8 +1,11 @@
 #include "app/text_command.hpp"
 
+#include "core/cp1252.hpp"
 #include "core/data_root.hpp"
+#include "scenario/scenario_files.hpp"
 #include "textx/data_export.hpp"
 #include "textx/data_import.hpp"
+#include "textx/scenario_export.hpp"
 
 namespace kestrel::app {
 
@@ -16,6 +19,33 @@ int exportDataCommand(const std::filesystem::path& rootPath, const std::optional
     const core::DataRoot root(rootPath);
     if (!(po ? textx::exportDataSetsPo(root, *po) : textx::exportDataSets(root))) {
         err << textx::kCannotOpenDataFile << '\n';
+        return 1;
+    }
+    out << textx::kExportedMessage << '\n';
+    return 0;
+}
+
+int exportScenarioCommand(const std::filesystem::path& rootPath, const std::string& name,
+                          const std::optional<std::filesystem::path>& po, std::ostream& out, std::ostream& err) {
+    std::error_code ec;
+    if (!std::filesystem::is_directory(rootPath, ec)) {
+        err << "kstred: the data root " << rootPath.string() << " is not a folder\n";
+        return 2;
+    }
+    const core::DataRoot root(rootPath);
+    // Folder names are kept in the game's code page; the file is named after
+    // the folder as it exists, whatever case was typed.
+    const auto typed = core::utf8ToCp1252(name);
+    const auto folder = typed && textx::isScenarioFolderName(*typed)
+                            ? root.resolve(std::string(scenario::kScenariosFolder) + "\\" + *typed)
+                            : std::nullopt;
+    if (!folder || !std::filesystem::is_directory(*folder, ec)) {
+        err << "kstred: there is no scenario folder " << scenario::kScenariosFolder << "\\" << name << '\n';
+        return 1;
+    }
+    const std::string scenario = folder->filename().string();
+    if (!(po ? textx::exportScenarioPo(root, scenario, *po) : textx::exportScenario(root, scenario))) {
+        err << textx::kCannotOpenTextFile << '\n';
         return 1;
     }
     out << textx::kExportedMessage << '\n';

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <ostream>
+#include <string>
 
 namespace kestrel::app {
 
@@ -11,6 +12,12 @@ namespace kestrel::app {
 // 0 when written, 1 when not, 2 when the data root is no folder.
 int exportDataCommand(const std::filesystem::path& root, const std::optional<std::filesystem::path>& po,
                       std::ostream& out, std::ostream& err);
+
+// export-scen: KS_<folder>.Txt of the scenario in folder `name`, or the PO
+// file `po`; 0 when written, 1 when not or when there is no such scenario
+// folder, 2 when the data root is no folder.
+int exportScenarioCommand(const std::filesystem::path& root, const std::string& name,
+                          const std::optional<std::filesystem::path>& po, std::ostream& out, std::ostream& err);
 
 // import-data: the translations of FILE into the data sets; 0 when every
 // text it carries is in place, 1 when the file cannot be read or a record

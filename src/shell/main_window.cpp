@@ -86,7 +86,7 @@ constexpr std::array<Button, 32> kButtons{{
     {1029, true, Action::Editor, std::nullopt, scenario::makeDiplomacyDialog},
     {1030, true, Action::Nothing},
     {1330, false, Action::Operation, std::nullopt, nullptr, false, exportDataTexts},
-    {1331, true, Action::NotYet},
+    {1331, true, Action::Operation, std::nullopt, nullptr, false, exportScenarioTexts},
     {1332, false, Action::Operation, std::nullopt, nullptr, false, importDataTexts},
     {1333, true, Action::NotYet},
 }};

@@ -2,6 +2,7 @@
 
 #include "textx/data_export.hpp"
 #include "textx/data_import.hpp"
+#include "textx/scenario_export.hpp"
 
 namespace kestrel::shell {
 
@@ -21,6 +22,13 @@ void exportDataTexts(ui::Host& host, const core::DataRoot& root, CurrentScenario
         host.notice(textx::kExportedMessage);
     else
         host.error(textx::kCannotOpenDataFile);
+}
+
+void exportScenarioTexts(ui::Host& host, const core::DataRoot& root, CurrentScenario& scenario) {
+    if (textx::exportScenario(root, scenario.name()))
+        host.notice(textx::kExportedMessage);
+    else
+        host.error(textx::kCannotOpenTextFile);
 }
 
 void importDataTexts(ui::Host& host, const core::DataRoot& root, CurrentScenario&) {

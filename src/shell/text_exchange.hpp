@@ -8,6 +8,8 @@ namespace kestrel::shell {
 
 // "Export Data": writes KS_Data.Txt and says whether it could.
 void exportDataTexts(ui::Host& host, const core::DataRoot& root, CurrentScenario& scenario);
+// "Export Scen": writes KS_<folder>.Txt of the current scenario.
+void exportScenarioTexts(ui::Host& host, const core::DataRoot& root, CurrentScenario& scenario);
 // "Import Data": the translations of a file the user chooses, into the data sets.
 void importDataTexts(ui::Host& host, const core::DataRoot& root, CurrentScenario& scenario);
 

@@ -35,6 +35,7 @@ TEST(CommandLine, EveryFormOfTheUsageIsAccepted) {
               "       kstred [--root DIR] list-scenarios\n"
               "       kstred [--root DIR] render-map SCENARIO OUT.bmp\n"
               "       kstred [--root DIR] export-data [--po OUT.po]\n"
+              "       kstred [--root DIR] export-scen NAME [--po OUT.po]\n"
               "       kstred [--root DIR] import-data FILE\n"
               "       kstred --help\n"
               "       kstred --version\n");
