@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <sstream>
 
@@ -80,30 +81,14 @@ const std::string kBeginning =
 
 const std::string kHeaderLines = crlf({"    #NAME: <Small Isles>", "    #LOC:  <>", "    #DESC: <Two <isles>>",
                                        "    #LOC:  <>", "    #NOTES:Names - 15 char's, Description 127 char's", ""});
-const std::string kMiscLines = crlf({"    #GOLD: <gp>",
-                                     "    #LOC:  <>",
-                                     "    #NOTES:Usage - 23gp",
-                                     "    #NOTES:Max of 3 characters",
-                                     "",
-                                     "    #MON0: <Orc>",
-                                     "    #LOC:  <>",
-                                     "    #MON1: <>",
-                                     "    #LOC:  <>",
-                                     "    #MON2: <>",
-                                     "    #LOC:  <>",
-                                     "    #MON3: <>",
-                                     "    #LOC:  <>",
-                                     "    #MON4: <>",
-                                     "    #LOC:  <>",
-                                     "    #MON5: <>",
-                                     "    #LOC:  <>",
-                                     "    #MON6: <>",
-                                     "    #LOC:  <>",
-                                     "    #MON7: <Wyrm>",
-                                     "    #LOC:  <>",
-                                     "    #NOTES:Max of 15 characters",
-                                     "",
-                                     ""});
+const std::string kMiscLines = [] {
+    std::string lines =
+        crlf({"    #GOLD: <gp>", "    #LOC:  <>", "    #NOTES:Usage - 23gp", "    #NOTES:Max of 3 characters", ""});
+    const std::array<std::string_view, 8> monsters{"Orc", "", "", "", "", "", "", "Wyrm"};
+    for (std::size_t n = 0; n < monsters.size(); ++n)
+        lines += crlf({"    #MON" + std::to_string(n) + ": <" + std::string(monsters[n]) + ">", "    #LOC:  <>"});
+    return lines + crlf({"    #NOTES:Max of 15 characters", "", ""});
+}();
 const std::string kTerrainLines =
     crlf({"    #BONUS0: <Woods>", "    #LOC:    <>", "    #BONUS1: <Hills>", "    #LOC:    <>",
           "    #BONUS2: <Woods and hills>", "    #LOC:    <>", "    #NOTES:  Max of 31 characters", "", ""});
