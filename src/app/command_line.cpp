@@ -104,6 +104,10 @@ constexpr Subcommand kSubcommands[] = {
        "write them to OUT.po as gettext PO (UTF-8) instead"}}},
     {"import-data", Command::ImportData, true, "write the translations of FILE into the data sets as Import Data does",
      {{"FILE", "a file", [](Options& o, const std::string& v) { o.textFile = v; return true; }}}},
+    {"import-scen", Command::ImportScen, true,
+     "write the translations of FILE into the scenario (its folder name) as Import Scen does",
+     {{"NAME", "a scenario", [](Options& o, const std::string& v) { o.name = v; return true; }},
+      {"FILE", "a file", [](Options& o, const std::string& v) { o.textFile = v; return true; }}}},
 };
 
 bool looksLikeOption(std::string_view arg) { return arg.size() > 1 && arg[0] == '-'; }

@@ -14,7 +14,7 @@ class Host;
 
 namespace kestrel::app {
 
-enum class Command { Edit, MakeSample, Picture, NewScenario, NewWorld, ListScenarios, RenderMap, ExportData, ExportScen, ImportData, Help, Version };
+enum class Command { Edit, MakeSample, Picture, NewScenario, NewWorld, ListScenarios, RenderMap, ExportData, ExportScen, ImportData, ImportScen, Help, Version };
 enum class HostKind { Qt, Headless };
 
 struct Options {

@@ -83,6 +83,9 @@ int main(int argc, char** argv) {
         case app::Command::ImportData:
             return app::importDataCommand(app::chooseRoot(*parsed, environment("KESTREL_ROOT"), true).root,
                                           parsed->textFile, std::cout, std::cerr);
+        case app::Command::ImportScen:
+            return app::importScenarioCommand(app::chooseRoot(*parsed, environment("KESTREL_ROOT"), true).root,
+                                              parsed->name, parsed->textFile, std::cout, std::cerr);
         case app::Command::Edit: break;
     }
     app::Options options = *parsed;

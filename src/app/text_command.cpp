@@ -6,8 +6,29 @@
 #include "textx/data_export.hpp"
 #include "textx/data_import.hpp"
 #include "textx/scenario_export.hpp"
+#include "textx/scenario_import.hpp"
 
 namespace kestrel::app {
+
+namespace {
+
+// The scenario folder NAME names, as it exists whatever case was typed;
+// nothing, and a line on `err`, when there is none. Folder names are kept in
+// the game's code page.
+std::optional<std::string> scenarioFolder(const core::DataRoot& root, const std::string& name, std::ostream& err) {
+    std::error_code ec;
+    const auto typed = core::utf8ToCp1252(name);
+    const auto folder = typed && textx::isScenarioFolderName(*typed)
+                            ? root.resolve(std::string(scenario::kScenariosFolder) + "\\" + *typed)
+                            : std::nullopt;
+    if (!folder || !std::filesystem::is_directory(*folder, ec)) {
+        err << "kstred: there is no scenario folder " << scenario::kScenariosFolder << "\\" << name << '\n';
+        return std::nullopt;
+    }
+    return folder->filename().string();
+}
+
+}  // namespace
 
 int exportDataCommand(const std::filesystem::path& rootPath, const std::optional<std::filesystem::path>& po,
                       std::ostream& out, std::ostream& err) {
@@ -33,18 +54,10 @@ int exportScenarioCommand(const std::filesystem::path& rootPath, const std::stri
         return 2;
     }
     const core::DataRoot root(rootPath);
-    // Folder names are kept in the game's code page; the file is named after
-    // the folder as it exists, whatever case was typed.
-    const auto typed = core::utf8ToCp1252(name);
-    const auto folder = typed && textx::isScenarioFolderName(*typed)
-                            ? root.resolve(std::string(scenario::kScenariosFolder) + "\\" + *typed)
-                            : std::nullopt;
-    if (!folder || !std::filesystem::is_directory(*folder, ec)) {
-        err << "kstred: there is no scenario folder " << scenario::kScenariosFolder << "\\" << name << '\n';
-        return 1;
-    }
-    const std::string scenario = folder->filename().string();
-    if (!(po ? textx::exportScenarioPo(root, scenario, *po) : textx::exportScenario(root, scenario))) {
+    // The file is named after the folder as it exists.
+    const auto scenario = scenarioFolder(root, name, err);
+    if (!scenario) return 1;
+    if (!(po ? textx::exportScenarioPo(root, *scenario, *po) : textx::exportScenario(root, *scenario))) {
         err << textx::kCannotOpenTextFile << '\n';
         return 1;
     }
@@ -60,6 +73,22 @@ int importDataCommand(const std::filesystem::path& rootPath, const std::filesyst
         return 2;
     }
     const textx::ImportResult result = textx::importDataFile(core::DataRoot(rootPath), file);
+    const bool ok = textx::succeeded(result);
+    (ok ? out : err) << textx::message(result) << '\n';
+    return ok ? 0 : 1;
+}
+
+int importScenarioCommand(const std::filesystem::path& rootPath, const std::string& name,
+                          const std::filesystem::path& file, std::ostream& out, std::ostream& err) {
+    std::error_code ec;
+    if (!std::filesystem::is_directory(rootPath, ec)) {
+        err << "kstred: the data root " << rootPath.string() << " is not a folder\n";
+        return 2;
+    }
+    const core::DataRoot root(rootPath);
+    const auto scenario = scenarioFolder(root, name, err);
+    if (!scenario) return 1;
+    const textx::ImportResult result = textx::importScenarioFile(root, *scenario, file);
     const bool ok = textx::succeeded(result);
     (ok ? out : err) << textx::message(result) << '\n';
     return ok ? 0 : 1;

@@ -24,5 +24,9 @@ int exportScenarioCommand(const std::filesystem::path& root, const std::string& 
 // file not written, 2 when the data root is no folder.
 int importDataCommand(const std::filesystem::path& root, const std::filesystem::path& file, std::ostream& out,
                       std::ostream& err);
+// import-scen: the same into the scenario in folder `name`; 1 also when
+// there is no such scenario folder.
+int importScenarioCommand(const std::filesystem::path& root, const std::string& name,
+                          const std::filesystem::path& file, std::ostream& out, std::ostream& err);
 
 }  // namespace kestrel::app

@@ -88,7 +88,7 @@ constexpr std::array<Button, 32> kButtons{{
     {1330, false, Action::Operation, std::nullopt, nullptr, false, exportDataTexts},
     {1331, true, Action::Operation, std::nullopt, nullptr, false, exportScenarioTexts},
     {1332, false, Action::Operation, std::nullopt, nullptr, false, importDataTexts},
-    {1333, true, Action::NotYet},
+    {1333, true, Action::Operation, std::nullopt, nullptr, false, importScenarioTexts},
 }};
 
 const Button* findButton(int id) {

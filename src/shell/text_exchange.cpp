@@ -2,6 +2,7 @@
 
 #include "textx/data_export.hpp"
 #include "textx/data_import.hpp"
+#include "textx/scenario_import.hpp"
 #include "textx/scenario_export.hpp"
 
 namespace kestrel::shell {
@@ -35,6 +36,12 @@ void importDataTexts(ui::Host& host, const core::DataRoot& root, CurrentScenario
     const auto chosen = host.chooseFileToOpen("");
     if (!chosen || chosen->empty()) return;
     tellImport(host, textx::importDataFile(root, *chosen));
+}
+
+void importScenarioTexts(ui::Host& host, const core::DataRoot& root, CurrentScenario& scenario) {
+    const auto chosen = host.chooseFileToOpen("");
+    if (!chosen || chosen->empty()) return;
+    tellImport(host, textx::importScenarioFile(root, scenario.name(), *chosen));
 }
 
 }  // namespace kestrel::shell

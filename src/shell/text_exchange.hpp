@@ -12,5 +12,7 @@ void exportDataTexts(ui::Host& host, const core::DataRoot& root, CurrentScenario
 void exportScenarioTexts(ui::Host& host, const core::DataRoot& root, CurrentScenario& scenario);
 // "Import Data": the translations of a file the user chooses, into the data sets.
 void importDataTexts(ui::Host& host, const core::DataRoot& root, CurrentScenario& scenario);
+// "Import Scen": the same into the current scenario's files.
+void importScenarioTexts(ui::Host& host, const core::DataRoot& root, CurrentScenario& scenario);
 
 }  // namespace kestrel::shell

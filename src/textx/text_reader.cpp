@@ -114,6 +114,8 @@ std::string TagLine::spelled() const {
     return out;
 }
 
+std::string_view TagLine::stem() const { return numbered || !tag.ends_with(':') ? tag : tag.substr(0, tag.size() - 1); }
+
 std::optional<std::string_view> TextReader::nextLine() {
     if (rest_.empty()) return std::nullopt;
     std::size_t end = rest_.find('\n');

@@ -34,6 +34,8 @@ struct TagLine {
 
     // The tag as an exported line spells it, without blanks: "#MON3:", "#NAME(F):".
     std::string spelled() const;
+    // The tag without its number and ':': "#MON", "#NAME(F)".
+    std::string_view stem() const;
 };
 
 struct ReadLine {

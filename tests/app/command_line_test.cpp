@@ -37,6 +37,7 @@ TEST(CommandLine, EveryFormOfTheUsageIsAccepted) {
               "       kstred [--root DIR] export-data [--po OUT.po]\n"
               "       kstred [--root DIR] export-scen NAME [--po OUT.po]\n"
               "       kstred [--root DIR] import-data FILE\n"
+              "       kstred [--root DIR] import-scen NAME FILE\n"
               "       kstred --help\n"
               "       kstred --version\n");
     auto o = parse({});
@@ -81,6 +82,11 @@ TEST(CommandLine, EveryFormOfTheUsageIsAccepted) {
     o = parse({"--root", "R", "import-data", "fr.txt"});
     ASSERT_TRUE(o);
     EXPECT_EQ(o->command, Command::ImportData);
+    EXPECT_EQ(o->textFile, "fr.txt");
+    o = parse({"import-scen", "ISLANDS", "fr.txt"});
+    ASSERT_TRUE(o);
+    EXPECT_EQ(o->command, Command::ImportScen);
+    EXPECT_EQ(o->name, "ISLANDS");
     EXPECT_EQ(o->textFile, "fr.txt");
     EXPECT_EQ(parse({"--help"})->command, Command::Help);
     EXPECT_EQ(parse({"-h"})->command, Command::Help);

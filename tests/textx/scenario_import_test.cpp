@@ -1,0 +1,239 @@
+// Import Scen: translations land in the scenario's files, renamed cities and
+// ruins are renamed where CITY.INI and ITEM.INI name them, and nothing else
+// changes, not even records beyond the editors' storage.
+#include "textx/scenario_import.hpp"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+
+#include "app/text_command.hpp"
+#include "core/le.hpp"
+#include "scenario/area_file.hpp"
+#include "scenario/city_file.hpp"
+#include "scenario/city_ini.hpp"
+#include "scenario/misc_data.hpp"
+#include "scenario/placement_files.hpp"
+#include "scenario/ruin_file.hpp"
+#include "scenario/scenario_header.hpp"
+#include "scenario/scenario_terrain.hpp"
+#include "scenario/sides.hpp"
+#include "scenario/site_file.hpp"
+#include "support/file_faults.hpp"
+#include "support/script_run.hpp"
+#include "support/temp_root.hpp"
+#include "textx/scenario_export.hpp"
+
+namespace kestrel::textx {
+namespace {
+
+using testing::TempRoot;
+
+const std::string kDir = "SCENARIO/ISLE/";
+
+scenario::CityIniRecord naming(std::string city) {
+    scenario::CityIniRecord record;
+    record.city = std::move(city);
+    return record;
+}
+
+scenario::ItemPlacement held(std::string holder, bool inRuin, bool byHero) {
+    scenario::ItemPlacement item;
+    item.item = "BLADE";
+    item.ground = 0;
+    item.ruin = inRuin;
+    item.hero = byHero;
+    item.holder = std::move(holder);
+    return item;
+}
+
+void writeIsle(const TempRoot& t) {
+    auto header = scenario::newScenarioHeader("ISLE");
+    header.name = "Isle";
+    t.write(kDir + "SCENARIO.DAT", scenario::writeScenarioHeader(header));
+    t.write(kDir + "MISC.DAT", scenario::writeMiscData(scenario::defaultMiscData()));
+    t.write(kDir + "TERRAIN.DAT", scenario::writeScenarioTerrain(scenario::newScenarioTerrain()));
+    t.write(kDir + "SIDES.DAT", scenario::writeSides(scenario::defaultSides()));
+    scenario::AreaNames areas;
+    areas.names[0] = "North";
+    areas.names[200] = "South";
+    t.write(kDir + "AREA.DAT", scenario::writeAreaNames(areas));
+    std::vector<scenario::City> cities(3);
+    cities[0].name = "Oldtown";
+    cities[1].name = "Port";
+    cities[2].name = "Mill";
+    t.write(kDir + "CITY.DAT", scenario::writeCities(cities));
+    scenario::ScenarioRuin ruin;
+    ruin.head.name = "Crypt";
+    t.write(kDir + "RUIN.DAT", scenario::writeRuinFile(std::vector{ruin}));
+    scenario::ScenarioSite site;
+    site.head.name = "Well";
+    t.write(kDir + "SITE.DAT", scenario::writeSiteFile(std::vector{site}));
+    t.write(kDir + "CITY.INI", scenario::writeCityIni({{naming("Oldtown"), naming("Port")},
+                                                       {naming("oldtown"), naming("Oldtown"), naming("Port")}}));
+    t.write(kDir + "ITEM.INI",
+            scenario::writeItemPlacements(
+                std::vector{held("Crypt", true, false), held("Crypt", true, true), held("Crypt", false, false)}));
+}
+
+std::map<std::string, core::Bytes> snapshot(const TempRoot& t) {
+    std::map<std::string, core::Bytes> files;
+    for (const auto& name : t.files())
+        if (!name.ends_with('/')) files[name] = t.read(name);
+    return files;
+}
+
+// Banners up to section `n`, one to a line.
+std::string upTo(int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += "***********\n";
+    return out;
+}
+
+TEST(ScenarioImport, AnUnchangedExportChangesNothing) {
+    TempRoot t;
+    writeIsle(t);
+    const auto before = snapshot(t);
+    testing::FileFaults counting;
+    const ImportResult result = importScenarioText(t.root(), "ISLE", scenarioText(t.root(), "ISLE"));
+    EXPECT_TRUE(result.written.empty());
+    EXPECT_EQ(counting.renames(), 0);
+    EXPECT_EQ(snapshot(t), before);
+}
+
+// Every text of the export filled in with T1, T2, ...: the next export shows
+// each on its own tag line, and the renamed references follow.
+TEST(ScenarioImport, ATranslationOfEveryTextLandsInItsField) {
+    TempRoot t;
+    writeIsle(t);
+    const std::string exported = scenarioText(t.root(), "ISLE");
+    std::vector<std::string> lines, after;
+    for (std::size_t at = 0; at < exported.size(); at = exported.find("\r\n", at) + 2)
+        lines.push_back(exported.substr(at, exported.find("\r\n", at) - at));
+    after = lines;
+    int n = 0;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        if (lines[i].find("#LOC:") == std::string::npos) continue;
+        const std::string text = "T" + std::to_string(++n);
+        lines[i].replace(lines[i].find("<>"), 2, "<" + text + ">");
+        after[i - 1] = after[i - 1].substr(0, after[i - 1].find('<')) + "<" + text + ">";
+    }
+    std::string filled, expected;
+    for (const auto& line : lines) filled += line + "\r\n";
+    for (const auto& line : after) expected += line + "\r\n";
+    // Scenario name and description, gold, 8 monsters, 3 bonuses, 8 sides of
+    // two texts, 2 areas, 3 cities, a ruin and a site of two texts each.
+    EXPECT_EQ(n, 2 + 1 + 8 + 3 + 16 + 2 + 6 + 2 + 2);
+    const ImportResult result = importScenarioText(t.root(), "ISLE", filled);
+    EXPECT_EQ(result.written.size(), 10u);  // the eight files, CITY.INI and ITEM.INI
+    EXPECT_EQ(scenarioText(t.root(), "ISLE"), expected);
+    const auto ini = scenario::readCityIni(t.read(kDir + "CITY.INI"));
+    EXPECT_EQ(ini.capitals[0].city, ini.owners[1].city);
+    EXPECT_EQ(ini.owners[0].city, "oldtown");  // names are compared with their case
+    const auto items = scenario::readItemPlacements(t.read(kDir + "ITEM.INI"));
+    EXPECT_NE(items[0].holder, "Crypt");
+    EXPECT_EQ(items[1].holder, "Crypt");  // held by a hero of that name
+    EXPECT_EQ(items[2].holder, "Crypt");  // on the ground
+}
+
+TEST(ScenarioImport, ReferencesAreRewrittenOnlyWhenANameTheyHoldChanged) {
+    TempRoot t;
+    writeIsle(t);
+    const core::Bytes ini = t.read(kDir + "CITY.INI");
+    testing::FileFaults counting;
+    auto result = importScenarioText(t.root(), "ISLE", upTo(5) + "#NAME2:\n#LOC: <Windmill>\n#NAME1:\n#LOC: <Port>\n");
+    EXPECT_EQ(result.written, std::vector<std::string>{"SCENARIO\\ISLE\\CITY.DAT"});
+    EXPECT_EQ(counting.renames(), 1);
+    EXPECT_EQ(t.read(kDir + "CITY.INI"), ini);
+    // Chained renames follow one another, as each tag is applied in turn.
+    result = importScenarioText(
+        t.root(), "ISLE", upTo(5) + "#NAME0:\n#LOC: <Newtown>\n#NAME0:\n#LOC: <Hightown>\n#NAME1:\n#LOC: <Oldtown>\n");
+    EXPECT_EQ(result.written.size(), 2u);
+    const auto renamed = scenario::readCityIni(t.read(kDir + "CITY.INI"));
+    EXPECT_EQ(renamed.capitals[0].city, "Hightown");
+    EXPECT_EQ(renamed.capitals[1].city, "Oldtown");
+    EXPECT_EQ(renamed.owners[1].city, "Hightown");
+    EXPECT_EQ(renamed.owners[2].city, "Oldtown");
+}
+
+// CITY.DAT of 152 cities and a capital block of 151: the import stays within
+// 150 of each, and the rest stays byte for byte.
+TEST(ScenarioImport, RecordsBeyondTheEditorsStorageStayAsTheyAre) {
+    TempRoot t;
+    writeIsle(t);
+    std::vector<scenario::City> cities(150);
+    for (auto& city : cities) city.name = "Same";
+    core::Bytes cityFile = scenario::writeCities(cities);
+    const core::Bytes extra = scenario::writeCity({.name = "Same", .description = "Beyond"});
+    for (int i = 0; i < 2; ++i) cityFile.insert(cityFile.end(), extra.begin(), extra.end());
+    core::putS16(cityFile, 0, 152);
+    t.write(kDir + "CITY.DAT", cityFile);
+    core::Bytes iniFile = scenario::writeCityIni({std::vector(150, naming("Same")), {}});
+    const core::Bytes record = scenario::writeCityIniRecord(naming("Same"));
+    iniFile.insert(iniFile.begin() + 2 + 150 * 72, record.begin(), record.end());
+    core::putS16(iniFile, 0, 151);
+    iniFile.insert(iniFile.end(), record.begin(), record.end());
+    core::putS16(iniFile, 2 + 151 * 72, 1);
+    t.write(kDir + "CITY.INI", iniFile);
+
+    importScenarioText(t.root(), "ISLE",
+                       upTo(5) + "#NAME0:\n#LOC: <Other>\n#NAME150:\n#LOC: <X>\n#DESC151:\n#LOC: <X>\n");
+    core::Bytes expectedCities = cityFile;
+    std::string_view("Other").copy(reinterpret_cast<char*>(expectedCities.data()) + 2, 5);
+    EXPECT_EQ(t.read(kDir + "CITY.DAT"), expectedCities);
+    const core::Bytes after = t.read(kDir + "CITY.INI");
+    ASSERT_EQ(after.size(), iniFile.size());
+    for (std::size_t i = 0; i < 152; ++i) {
+        const auto city =
+            scenario::readCityIniRecord(std::span(after).subspan(2 + i * 72 + (i > 150 ? 2 : 0), 72)).city;
+        EXPECT_EQ(city, i == 150 ? "Same" : "Other") << i;
+    }
+}
+
+TEST(ScenarioImport, TagsOutsideTheirSectionOrRecordsAndBlankNamesLeaveTheFiles) {
+    TempRoot t;
+    writeIsle(t);
+    const auto before = snapshot(t);
+    const std::string file = upTo(1) +
+                             "#NAME:\n#LOC: < >\n#MON8:\n#LOC: <x>\n#BONUS0:\n#LOC: <x>\n#LVL0:\n#LOC: <x>\n" +
+                             upTo(1) + "#BONUS3:\n#LOC: <x>\n#DESC:\n#LOC: <x>\n#GOLD:\n#LOC: <x>\n" + upTo(1) +
+                             "#NAME8:\n#LOC: <Neutrals>\n#NAME:\n#LOC: <x>\n" + upTo(1) + "#NAME256:\n#LOC: <x>\n" +
+                             upTo(1) + "#NAME3:\n#LOC: <x>\n#NAME0:\n#LOC: < >\n#NAME:\n#LOC: <x>\n" + upTo(1) +
+                             "#NAME1:\n#LOC: <x>\n#NAME(M):\n#LOC: <x>\n" + upTo(2) + "#NAME0:\n#LOC: <eighth>\n";
+    EXPECT_TRUE(importScenarioText(t.root(), "ISLE", file).written.empty());
+    EXPECT_EQ(snapshot(t), before);
+    for (const std::string_view bad : {"", "..", "ISLE/..", "NONE"})
+        EXPECT_TRUE(importScenarioText(t.root(), bad, upTo(1) + "#NAME:\n#LOC: <x>\n").written.empty()) << bad;
+    EXPECT_EQ(snapshot(t), before);
+}
+
+TEST(ScenarioImport, TheButtonAndTheCommandLineSayWhatHappened) {
+    TempRoot t;
+    writeIsle(t);
+    t.write("fr.txt", upTo(1) + "#GOLD:\r\n#LOC: <Crowns>\r\n");
+    const auto run = testing::runScript(t.path(),
+                                        "click 1333\nexpect message \"Message\" \"No scenario has been loaded!\"\n"
+                                        "click 1007\nselect 1007 \"Isle\"\nclick 1\n"
+                                        "file \"" +
+                                            (t.path() / "fr.txt").string() +
+                                            "\"\nclick 1333\n"
+                                            "expect message \"Message\" \"Text Imported!\"\nexpect no-message\n");
+    EXPECT_EQ(run.status, 0) << run.transcript;
+    EXPECT_EQ(scenario::readMiscData(t.read(kDir + "MISC.DAT")).postGold, "Crown");  // five characters
+
+    std::ostringstream out, err;
+    EXPECT_EQ(app::importScenarioCommand(t.path(), "isle", t.path() / "fr.txt", out, err), 0);
+    EXPECT_EQ(out.str(), "Text Imported!\n");
+    for (const std::string name : {"NONE", "..", "ISLE/.."}) {
+        std::ostringstream out2, err2;
+        EXPECT_EQ(app::importScenarioCommand(t.path(), name, t.path() / "fr.txt", out2, err2), 1) << name;
+        EXPECT_EQ(err2.str(), "kstred: there is no scenario folder SCENARIO\\" + name + "\n");
+    }
+    std::ostringstream out3, err3;
+    EXPECT_EQ(app::importScenarioCommand(t.path(), "ISLE", t.path() / "none.txt", out3, err3), 1);
+    EXPECT_EQ(err3.str(), "Can't open file\n");
+}
+
+}  // namespace
+}  // namespace kestrel::textx
