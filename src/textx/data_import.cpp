@@ -1,7 +1,11 @@
 #include "textx/data_import.hpp"
 
+#include <algorithm>
+
+#include "core/cp1252.hpp"
 #include "core/text_case.hpp"
 #include "datasets/catalogue.hpp"
+#include "textx/po_reader.hpp"
 #include "textx/text_format.hpp"
 #include "textx/text_reader.hpp"
 
@@ -32,35 +36,33 @@ class DataImport {
 public:
     explicit DataImport(const core::DataRoot& root) : root_(root) {}
 
-    ImportResult run(std::string_view text) {
-        result_.opened = true;
-        TextReader reader(text);
-        while (const auto line = reader.next()) {
-            if (line->kind == LineKind::Tag) {
-                apply(reader.section(), line->tag);
-                continue;
-            }
-            close();
-            // The path stays across banners, as the file's grammar has it;
-            // it is checked against the section of each tag.
-            if (line->kind == LineKind::Id) path_ = std::string(line->path);
-        }
+    // From here on, tags go to the record file that `idPath` names.
+    void record(std::string_view idPath) {
         close();
+        path_ = std::string(idPath);
+    }
+    // The path stays across banners, as the file's grammar has it; it is
+    // checked against the section of each tag.
+    void banner() { close(); }
+
+    void apply(const DataSection& section, const DataTag& tag, std::string_view text) {
+        if (text.empty()) return;
+        if (!tried_) open(section);
+        if (!record_) return;
+        const FieldAt at = fieldIn(section, tag, record_->length);
+        record_->changed |= putText(record_->bytes, at.offset, at.size, tag.limit, text, recordSize(section));
+    }
+
+    void refuse(std::string context) { result_.unencodable.push_back(std::move(context)); }
+    const std::string& path() const { return path_; }
+
+    ImportResult finish() {
+        close();
+        result_.opened = true;
         return std::move(result_);
     }
 
 private:
-    void apply(int sectionNumber, const TagLine& tag) {
-        if (tag.text.empty()) return;
-        const DataSection* section = sectionNumbered(sectionNumber);
-        const DataTag* field = section ? findTag(*section, tag.spelled()) : nullptr;
-        if (!field) return;
-        if (!tried_) open(*section);
-        if (!record_) return;
-        const FieldAt at = fieldIn(*section, *field, record_->length);
-        record_->changed |= putText(record_->bytes, at.offset, at.size, field->limit, tag.text, recordSize(*section));
-    }
-
     // A path outside the section's files, or a file that cannot be read,
     // leaves every tag up to the next "#ID:" line unapplied.
     void open(const DataSection& section) {
@@ -107,12 +109,50 @@ std::optional<std::string> sectionRecordFile(const DataSection& section, std::st
     return std::string(folder) + '\\' + name;
 }
 
-ImportResult importDataText(const core::DataRoot& root, std::string_view text) { return DataImport(root).run(text); }
+ImportResult importDataText(const core::DataRoot& root, std::string_view text) {
+    DataImport import(root);
+    TextReader reader(text);
+    while (const auto line = reader.next()) {
+        if (line->kind == LineKind::Banner) {
+            import.banner();
+        } else if (line->kind == LineKind::Id) {
+            import.record(line->path);
+        } else if (const DataSection* section = sectionNumbered(reader.section())) {
+            if (const DataTag* tag = findTag(*section, line->tag.spelled()))
+                import.apply(*section, *tag, line->tag.text);
+        }
+    }
+    return import.finish();
+}
+
+ImportResult importDataPo(const core::DataRoot& root, std::string_view po) {
+    DataImport import(root);
+    for (const PoTranslation& entry : poTranslations(po)) {
+        const auto context = core::utf8ToCp1252(entry.context);
+        if (!context) continue;  // names no record file
+        const auto [path, name] = splitPoContext(*context);
+        for (const DataSection& section : dataSections()) {
+            if (!sectionRecordFile(section, path)) continue;
+            const auto tag = std::find_if(section.tags.begin(), section.tags.end(),
+                                          [&](const DataTag& t) { return tagName(t.written) == name; });
+            if (tag == section.tags.end()) break;
+            const auto text = core::utf8ToCp1252(entry.text);
+            if (!text) {
+                import.refuse(*context);
+                break;
+            }
+            if (path != import.path()) import.record(path);
+            import.apply(section, *tag, *text);
+            break;
+        }
+    }
+    return import.finish();
+}
 
 ImportResult importDataFile(const core::DataRoot& root, const std::filesystem::path& file) {
     const auto bytes = readImportFile(file);
     if (!bytes) return {};
-    return importDataText(root, asText(*bytes));
+    return isPoFile(file) ? importDataPo(root, asText(*bytes)) : importDataText(root, asText(*bytes));
 }
 
 }  // namespace kestrel::textx

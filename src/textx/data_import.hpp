@@ -22,7 +22,12 @@ std::optional<std::string> sectionRecordFile(const DataSection& section, std::st
 // once for the tags that follow its "#ID:" line and written once, atomically,
 // when one of its texts changed.
 ImportResult importDataText(const core::DataRoot& root, std::string_view text);
-// The same from a host file; not opened when it cannot be read.
+// The translations of a gettext PO file, each entry named by its record
+// file and tag as the PO export names them, under the same rules. A text
+// without a Windows-1252 form is left out and named in the result.
+ImportResult importDataPo(const core::DataRoot& root, std::string_view po);
+// The same from a host file, PO when its name ends in ".po"; not opened when
+// it cannot be read.
 ImportResult importDataFile(const core::DataRoot& root, const std::filesystem::path& file);
 
 }  // namespace kestrel::textx

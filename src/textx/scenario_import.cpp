@@ -4,14 +4,17 @@
 #include <array>
 #include <vector>
 
+#include "core/cp1252.hpp"
 #include "core/fixed_text.hpp"
 #include "core/record_fields.hpp"
+#include "core/text_case.hpp"
 #include "scenario/city_file.hpp"
 #include "scenario/city_ini.hpp"
 #include "scenario/placed_head.hpp"
 #include "scenario/placement_files.hpp"
 #include "scenario/ruin_file.hpp"
 #include "scenario/scenario_files.hpp"
+#include "textx/po_reader.hpp"
 #include "textx/scenario_export.hpp"
 #include "textx/scenario_sections.hpp"
 #include "textx/text_reader.hpp"
@@ -100,21 +103,13 @@ class ScenarioImport {
 public:
     ScenarioImport(const core::DataRoot& root, std::string_view scenario) : root_(root), scenario_(scenario) {}
 
-    ImportResult run(std::string_view text) {
-        result_.opened = true;
-        TextReader reader(text);
-        while (const auto line = reader.next())
-            if (line->kind == LineKind::Tag) apply(reader.section(), line->tag);
-        finish();
-        return std::move(result_);
-    }
-
-private:
-    void apply(int section, const TagLine& line) {
+    // A tag of section `section` (1 for the first banner); with `only`, a
+    // tag of another file of the section is ignored.
+    void apply(int section, const TagLine& line, const ScenarioSource* only = nullptr) {
         // A blank alone keeps a name, as an empty text keeps any field.
         if (line.text.empty() || section < 1 || (line.stem() == kNameStem && line.text == " ")) return;
         const auto target = findScenarioTag(static_cast<std::size_t>(section), line.stem(), line.numbered);
-        if (!target) return;
+        if (!target || (only && target->source != only)) return;
         HeldFile& file = held(*target->source);
         if (!file.bytes) return;
         const TagGroup& group = *target->group;
@@ -137,6 +132,15 @@ private:
                     renames_[i].emplace_back(before, fieldText(group, tag, index, *file.bytes));
     }
 
+    void refuse(std::string context) { result_.unencodable.push_back(std::move(context)); }
+
+    ImportResult finish() {
+        writeAll();
+        result_.opened = true;
+        return std::move(result_);
+    }
+
+private:
     HeldFile& held(const ScenarioSource& source) {
         for (HeldFile& file : files_)
             if (file.name == source.file) return file;
@@ -155,7 +159,7 @@ private:
 
     // Each file once, then the references of the names that changed in a
     // file that could be written, in the order they changed.
-    void finish() {
+    void writeAll() {
         std::vector<std::string_view> written;
         for (const HeldFile& file : files_)
             if (file.changed && write(file.name, *file.bytes)) written.push_back(file.name);
@@ -177,17 +181,55 @@ private:
     std::array<std::vector<std::pair<std::string, std::string>>, kReferences.size()> renames_;
 };
 
+// "SCENARIO\ISLANDS\CITY.DAT" of the scenario: the section that reads it
+// (1 for the first) and the file; nothing for any other path.
+std::optional<std::pair<int, const ScenarioSource*>> sourceNamed(std::string_view scenario, std::string_view path) {
+    const auto sections = scenarioSections();
+    for (std::size_t n = 0; n < sections.size(); ++n)
+        for (const ScenarioSource& source : sections[n].sources)
+            if (core::equalsNoCase(sourcePath(scenario, source), path)) return std::pair(int(n) + 1, &source);
+    return std::nullopt;
+}
+
 }  // namespace
 
 ImportResult importScenarioText(const core::DataRoot& root, std::string_view scenario, std::string_view text) {
-    return ScenarioImport(root, scenario).run(text);
+    ScenarioImport import(root, scenario);
+    TextReader reader(text);
+    while (const auto line = reader.next())
+        if (line->kind == LineKind::Tag) import.apply(reader.section(), line->tag);
+    return import.finish();
+}
+
+ImportResult importScenarioPo(const core::DataRoot& root, std::string_view scenario, std::string_view po) {
+    ScenarioImport import(root, scenario);
+    for (const PoTranslation& entry : poTranslations(po)) {
+        const auto context = core::utf8ToCp1252(entry.context);
+        if (!context) continue;  // names no file of the scenario
+        const auto [path, name] = splitPoContext(*context);
+        const auto source = sourceNamed(scenario, path);
+        // "NAME3": the stem's letters, then the record's number when it has one.
+        const std::size_t digits = name.find_first_of("0123456789");
+        const std::string stem = "#" + std::string(name.substr(0, digits));
+        const std::string_view number = digits == std::string_view::npos ? "" : name.substr(digits);
+        if (!source || number.find_first_not_of("0123456789") != std::string_view::npos || number.size() > 6) continue;
+        const auto text = core::utf8ToCp1252(entry.text);
+        if (!text) {
+            import.refuse(*context);
+            continue;
+        }
+        const int index = number.empty() ? -1 : std::stoi(std::string(number));
+        import.apply(source->first, TagLine{stem, index, !number.empty(), *text}, source->second);
+    }
+    return import.finish();
 }
 
 ImportResult importScenarioFile(const core::DataRoot& root, std::string_view scenario,
                                 const std::filesystem::path& file) {
     const auto bytes = readImportFile(file);
     if (!bytes) return {};
-    return importScenarioText(root, scenario, asText(*bytes));
+    return isPoFile(file) ? importScenarioPo(root, scenario, asText(*bytes))
+                          : importScenarioText(root, scenario, asText(*bytes));
 }
 
 }  // namespace kestrel::textx

@@ -14,7 +14,12 @@ namespace kestrel::textx {
 // `scenario`. Each file is read once and written once, atomically, when one
 // of its texts changed; records beyond the editors' storage stay as they are.
 ImportResult importScenarioText(const core::DataRoot& root, std::string_view scenario, std::string_view text);
-// The same from a host file; not opened when it cannot be read.
+// The translations of a gettext PO file, each entry named by the scenario's
+// file and the numbered tag as the PO export names them, under the same
+// rules; a text without a Windows-1252 form is left out and named in the result.
+ImportResult importScenarioPo(const core::DataRoot& root, std::string_view scenario, std::string_view po);
+// The same from a host file, PO when its name ends in ".po"; not opened when
+// it cannot be read.
 ImportResult importScenarioFile(const core::DataRoot& root, std::string_view scenario,
                                 const std::filesystem::path& file);
 

@@ -4,6 +4,7 @@
 
 #include "core/fixed_text.hpp"
 #include "core/host_file.hpp"
+#include "core/text_case.hpp"
 
 namespace kestrel::textx {
 
@@ -14,6 +15,8 @@ std::optional<core::Bytes> readImportFile(const std::filesystem::path& file) {
 std::string_view asText(const core::Bytes& bytes) {
     return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
 }
+
+bool isPoFile(const std::filesystem::path& file) { return core::equalsNoCase(file.extension().string(), ".po"); }
 
 bool putText(core::Bytes& record, std::size_t offset, std::size_t size, std::size_t limit, std::string_view text,
              std::size_t fullSize) {
@@ -27,18 +30,28 @@ bool putText(core::Bytes& record, std::size_t offset, std::size_t size, std::siz
     return true;
 }
 
-bool succeeded(const ImportResult& result) { return result.opened && result.failed.empty(); }
+bool succeeded(const ImportResult& result) {
+    return result.opened && result.failed.empty() && result.unencodable.empty();
+}
+
+namespace {
+
+// "Error writing A and 2 more files".
+std::string listed(std::string_view what, const std::vector<std::string>& names, std::string_view noun) {
+    std::string text = std::string(what) + names.front();
+    if (const std::size_t more = names.size() - 1; more > 0)
+        text += " and " + std::to_string(more) + " more " + std::string(noun) + (more > 1 ? "s" : "");
+    return text;
+}
+
+}  // namespace
 
 std::string message(const ImportResult& result) {
     if (!result.opened) return std::string(kCannotOpenFile);
-    if (result.failed.empty()) return std::string(kImportedMessage);
     // The rest was written; saying only "imported" would hide the lost texts.
-    std::string text = "Error writing " + result.failed.front();
-    if (const std::size_t more = result.failed.size() - 1; more == 1)
-        text += " and 1 more file";
-    else if (more > 1)
-        text += " and " + std::to_string(more) + " more files";
-    return text;
+    if (!result.failed.empty()) return listed("Error writing ", result.failed, "file");
+    if (!result.unencodable.empty()) return listed("No Windows-1252 form for ", result.unencodable, "text");
+    return std::string(kImportedMessage);
 }
 
 }  // namespace kestrel::textx

@@ -19,14 +19,17 @@ inline constexpr std::string_view kCannotOpenFile = "Can't open file";
 inline constexpr std::uint64_t kImportFileLimit = 256u << 20;
 
 struct ImportResult {
-    bool opened = false;               // the chosen file could be read
-    std::vector<std::string> written;  // record files changed, in the order written
-    std::vector<std::string> failed;   // record files whose new bytes could not be written
+    bool opened = false;                   // the chosen file could be read
+    std::vector<std::string> written;      // record files changed, in the order written
+    std::vector<std::string> failed;       // record files whose new bytes could not be written
+    std::vector<std::string> unencodable;  // PO contexts whose text has no Windows-1252 form
 };
 
 // The chosen file, or nothing when it cannot be read.
 std::optional<core::Bytes> readImportFile(const std::filesystem::path& file);
 std::string_view asText(const core::Bytes& bytes);
+// A gettext PO file, by its name's ending in any case.
+bool isPoFile(const std::filesystem::path& file);
 
 // Puts a translation into a field of the record in memory: cut at a NUL and
 // to `limit` characters, NUL-terminated, zeros behind it; an empty text leaves

@@ -11,61 +11,27 @@
 #include <sstream>
 
 #include "app/text_command.hpp"
-#include "datasets/advisor.hpp"
 #include "datasets/army_type.hpp"
 #include "datasets/city_set.hpp"
 #include "datasets/hero_type.hpp"
-#include "datasets/item.hpp"
-#include "datasets/site_set.hpp"
 #include "datasets/spell.hpp"
-#include "datasets/terrain_type.hpp"
 #include "support/file_faults.hpp"
 #include "support/script_run.hpp"
 #include "support/temp_root.hpp"
 #include "textx/data_export.hpp"
+#include "textx/import_roots.hpp"
 
 namespace kestrel::textx {
 namespace {
 
 using testing::TempRoot;
+using namespace roots;
 using namespace std::string_literals;
-
-void writeOneOfEach(const TempRoot& t) {
-    t.write("CITY/ELVES.CIT", datasets::writeCitySet({{"Hamlet", "Village", "Town", "City"}}));
-    auto terrain = datasets::newTerrainType("GRASS");
-    terrain.name = "Grassland";
-    t.write("TERRAIN/DATA/GRASS.TER", datasets::writeTerrainType(terrain));
-    auto army = datasets::newArmyType("PIKEMEN");
-    army.name = "Pikemen";
-    army.description = "Long spears";
-    t.write("ARMY/PIKEMEN.ARM", datasets::writeArmyType(army));
-    auto site = datasets::newSiteSet("TOWER");
-    site.name = "Tower";
-    t.write("SITES/TOWER.SIT", datasets::writeSiteSet(site));
-    auto hero = datasets::newHeroType("KNIGHT");
-    hero.maleName = "Knight";
-    for (auto& level : hero.femaleLevels) level = "Dame";
-    t.write("HERO/KNIGHT.HER", datasets::writeHeroType(hero));
-    auto item = datasets::newItem("BLADE");
-    item.name = "the Blade";
-    t.write("ITEMS/BLADE.ITM", datasets::writeItem(item));
-    t.write("ADVISOR/SAGE.AVR", datasets::writeAdvisor({}));
-    auto spell = datasets::newSpell("FIRE");
-    spell.name = "Fireball";
-    t.write("SPELL/FIRE.SPL", datasets::writeSpell(spell));
-}
 
 std::string banners(int count) {
     std::string out;
     for (int i = 0; i < count; ++i) out += "***********\r\n";
     return out;
-}
-
-std::map<std::string, core::Bytes> snapshot(const TempRoot& t) {
-    std::map<std::string, core::Bytes> files;
-    for (const auto& name : t.files())
-        if (!name.ends_with('/')) files[name] = t.read(name);
-    return files;
 }
 
 std::vector<std::string> lines(const std::string& text) {

@@ -10,79 +10,20 @@
 
 #include "app/text_command.hpp"
 #include "core/le.hpp"
-#include "scenario/area_file.hpp"
 #include "scenario/city_file.hpp"
 #include "scenario/city_ini.hpp"
 #include "scenario/misc_data.hpp"
-#include "scenario/placement_files.hpp"
-#include "scenario/ruin_file.hpp"
-#include "scenario/scenario_header.hpp"
-#include "scenario/scenario_terrain.hpp"
-#include "scenario/sides.hpp"
-#include "scenario/site_file.hpp"
 #include "support/file_faults.hpp"
 #include "support/script_run.hpp"
 #include "support/temp_root.hpp"
+#include "textx/import_roots.hpp"
 #include "textx/scenario_export.hpp"
 
 namespace kestrel::textx {
 namespace {
 
 using testing::TempRoot;
-
-const std::string kDir = "SCENARIO/ISLE/";
-
-scenario::CityIniRecord naming(std::string city) {
-    scenario::CityIniRecord record;
-    record.city = std::move(city);
-    return record;
-}
-
-scenario::ItemPlacement held(std::string holder, bool inRuin, bool byHero) {
-    scenario::ItemPlacement item;
-    item.item = "BLADE";
-    item.ground = 0;
-    item.ruin = inRuin;
-    item.hero = byHero;
-    item.holder = std::move(holder);
-    return item;
-}
-
-void writeIsle(const TempRoot& t) {
-    auto header = scenario::newScenarioHeader("ISLE");
-    header.name = "Isle";
-    t.write(kDir + "SCENARIO.DAT", scenario::writeScenarioHeader(header));
-    t.write(kDir + "MISC.DAT", scenario::writeMiscData(scenario::defaultMiscData()));
-    t.write(kDir + "TERRAIN.DAT", scenario::writeScenarioTerrain(scenario::newScenarioTerrain()));
-    t.write(kDir + "SIDES.DAT", scenario::writeSides(scenario::defaultSides()));
-    scenario::AreaNames areas;
-    areas.names[0] = "North";
-    areas.names[200] = "South";
-    t.write(kDir + "AREA.DAT", scenario::writeAreaNames(areas));
-    std::vector<scenario::City> cities(3);
-    cities[0].name = "Oldtown";
-    cities[1].name = "Port";
-    cities[2].name = "Mill";
-    t.write(kDir + "CITY.DAT", scenario::writeCities(cities));
-    scenario::ScenarioRuin ruin;
-    ruin.head.name = "Crypt";
-    t.write(kDir + "RUIN.DAT", scenario::writeRuinFile(std::vector{ruin}));
-    scenario::ScenarioSite site;
-    site.head.name = "Well";
-    t.write(kDir + "SITE.DAT", scenario::writeSiteFile(std::vector{site}));
-    t.write(kDir + "CITY.INI", scenario::writeCityIni({{naming("Oldtown"), naming("Port")},
-                                                       {naming("oldtown"), naming("Oldtown"), naming("Port")}}));
-    t.write(kDir + "ITEM.INI",
-            scenario::writeItemPlacements(
-                std::vector{held("Crypt", true, false), held("Crypt", true, true), held("Crypt", false, false)}));
-}
-
-std::map<std::string, core::Bytes> snapshot(const TempRoot& t) {
-    std::map<std::string, core::Bytes> files;
-    for (const auto& name : t.files())
-        if (!name.ends_with('/')) files[name] = t.read(name);
-    return files;
-}
+using namespace roots;
 
 // Banners up to section `n`, one to a line.
 std::string upTo(int n) {

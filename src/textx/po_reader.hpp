@@ -1,0 +1,23 @@
+// Reading back a gettext PO file that a translation tool filled in.
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kestrel::textx {
+
+struct PoTranslation {
+    std::string context;  // msgctxt: "City\ELVES.CIT LVL0"
+    std::string text;     // msgstr, UTF-8 as the file has it
+};
+
+// The entries that carry a translation: a context and a non-empty msgstr.
+// The header, fuzzy and obsolete entries and plural forms are left out, as
+// are lines the grammar does not know.
+std::vector<PoTranslation> poTranslations(std::string_view po);
+
+// "City\ELVES.CIT LVL0" into the record path and the tag name; a context
+// without a blank gives an empty tag.
+std::pair<std::string_view, std::string_view> splitPoContext(std::string_view context);
+
+}  // namespace kestrel::textx

@@ -1,0 +1,114 @@
+// Small data roots for the import tests, written by the codecs that own their
+// files, and a picture of every file below a root.
+#pragma once
+#include <map>
+#include <string>
+#include <vector>
+
+#include "datasets/advisor.hpp"
+#include "datasets/army_type.hpp"
+#include "datasets/city_set.hpp"
+#include "datasets/hero_type.hpp"
+#include "datasets/item.hpp"
+#include "datasets/site_set.hpp"
+#include "datasets/spell.hpp"
+#include "datasets/terrain_type.hpp"
+#include "scenario/area_file.hpp"
+#include "scenario/city_file.hpp"
+#include "scenario/city_ini.hpp"
+#include "scenario/misc_data.hpp"
+#include "scenario/placement_files.hpp"
+#include "scenario/ruin_file.hpp"
+#include "scenario/scenario_header.hpp"
+#include "scenario/scenario_terrain.hpp"
+#include "scenario/sides.hpp"
+#include "scenario/site_file.hpp"
+#include "support/temp_root.hpp"
+
+namespace kestrel::textx::roots {
+
+using kestrel::testing::TempRoot;
+
+// One record of every data set.
+inline void writeOneOfEach(const TempRoot& t) {
+    t.write("CITY/ELVES.CIT", datasets::writeCitySet({{"Hamlet", "Village", "Town", "City"}}));
+    auto terrain = datasets::newTerrainType("GRASS");
+    terrain.name = "Grassland";
+    t.write("TERRAIN/DATA/GRASS.TER", datasets::writeTerrainType(terrain));
+    auto army = datasets::newArmyType("PIKEMEN");
+    army.name = "Pikemen";
+    army.description = "Long spears";
+    t.write("ARMY/PIKEMEN.ARM", datasets::writeArmyType(army));
+    auto site = datasets::newSiteSet("TOWER");
+    site.name = "Tower";
+    t.write("SITES/TOWER.SIT", datasets::writeSiteSet(site));
+    auto hero = datasets::newHeroType("KNIGHT");
+    hero.maleName = "Knight";
+    for (auto& level : hero.femaleLevels) level = "Dame";
+    t.write("HERO/KNIGHT.HER", datasets::writeHeroType(hero));
+    auto item = datasets::newItem("BLADE");
+    item.name = "the Blade";
+    t.write("ITEMS/BLADE.ITM", datasets::writeItem(item));
+    t.write("ADVISOR/SAGE.AVR", datasets::writeAdvisor({}));
+    auto spell = datasets::newSpell("FIRE");
+    spell.name = "Fireball";
+    t.write("SPELL/FIRE.SPL", datasets::writeSpell(spell));
+}
+
+inline std::map<std::string, core::Bytes> snapshot(const TempRoot& t) {
+    std::map<std::string, core::Bytes> files;
+    for (const auto& name : t.files())
+        if (!name.ends_with('/')) files[name] = t.read(name);
+    return files;
+}
+
+// The scenario ISLE: three cities, a ruin and a site, and CITY.INI and
+// ITEM.INI naming them.
+const std::string kDir = "SCENARIO/ISLE/";
+
+inline scenario::CityIniRecord naming(std::string city) {
+    scenario::CityIniRecord record;
+    record.city = std::move(city);
+    return record;
+}
+
+inline scenario::ItemPlacement held(std::string holder, bool inRuin, bool byHero) {
+    scenario::ItemPlacement item;
+    item.item = "BLADE";
+    item.ground = 0;
+    item.ruin = inRuin;
+    item.hero = byHero;
+    item.holder = std::move(holder);
+    return item;
+}
+
+inline void writeIsle(const TempRoot& t) {
+    auto header = scenario::newScenarioHeader("ISLE");
+    header.name = "Isle";
+    t.write(kDir + "SCENARIO.DAT", scenario::writeScenarioHeader(header));
+    t.write(kDir + "MISC.DAT", scenario::writeMiscData(scenario::defaultMiscData()));
+    t.write(kDir + "TERRAIN.DAT", scenario::writeScenarioTerrain(scenario::newScenarioTerrain()));
+    t.write(kDir + "SIDES.DAT", scenario::writeSides(scenario::defaultSides()));
+    scenario::AreaNames areas;
+    areas.names[0] = "North";
+    areas.names[200] = "South";
+    t.write(kDir + "AREA.DAT", scenario::writeAreaNames(areas));
+    std::vector<scenario::City> cities(3);
+    cities[0].name = "Oldtown";
+    cities[1].name = "Port";
+    cities[2].name = "Mill";
+    t.write(kDir + "CITY.DAT", scenario::writeCities(cities));
+    scenario::ScenarioRuin ruin;
+    ruin.head.name = "Crypt";
+    t.write(kDir + "RUIN.DAT", scenario::writeRuinFile(std::vector{ruin}));
+    scenario::ScenarioSite site;
+    site.head.name = "Well";
+    t.write(kDir + "SITE.DAT", scenario::writeSiteFile(std::vector{site}));
+    t.write(kDir + "CITY.INI", scenario::writeCityIni({{naming("Oldtown"), naming("Port")},
+                                                       {naming("oldtown"), naming("Oldtown"), naming("Port")}}));
+    t.write(kDir + "ITEM.INI",
+            scenario::writeItemPlacements(
+                std::vector{held("Crypt", true, false), held("Crypt", true, true), held("Crypt", false, false)}));
+}
+
+}  // namespace kestrel::textx::roots

@@ -1,0 +1,140 @@
+// The PO bridge back: the same changes give the same bytes as the tagged
+// file, and what a translation tool may leave in a PO file changes nothing.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/text_command.hpp"
+#include "support/temp_root.hpp"
+#include "textx/data_export.hpp"
+#include "textx/data_import.hpp"
+#include "textx/import_roots.hpp"
+#include "textx/scenario_export.hpp"
+#include "textx/scenario_import.hpp"
+
+namespace kestrel::textx {
+namespace {
+
+using namespace roots;
+
+std::vector<std::string> split(const std::string& text, std::string_view end) {
+    std::vector<std::string> lines;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t next = text.find(end, at);
+        lines.push_back(text.substr(at, next - at));
+        at = next == std::string::npos ? text.size() : next + end.size();
+    }
+    return lines;
+}
+
+// Every text the export shows gets the translation "Ü" and the text, in
+// Windows-1252 on the "#LOC:" line of the tagged file...
+std::string translateTagged(const std::string& text) {
+    auto lines = split(text, "\r\n");
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::string& tag = lines[i - 1];
+        const std::size_t open = tag.find('<'), close = tag.rfind('>');
+        if (lines[i].find("#LOC:") == std::string::npos || open == std::string::npos || close == open + 1) continue;
+        lines[i].replace(lines[i].find("<>"), 2, "<\xDC" + tag.substr(open + 1, close - open - 1) + ">");
+    }
+    std::string out;
+    for (const auto& line : lines) out += line + "\r\n";
+    return out;
+}
+
+// ... and in UTF-8 as the msgstr of its PO entry.
+std::string translatePo(const std::string& po) {
+    auto lines = split(po, "\n");
+    for (std::size_t i = 1; i < lines.size(); ++i)
+        if (lines[i] == "msgstr \"\"" && lines[i - 1].starts_with("msgid \"") && lines[i - 1] != "msgid \"\"")
+            lines[i] = "msgstr \"\xC3\x9C" + lines[i - 1].substr(7);
+    std::string out;
+    for (const auto& line : lines) out += line + "\n";
+    return out;
+}
+
+TEST(PoImport, ARoundTripGivesTheBytesOfTheTaggedOne) {
+    TempRoot tagged, po;
+    for (const TempRoot* t : {&tagged, &po}) {
+        writeOneOfEach(*t);
+        writeIsle(*t);
+    }
+    const auto before = snapshot(tagged);
+    importDataText(tagged.root(), translateTagged(dataSetText(tagged.root())));
+    importScenarioText(tagged.root(), "ISLE", translateTagged(scenarioText(tagged.root(), "ISLE")));
+    const ImportResult data = importDataPo(po.root(), translatePo(dataSetPo(po.root())));
+    const ImportResult scenario = importScenarioPo(po.root(), "ISLE", translatePo(scenarioPo(po.root(), "ISLE")));
+    EXPECT_EQ(data.written.size(), 7u);       // the advisor's texts are empty
+    EXPECT_EQ(scenario.written.size(), 9u);   // so are the move bonus texts; CITY.INI and ITEM.INI renamed
+    EXPECT_TRUE(succeeded(scenario));
+    EXPECT_NE(snapshot(po), before);
+    EXPECT_EQ(snapshot(po), snapshot(tagged));
+}
+
+// Fuzzy, obsolete and plural entries, contexts of no record or outside the
+// data root, a file of the wrong section, and a text the game cannot hold.
+TEST(PoImport, OnlyPlainTranslationsOfKnownTextsAreApplied) {
+    TempRoot t;
+    writeOneOfEach(t);
+    writeIsle(t);
+    const auto before = snapshot(t);
+    const std::string po = R"(msgid ""
+msgstr ""
+"Content-Type: text/plain; charset=UTF-8\n"
+
+#, fuzzy
+msgctxt "City\\ELVES.CIT LVL0"
+msgid "Hamlet"
+msgstr "Fuzzy"
+
+#~ msgctxt "City\\ELVES.CIT LVL1"
+#~ msgid "Village"
+#~ msgstr "Obsolete"
+
+msgctxt "City\\ELVES.CIT LVL2"
+msgid "Town"
+msgid_plural "Towns"
+msgstr[0] "Plural"
+
+msgctxt "City\\..\\..\\ELVES.CIT LVL3"
+msgid "City"
+msgstr "Outside"
+
+msgctxt "Army\\PIKEMEN.ARM LVL0"
+msgid "x"
+msgstr "Unknown tag"
+
+msgctxt "SCENARIO\\ISLE\\MISC.DAT NAME"
+msgid "Isle"
+msgstr "Wrong file"
+
+msgctxt "SCENARIO\\OTHER\\CITY.DAT NAME0"
+msgid "Oldtown"
+msgstr "Other scenario"
+
+msgctxt "Items\\BLADE.ITM NAME"
+msgid "the Blade"
+msgstr "the Blade ✓"
+)";
+    const ImportResult data = importDataPo(t.root(), po);
+    EXPECT_TRUE(data.written.empty());
+    EXPECT_EQ(message(data), "No Windows-1252 form for Items\\BLADE.ITM NAME");
+    EXPECT_TRUE(importScenarioPo(t.root(), "ISLE", po).written.empty());
+    EXPECT_EQ(snapshot(t), before);
+
+    // Continued strings and escapes, by the file's ending in any case.
+    t.write("fr.PO",
+            "msgctxt \"Spell\\\\FIRE.SPL NAME\"\nmsgid \"Fireball\"\nmsgstr \"Boule \"\n\"de \\\"feu\\\"\"\n"
+            "msgctxt \"City\\\\ELVES.CIT LVL3\"\nmsgid \"City\"\nmsgstr \"Cit\xC3\xA9\"\n");
+    std::ostringstream out, err;
+    EXPECT_EQ(app::importDataCommand(t.path(), t.path() / "fr.PO", out, err), 0);
+    EXPECT_EQ(datasets::readSpell(t.read("SPELL/FIRE.SPL")).name, "Boule de \"feu\"");
+    EXPECT_EQ(datasets::readCitySet(t.read("CITY/ELVES.CIT")).levels[3], "Cit\xE9");
+    t.write("bad.po", po);
+    std::ostringstream out2, err2;
+    EXPECT_EQ(app::importDataCommand(t.path(), t.path() / "bad.po", out2, err2), 1);
+    EXPECT_EQ(err2.str(), "No Windows-1252 form for Items\\BLADE.ITM NAME\n");
+}
+
+}  // namespace
+}  // namespace kestrel::textx
