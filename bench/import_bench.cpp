@@ -1,9 +1,10 @@
 // Import Data on a root of 10,000 records spread over the eight data sets,
 // from a file that changes every text, against the bare reading of every
-// record file; Export Data of the same root beside it. The root lies in
-// memory where the system has a memory file system: there the sync that
-// every atomic rewrite asks for costs what the import itself costs, while
-// on a disk it costs the device's time, the same for any careful writer.
+// record file and against the least any import can do (read each record
+// file and replace it atomically); Export Data of the same root beside them.
+// The root lies in a memory file system where there is one: on a disk the
+// two syncs of each atomic replacement take the device's time, which no
+// import can save and which would hide its own.
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>

@@ -210,7 +210,8 @@ ImportResult importScenarioPo(const core::DataRoot& root, std::string_view scena
         const auto source = sourceNamed(scenario, path);
         // "NAME3": the stem's letters, then the record's number when it has one.
         const std::size_t digits = name.find_first_of("0123456789");
-        const std::string stem = "#" + std::string(name.substr(0, digits));
+        std::string stem = "#";
+        stem += name.substr(0, digits);
         const std::string_view number = digits == std::string_view::npos ? "" : name.substr(digits);
         if (!source || number.find_first_not_of("0123456789") != std::string_view::npos || number.size() > 6) continue;
         const auto text = core::utf8ToCp1252(entry.text);

@@ -1,6 +1,7 @@
 // Small data roots for the import tests, written by the codecs that own their
 // files, and a picture of every file below a root.
 #pragma once
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -109,6 +110,36 @@ inline void writeIsle(const TempRoot& t) {
     t.write(kDir + "ITEM.INI",
             scenario::writeItemPlacements(
                 std::vector{held("Crypt", true, false), held("Crypt", true, true), held("Crypt", false, false)}));
+}
+
+// An export with the "#LOC:" line under each tag line filled with what
+// `translate` makes of the tag's text and number (1 for the first); an empty
+// translation leaves the line. `expected` gets the export that should follow
+// the import.
+inline std::string translated(const std::string& exported,
+                              const std::function<std::string(const std::string&, int)>& translate,
+                              std::string* expected = nullptr) {
+    std::vector<std::string> lines;
+    for (std::size_t at = 0; at < exported.size(); at = exported.find("\r\n", at) + 2)
+        lines.push_back(exported.substr(at, exported.find("\r\n", at) - at));
+    const std::vector<std::string> exportedLines = lines;
+    std::string out, after;
+    int n = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        std::string shown = exportedLines[i];
+        if (i + 1 < lines.size() && lines[i + 1].find("#LOC:") != std::string::npos) {
+            const std::size_t open = shown.find('<'), close = shown.rfind('>');
+            const std::string text = translate(shown.substr(open + 1, close - open - 1), ++n);
+            if (!text.empty()) {
+                lines[i + 1].insert(lines[i + 1].find("<>") + 1, text);
+                shown = shown.substr(0, open + 1) + text + ">";
+            }
+        }
+        out += lines[i] + "\r\n";
+        after += shown + "\r\n";
+    }
+    if (expected) *expected = after;
+    return out;
 }
 
 }  // namespace kestrel::textx::roots
