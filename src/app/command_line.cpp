@@ -303,13 +303,16 @@ int playScript(ui::Host& host, const std::filesystem::path& rootPath, std::strin
     return player.exitStatus();
 }
 
+bool dataRootIsFolder(const std::filesystem::path& rootPath, std::ostream& err) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(rootPath, ec)) return true;
+    err << "kstred: the data root " << rootPath.string() << " is not a folder\n";
+    return false;
+}
+
 int runEditor(ui::Host& host, const Options& options, std::ostream& out, std::ostream& err) {
     const std::filesystem::path rootPath = options.root.value_or(".");
-    std::error_code ec;
-    if (!std::filesystem::is_directory(rootPath, ec)) {
-        err << "kstred: the data root " << rootPath.string() << " is not a folder\n";
-        return 2;
-    }
+    if (!dataRootIsFolder(rootPath, err)) return 2;
     if (options.script) {
         core::FileError why = core::FileError::None;
         const auto script = core::readWholeHostFile(*options.script, kScriptSizeLimit, &why);
@@ -339,11 +342,7 @@ int makeSample(const std::filesystem::path& dir) {
 
 int runScenarioCommand(const Options& options, const std::filesystem::path& rootPath, std::ostream& out,
                        std::ostream& err) {
-    std::error_code ec;
-    if (!std::filesystem::is_directory(rootPath, ec)) {
-        err << "kstred: the data root " << rootPath.string() << " is not a folder\n";
-        return 2;
-    }
+    if (!dataRootIsFolder(rootPath, err)) return 2;
     const core::DataRoot root(rootPath);
     if (options.command == Command::ListScenarios) {
         for (const auto& listed : shell::listScenarios(root))

@@ -45,6 +45,9 @@ std::string help();
 // Opens the main window on the data root (the working directory when none is
 // set); with a script, plays it, writes the transcript to `out` and returns
 // its exit status. Errors go to `err`.
+// False, with a line on `err`, when the data root is no folder: the
+// commands then exit with status 2.
+bool dataRootIsFolder(const std::filesystem::path& rootPath, std::ostream& err);
 int runEditor(ui::Host& host, const Options& options, std::ostream& out, std::ostream& err);
 // Plays a script against the main window on `root`, writing the transcript.
 int playScript(ui::Host& host, const std::filesystem::path& root, std::string_view script, std::ostream& transcript);

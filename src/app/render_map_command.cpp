@@ -11,11 +11,7 @@
 namespace kestrel::app {
 
 int renderMap(const Options& options, const std::filesystem::path& rootPath, std::ostream& out, std::ostream& err) {
-    std::error_code ec;
-    if (!std::filesystem::is_directory(rootPath, ec)) {
-        err << "kstred: the data root " << rootPath.string() << " is not a folder\n";
-        return 2;
-    }
+    if (!dataRootIsFolder(rootPath, err)) return 2;
     const core::DataRoot root(rootPath);
     // Folder names are kept in the game's code page, as the dialogs type them.
     const auto scenario = core::utf8ToCp1252(options.name);

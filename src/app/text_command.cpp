@@ -1,5 +1,6 @@
 #include "app/text_command.hpp"
 
+#include "app/command_line.hpp"
 #include "core/cp1252.hpp"
 #include "core/data_root.hpp"
 #include "scenario/scenario_files.hpp"
@@ -32,11 +33,7 @@ std::optional<std::string> scenarioFolder(const core::DataRoot& root, const std:
 
 int exportDataCommand(const std::filesystem::path& rootPath, const std::optional<std::filesystem::path>& po,
                       std::ostream& out, std::ostream& err) {
-    std::error_code ec;
-    if (!std::filesystem::is_directory(rootPath, ec)) {
-        err << "kstred: the data root " << rootPath.string() << " is not a folder\n";
-        return 2;
-    }
+    if (!dataRootIsFolder(rootPath, err)) return 2;
     const core::DataRoot root(rootPath);
     if (!(po ? textx::exportDataSetsPo(root, *po) : textx::exportDataSets(root))) {
         err << textx::kCannotOpenDataFile << '\n';
@@ -48,11 +45,7 @@ int exportDataCommand(const std::filesystem::path& rootPath, const std::optional
 
 int exportScenarioCommand(const std::filesystem::path& rootPath, const std::string& name,
                           const std::optional<std::filesystem::path>& po, std::ostream& out, std::ostream& err) {
-    std::error_code ec;
-    if (!std::filesystem::is_directory(rootPath, ec)) {
-        err << "kstred: the data root " << rootPath.string() << " is not a folder\n";
-        return 2;
-    }
+    if (!dataRootIsFolder(rootPath, err)) return 2;
     const core::DataRoot root(rootPath);
     // The file is named after the folder as it exists.
     const auto scenario = scenarioFolder(root, name, err);
@@ -67,11 +60,7 @@ int exportScenarioCommand(const std::filesystem::path& rootPath, const std::stri
 
 int importDataCommand(const std::filesystem::path& rootPath, const std::filesystem::path& file, std::ostream& out,
                       std::ostream& err) {
-    std::error_code ec;
-    if (!std::filesystem::is_directory(rootPath, ec)) {
-        err << "kstred: the data root " << rootPath.string() << " is not a folder\n";
-        return 2;
-    }
+    if (!dataRootIsFolder(rootPath, err)) return 2;
     const textx::ImportResult result = textx::importDataFile(core::DataRoot(rootPath), file);
     const bool ok = textx::succeeded(result);
     (ok ? out : err) << textx::message(result) << '\n';
@@ -80,11 +69,7 @@ int importDataCommand(const std::filesystem::path& rootPath, const std::filesyst
 
 int importScenarioCommand(const std::filesystem::path& rootPath, const std::string& name,
                           const std::filesystem::path& file, std::ostream& out, std::ostream& err) {
-    std::error_code ec;
-    if (!std::filesystem::is_directory(rootPath, ec)) {
-        err << "kstred: the data root " << rootPath.string() << " is not a folder\n";
-        return 2;
-    }
+    if (!dataRootIsFolder(rootPath, err)) return 2;
     const core::DataRoot root(rootPath);
     const auto scenario = scenarioFolder(root, name, err);
     if (!scenario) return 1;
