@@ -1,7 +1,8 @@
-// Import Data on a root of 10,000 records spread over the eight data sets,
-// from a file that changes every text, against the bare reading of every
-// record file and against the least any import can do (read each record
-// file and replace it atomically); Export Data of the same root beside them.
+// Export Data and Import Data side by side on a root of 10,000 records
+// spread over the eight data sets: the export, and the import of a file that
+// changes every text, against the bare reading of every record file; the
+// import also against the least any import can do (read each record file and
+// replace it atomically).
 // The root lies in a memory file system where there is one: on a disk the
 // two syncs of each atomic replacement take the device's time, which no
 // import can save and which would hide its own.
