@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/record_fields.hpp"
+#include "scenario/placed_head.hpp"
 #include "scenario/scenario_files.hpp"
 
 namespace kestrel::scenario {
@@ -74,16 +75,9 @@ std::vector<City> readCities(std::span<const std::uint8_t> file) {
 }
 
 core::Bytes writeCities(std::span<const City> cities) {
-    const std::size_t count = std::min(cities.size(), F::kLimit);
-    core::RecordWriter head(F::kRecords);
-    head.s16(F::kCount, static_cast<int>(count));
-    core::Bytes file = head.take();
-    file.reserve(F::kRecords + count * L::kSize);
-    for (std::size_t i = 0; i < count; ++i) {
-        const core::Bytes record = writeCity(cities[i]);
-        file.insert(file.end(), record.begin(), record.end());
-    }
-    return file;
+    std::vector<core::Bytes> records;
+    for (std::size_t i = 0; i < std::min(cities.size(), F::kLimit); ++i) records.push_back(writeCity(cities[i]));
+    return countedFile(records, F::kLimit);
 }
 
 std::optional<std::vector<City>> loadCities(const core::DataRoot& root, std::string_view scenario) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/record_fields.hpp"
+#include "scenario/placed_head.hpp"
 #include "scenario/scenario_files.hpp"
 
 namespace kestrel::scenario {
@@ -30,15 +31,10 @@ std::vector<CityIniRecord> readBlock(std::span<const std::uint8_t> file, std::si
 }
 
 void appendBlock(core::Bytes& file, const std::vector<CityIniRecord>& block) {
-    const std::size_t count = std::min(block.size(), F::kLimit);
-    core::RecordWriter head(F::kCountSize);
-    head.s16(0, static_cast<int>(count));
-    const core::Bytes counted = head.take();
+    std::vector<core::Bytes> records;
+    for (std::size_t i = 0; i < std::min(block.size(), F::kLimit); ++i) records.push_back(writeCityIniRecord(block[i]));
+    const core::Bytes counted = countedFile(records, F::kLimit);
     file.insert(file.end(), counted.begin(), counted.end());
-    for (std::size_t i = 0; i < count; ++i) {
-        const core::Bytes record = writeCityIniRecord(block[i]);
-        file.insert(file.end(), record.begin(), record.end());
-    }
 }
 
 }  // namespace
