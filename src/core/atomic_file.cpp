@@ -16,9 +16,11 @@ namespace {
 
 ssize_t systemWrite(int fd, const void* data, std::size_t size) { return ::write(fd, data, size); }
 int systemFsync(int fd) { return ::fsync(fd); }
-int systemRename(const char* from, const char* to) { return ::rename(from, to); }
+int systemRenameAt(int fromFolder, const char* from, int toFolder, const char* to) {
+    return ::renameat(fromFolder, from, toFolder, to);
+}
 
-constexpr FileCalls kSystemCalls{systemWrite, systemFsync, systemRename};
+constexpr FileCalls kSystemCalls{systemWrite, systemFsync, systemRenameAt};
 FileCalls gCalls = kSystemCalls;
 
 constexpr std::size_t kCopyBlock = 1 << 16;
@@ -60,12 +62,9 @@ std::optional<OldFile> inspectTarget(const fs::path& target) {
     return old;
 }
 
-// The new file gets the old one's owner, group and permission bits; a new
-// file what the umask allows.
+// A new file gets what the umask allows.
 bool takeOver(int fd, const OldFile& old) {
-    if (!old.exists) return ::fchmod(fd, modeForNewFiles()) == 0;
-    if (::fchown(fd, old.st.st_uid, old.st.st_gid) != 0) (void)!::fchown(fd, static_cast<uid_t>(-1), old.st.st_gid);
-    return ::fchmod(fd, old.st.st_mode & 07777) == 0;
+    return old.exists ? takeOverOwnerAndMode(fd, old.st) : ::fchmod(fd, modeForNewFiles()) == 0;
 }
 
 void syncFolder(const fs::path& folder) {
@@ -76,6 +75,22 @@ void syncFolder(const fs::path& folder) {
 }
 
 }  // namespace
+
+bool takeOverOwnerAndMode(int fd, const struct stat& old) {
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0) (void)!::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+    return ::fchmod(fd, old.st_mode & 07777) == 0;
+}
+
+bool writeWhole(int fd, std::span<const std::uint8_t> bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = gCalls.write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
 
 FileCalls& fileCalls() { return gCalls; }
 const FileCalls& systemFileCalls() { return kSystemCalls; }
@@ -105,13 +120,7 @@ AtomicFile::~AtomicFile() {
 }
 
 bool AtomicFile::append(std::span<const std::uint8_t> bytes) {
-    std::size_t done = 0;
-    while (!failed_ && done < bytes.size()) {
-        const ssize_t n = gCalls.write(fd_, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) failed_ = true;
-        else done += static_cast<std::size_t>(n);
-    }
+    failed_ = failed_ || !writeWhole(fd_, bytes);
     return !failed_;
 }
 
@@ -119,7 +128,7 @@ bool AtomicFile::commit() {
     bool ok = !failed_ && gCalls.fsync(fd_) == 0;
     ok = ::close(fd_) == 0 && ok;
     fd_ = -1;
-    if (!ok || gCalls.rename(temporary_.c_str(), target_.c_str()) != 0) return false;  // the destructor unlinks
+    if (!ok || gCalls.renameat(AT_FDCWD, temporary_.c_str(), AT_FDCWD, target_.c_str()) != 0) return false;  // the destructor unlinks
     temporary_.clear();
     syncFolder(target_.parent_path());
     return true;

@@ -2,6 +2,7 @@
 // own folder, are synced, and are renamed over the target. A failure at any
 // step leaves the old file as it was and no temporary file behind.
 #pragma once
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <cstddef>
@@ -20,7 +21,7 @@ namespace kestrel::core {
 struct FileCalls {
     ssize_t (*write)(int fd, const void* data, std::size_t size);
     int (*fsync)(int fd);
-    int (*rename)(const char* from, const char* to);
+    int (*renameat)(int fromFolder, const char* from, int toFolder, const char* to);
 };
 FileCalls& fileCalls();
 const FileCalls& systemFileCalls();
@@ -48,6 +49,12 @@ private:
     std::filesystem::path temporary_;
     std::filesystem::path target_;
 };
+
+// Writes all of `bytes` through the replaceable write call.
+bool writeWhole(int fd, std::span<const std::uint8_t> bytes);
+
+// Gives a new file the old one's owner, group and permission bits.
+bool takeOverOwnerAndMode(int fd, const struct stat& old);
 
 bool writeHostFileAtomic(const std::filesystem::path& target, std::span<const std::uint8_t> bytes);
 

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core/atomic_file.hpp"
+#include "core/folder_files.hpp"
 #include "core/host_file.hpp"
 #include "core/text_case.hpp"
 
@@ -15,8 +16,8 @@ namespace {
 
 bool isSeparator(char c) { return c == '\\' || c == '/'; }
 
-// The entry of `dir` named `name` in any case: an exact match wins, otherwise
-// the first match in case-insensitive order, so the choice is reproducible.
+}  // namespace
+
 std::optional<std::string> findNoCase(const fs::path& dir, const std::string& name) {
     std::error_code ec;
     if (fs::exists(dir / name, ec)) return name;
@@ -27,8 +28,6 @@ std::optional<std::string> findNoCase(const fs::path& dir, const std::string& na
     }
     return best;
 }
-
-}  // namespace
 
 bool isPortableFileName(std::string_view name) {
     if (name.empty() || name == "." || name == "..") return false;
@@ -103,6 +102,11 @@ std::optional<Bytes> DataRoot::read(std::string_view path, std::size_t maxBytes)
 bool DataRoot::writeAtomic(std::string_view path, std::span<const std::uint8_t> bytes) const {
     const auto p = resolve(path);
     return p && writeHostFileAtomic(*p, bytes);
+}
+
+std::unique_ptr<FolderFiles> DataRoot::openFolder(std::string_view path) const {
+    const auto p = resolve(path);
+    return p ? FolderFiles::open(*p) : nullptr;
 }
 
 bool DataRoot::copy(std::string_view from, std::string_view to) const {

@@ -2,6 +2,7 @@
 // as the game writes them: backslash separated, any case, relative to the root.
 #pragma once
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -12,6 +13,8 @@
 #include "core/host_file.hpp"
 
 namespace kestrel::core {
+
+class FolderFiles;
 
 class DataRoot {
 public:
@@ -36,6 +39,10 @@ public:
     // write is not replaced. The new file keeps the old one's mode and owner.
     bool writeAtomic(std::string_view path, std::span<const std::uint8_t> bytes) const;
 
+    // A folder opened once, to read and replace many of its files; nothing
+    // when it is no folder.
+    std::unique_ptr<FolderFiles> openFolder(std::string_view path) const;
+
     // Copies a file of the root (or any host file) over the target, atomically
     // and in blocks. A source longer than `limit` bytes is refused unread.
     bool copy(std::string_view from, std::string_view to) const;
@@ -56,6 +63,10 @@ public:
 private:
     std::filesystem::path root_;
 };
+
+// The entry of `dir` named `name` in any case: an exact match wins, otherwise
+// the first match in case-insensitive order, so the choice is reproducible.
+std::optional<std::string> findNoCase(const std::filesystem::path& dir, const std::string& name);
 
 // Splits a game path into its components; empty when a component is refused.
 std::optional<std::vector<std::string>> splitGamePath(std::string_view path);

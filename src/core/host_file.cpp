@@ -15,14 +15,16 @@ void report(FileError* error, FileError value) {
     if (error) *error = value;
 }
 
-std::optional<Bytes> readUpTo(ReadableFile& file, std::size_t maxBytes, FileError* error) {
+}  // namespace
+
+std::optional<Bytes> ReadableFile::readUpTo(std::size_t maxBytes, FileError* error) {
     try {
-        const std::uint64_t wanted = std::min<std::uint64_t>(file.length(), maxBytes);
+        const std::uint64_t wanted = std::min<std::uint64_t>(length_, maxBytes);
         Bytes out(static_cast<std::size_t>(wanted));
         std::size_t done = 0;
         // The length may change under us; what was there is what we read.
         while (done < out.size()) {
-            const long n = file.read(out.data() + done, out.size() - done);
+            const long n = read(out.data() + done, out.size() - done);
             if (n < 0) {
                 report(error, FileError::CannotRead);
                 return std::nullopt;
@@ -37,8 +39,6 @@ std::optional<Bytes> readUpTo(ReadableFile& file, std::size_t maxBytes, FileErro
         return std::nullopt;
     }
 }
-
-}  // namespace
 
 std::string_view describe(FileError error) {
     switch (error) {
@@ -87,7 +87,7 @@ long ReadableFile::read(std::uint8_t* into, std::size_t size) {
 std::optional<Bytes> readHostFile(const std::filesystem::path& path, std::size_t maxBytes, FileError* error) {
     auto file = ReadableFile::open(path, error);
     if (!file) return std::nullopt;
-    return readUpTo(*file, maxBytes, error);
+    return file->readUpTo(maxBytes, error);
 }
 
 std::optional<Bytes> readWholeHostFile(const std::filesystem::path& path, std::uint64_t limit, FileError* error) {
@@ -97,13 +97,13 @@ std::optional<Bytes> readWholeHostFile(const std::filesystem::path& path, std::u
         report(error, FileError::TooLarge);
         return std::nullopt;
     }
-    return readUpTo(*file, static_cast<std::size_t>(file->length()), error);
+    return file->readUpTo(static_cast<std::size_t>(file->length()), error);
 }
 
 std::optional<FileStart> readHostFileStart(const std::filesystem::path& path, std::size_t count, FileError* error) {
     auto file = ReadableFile::open(path, error);
     if (!file) return std::nullopt;
-    auto bytes = readUpTo(*file, count, error);
+    auto bytes = file->readUpTo(count, error);
     if (!bytes) return std::nullopt;
     return FileStart{std::move(*bytes), file->length()};
 }

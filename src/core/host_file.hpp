@@ -37,6 +37,8 @@ std::optional<FileStart> readHostFileStart(const std::filesystem::path& path, st
 class ReadableFile {
 public:
     static std::optional<ReadableFile> open(const std::filesystem::path& path, FileError* error = nullptr);
+    // Takes over a descriptor already known to name a regular file.
+    static ReadableFile adopt(int fd, std::uint64_t length) { return ReadableFile(fd, length); }
     ReadableFile(ReadableFile&& other) noexcept;
     ReadableFile& operator=(ReadableFile&&) = delete;
     ~ReadableFile();
@@ -44,6 +46,8 @@ public:
     std::uint64_t length() const { return length_; }
     // Up to `size` bytes; 0 at the end; -1 on a read error.
     long read(std::uint8_t* into, std::size_t size);
+    // At most `maxBytes` from where the file stands.
+    std::optional<Bytes> readUpTo(std::size_t maxBytes, FileError* error = nullptr);
 
 private:
     ReadableFile(int fd, std::uint64_t length) : fd_(fd), length_(length) {}

@@ -1,6 +1,7 @@
 // Makes one system call of the atomic writer fail, and counts the syncs and
 // renames it makes, for as long as the object lives.
 #pragma once
+#include <atomic>
 #include <cerrno>
 #include <optional>
 
@@ -13,8 +14,11 @@ public:
     enum class Call { Write, Fsync, Rename };
 
     explicit FileFaults(std::optional<Call> failing = std::nullopt, int error = EIO) {
-        state() = {failing, error, 0, 0};
-        core::fileCalls() = {fakeWrite, fakeFsync, fakeRename};
+        state().failing = failing;
+        state().error = error;
+        state().syncs = 0;
+        state().renames = 0;
+        core::fileCalls() = {fakeWrite, fakeFsync, fakeRenameAt};
     }
     ~FileFaults() { core::fileCalls() = core::systemFileCalls(); }
     FileFaults(const FileFaults&) = delete;
@@ -27,8 +31,8 @@ private:
     struct State {
         std::optional<Call> failing;
         int error = EIO;
-        int syncs = 0;
-        int renames = 0;
+        std::atomic<int> syncs = 0;  // counted on the import's writer threads too
+        std::atomic<int> renames = 0;
     };
     static State& state() {
         static State s;
@@ -46,9 +50,9 @@ private:
         ++state().syncs;
         return fails(Call::Fsync) ? -1 : core::systemFileCalls().fsync(fd);
     }
-    static int fakeRename(const char* from, const char* to) {
+    static int fakeRenameAt(int fromFolder, const char* from, int toFolder, const char* to) {
         ++state().renames;
-        return fails(Call::Rename) ? -1 : core::systemFileCalls().rename(from, to);
+        return fails(Call::Rename) ? -1 : core::systemFileCalls().renameat(fromFolder, from, toFolder, to);
     }
 };
 
