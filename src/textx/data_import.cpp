@@ -1,8 +1,10 @@
 #include "textx/data_import.hpp"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "core/cp1252.hpp"
+#include "core/background_replacer.hpp"
 #include "core/text_case.hpp"
 #include "datasets/catalogue.hpp"
 #include "textx/po_reader.hpp"
@@ -24,10 +26,15 @@ const DataTag* findTag(const DataSection& section, std::string_view spelled) {
     return nullptr;
 }
 
+std::string folded(std::string text) {
+    for (char& c : text) c = core::foldCase(c);
+    return text;
+}
+
 // One record file between its "#ID:" line and the next one.
 struct OpenRecord {
     std::string path;
-    core::Bytes bytes;
+    core::FolderFile file;
     std::size_t length = 0;  // as read: an earlier layout is known by it
     bool changed = false;
 };
@@ -50,7 +57,8 @@ public:
         if (!tried_) open(section);
         if (!record_) return;
         const FieldAt at = fieldIn(section, tag, record_->length);
-        record_->changed |= putText(record_->bytes, at.offset, at.size, tag.limit, text, recordSize(section));
+        record_->changed |=
+            putText(record_->file.bytes, at.offset, at.size, tag.limit, text, recordSize(section));
     }
 
     void refuse(std::string context) { result_.unencodable.push_back(std::move(context)); }
@@ -58,6 +66,10 @@ public:
 
     ImportResult finish() {
         close();
+        folder_.reset();
+        const std::vector<bool> outcomes = writes_.outcomes();
+        for (std::size_t i = 0; i < queued_.size(); ++i)
+            (outcomes[i] ? result_.written : result_.failed).push_back(std::move(queued_[i]));
         result_.opened = true;
         return std::move(result_);
     }
@@ -69,18 +81,27 @@ private:
         tried_ = true;
         const auto path = sectionRecordFile(section, path_);
         if (!path) return;
-        auto bytes = root_.read(*path, recordSize(section));
-        if (!bytes) return;
-        const std::size_t length = bytes->size();
-        record_ = OpenRecord{*path, std::move(*bytes), length};
+        const std::size_t cut = path->rfind('\\');
+        const std::string folder = path->substr(0, cut);
+        // One section's files share a folder: it is looked up once.
+        if (!folder_ || !core::equalsNoCase(folder, folderPath_)) {
+            folder_ = root_.openFolder(folder);
+            folderPath_ = folder;
+        }
+        if (!folder_) return;
+        // A file named twice is read again only once its first changes are in.
+        if (queuedPaths_.contains(folded(*path))) writes_.wait();
+        auto file = folder_->read(path->substr(cut + 1), recordSize(section));
+        if (!file) return;
+        const std::size_t length = file->bytes.size();
+        record_ = OpenRecord{*path, std::move(*file), length};
     }
 
     void close() {
         if (record_ && record_->changed) {
-            if (root_.writeAtomic(record_->path, record_->bytes))
-                result_.written.push_back(record_->path);
-            else
-                result_.failed.push_back(record_->path);
+            writes_.replace(folder_, std::move(record_->file));
+            queuedPaths_.insert(folded(record_->path));
+            queued_.push_back(std::move(record_->path));
         }
         record_.reset();
         tried_ = false;
@@ -91,6 +112,11 @@ private:
     std::string path_;
     bool tried_ = false;
     std::optional<OpenRecord> record_;
+    std::string folderPath_;
+    std::shared_ptr<const core::FolderFiles> folder_;
+    core::BackgroundReplacer writes_;
+    std::vector<std::string> queued_;  // the paths of what `writes_` replaces
+    std::unordered_set<std::string> queuedPaths_;  // folded
 };
 
 }  // namespace

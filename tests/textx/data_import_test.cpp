@@ -81,6 +81,19 @@ TEST(DataImport, OneFieldChangesAtItsOffsetCutToItsLimit) {
     EXPECT_EQ(datasets::readSpell(t.read("SPELL/FIRE.SPL")).name, long300.substr(0, 15));
 }
 
+// The second naming of a file reads it with the first one's changes in.
+TEST(DataImport, ARecordFileNamedTwiceKeepsTheChangesOfBoth) {
+    TempRoot t;
+    writeOneOfEach(t);
+    for (const std::string round : {"1", "2", "3", "4", "5", "6"}) {
+        importDataText(t.root(), banners(1) + "#ID: City\\ELVES.CIT\n#LVL0:\n#LOC: <A" + round +
+                                     ">\n#ID: City\\elves.cit\n#LVL1:\n#LOC: <B" + round + ">\n");
+        const auto set = datasets::readCitySet(t.read("CITY/ELVES.CIT"));
+        EXPECT_EQ(set.levels[0], "A" + round);
+        EXPECT_EQ(set.levels[1], "B" + round);
+    }
+}
+
 // Only the tags of the section's table count, and a translation must be whole.
 TEST(DataImport, WrongSectionsOpenBracketsAndEmptyTextsLeaveTheRecords) {
     TempRoot t;
