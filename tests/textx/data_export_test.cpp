@@ -4,26 +4,22 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <fstream>
 #include <sstream>
 
 #include "app/text_command.hpp"
-#include "datasets/advisor.hpp"
-#include "datasets/army_type.hpp"
-#include "datasets/city_set.hpp"
-#include "datasets/hero_type.hpp"
-#include "datasets/item.hpp"
-#include "datasets/site_set.hpp"
 #include "datasets/spell.hpp"
-#include "datasets/terrain_type.hpp"
 #include "support/as_other_user.hpp"
 #include "support/script_run.hpp"
 #include "support/temp_root.hpp"
+#include "textx/import_roots.hpp"
 #include "textx/po_checks.hpp"
 
 namespace kestrel::textx {
 namespace {
 
 using testing::TempRoot;
+using roots::writeOneOfEach;
 
 std::string crlf(std::initializer_list<std::string_view> lines) {
     std::string out;
@@ -39,161 +35,11 @@ std::string banner(std::string_view title) {
 }
 const std::string kSectionEnd = crlf({"", ""});
 
-// One record of every data set, written by the codecs that own them.
-void writeOneOfEach(const TempRoot& t) {
-    t.write("CITY/ELVES.CIT", datasets::writeCitySet({{"Hamlet", "Village", "Town", "Cit\xe9"}}));
-    auto terrain = datasets::newTerrainType("GRASS");
-    terrain.name = "Grassland";
-    t.write("TERRAIN/DATA/GRASS.TER", datasets::writeTerrainType(terrain));
-    auto army = datasets::newArmyType("PIKEMEN");
-    army.name = "Pikemen";
-    army.description = "Long <spears>";
-    t.write("ARMY/PIKEMEN.ARM", datasets::writeArmyType(army));
-    auto site = datasets::newSiteSet("TOWER");
-    site.name = "Tower";
-    t.write("SITES/TOWER.SIT", datasets::writeSiteSet(site));
-    auto hero = datasets::newHeroType("KNIGHT");
-    hero.maleName = "Knight";
-    hero.femaleName = "Dame";
-    hero.description = "Brave";
-    for (std::size_t i = 0; i < hero.maleLevels.size(); ++i) {
-        hero.maleLevels[i] = "M" + std::to_string(i + 1);
-        hero.femaleLevels[i] = "F" + std::to_string(i + 1);
-    }
-    t.write("HERO/KNIGHT.HER", datasets::writeHeroType(hero));
-    auto item = datasets::newItem("BLADE");
-    item.name = "the Blade";
-    item.description = "Sharp";
-    t.write("ITEMS/BLADE.ITM", datasets::writeItem(item));
-    datasets::Advisor advisor;
-    for (std::size_t i = 0; i < advisor.texts.size(); ++i) advisor.texts[i] = "A" + std::to_string(i);
-    t.write("ADVISOR/SAGE.AVR", datasets::writeAdvisor(advisor));
-    auto spell = datasets::newSpell("FIRE");
-    spell.name = "Fireball";
-    spell.description = "Burns";
-    t.write("SPELL/FIRE.SPL", datasets::writeSpell(spell));
-}
-
-const std::string kOneOfEach =
-    kBeginning + banner("CITY DATA") +
-    crlf({"    #ID:    City\\ELVES.CIT", "    #LVL0:  <Hamlet>", "    #LOC:   <>", "    #LVL1:  <Village>",
-          "    #LOC:   <>", "    #LVL2:  <Town>", "    #LOC:   <>", "    #LVL3:  <Cit\xe9>", "    #LOC:   <>",
-          "    #NOTES: All strings limited to 19 characters", "", ""}) +
-    kSectionEnd + banner("TERRAIN DATA") +
-    crlf({"   #ID:    Terrain\\Data\\GRASS.TER", "   #NAME:  <Grassland>", "   #LOC:   <>",
-          "   #NOTES: Strings limited to 15 characters", "", ""}) +
-    kSectionEnd + banner("ARMY DATA") +
-    crlf({"    #ID:    Army\\PIKEMEN.ARM", "    #NAME:  <Pikemen>", "    #LOC:   <>", "    #DESC:  <Long <spears>>",
-          "    #LOC:   <>", "    #NOTES: Names - 15 char's, Descriptions - 127 char's",
-          "    #NOTES: If you wish the name to remain the same, leave", "    #NOTES: the #LOC line blank.", "", ""}) +
-    kSectionEnd + banner("SITE DATA") +
-    crlf({"    #ID:    Sites\\TOWER.SIT", "    #NAME:  <Tower>", "    #LOC:   <>",
-          "    #NOTES: Strings are limited to 15 characters", "", ""}) +
-    kSectionEnd + banner("HERO DATA") +
-    crlf({"    #ID:      Hero\\KNIGHT.HER",
-          "    #NAME(M): <Knight>",
-          "    #LOC:     <>",
-          "    #NAME(F): <Dame>",
-          "    #LOC:     <>",
-          "    #DESC:    <Brave>",
-          "    #LOC:     <>",
-          "",
-          "    #LVL1(M): <M1>",
-          "    #LOC:     <>",
-          "    #LVL2(M): <M2>",
-          "    #LOC:     <>",
-          "    #LVL3(M): <M3>",
-          "    #LOC:     <>",
-          "    #LVL4(M): <M4>",
-          "    #LOC:     <>",
-          "    #LVL5(M): <M5>",
-          "    #LOC:     <>",
-          "    #LVL6(M): <M6>",
-          "    #LOC:     <>",
-          "    #LVL7(M): <M7>",
-          "    #LOC:     <>",
-          "    #LVL8(M): <M8>",
-          "    #LOC:     <>",
-          "    #LVL9(M): <M9>",
-          "    #LOC:     <>",
-          "    #LVL10(M):<M10>",
-          "    #LOC:     <>",
-          "",
-          "    #LVL1(F): <F1>",
-          "    #LOC:     <>",
-          "    #LVL2(F): <F2>",
-          "    #LOC:     <>",
-          "    #LVL3(F): <F3>",
-          "    #LOC:     <>",
-          "    #LVL4(F): <F4>",
-          "    #LOC:     <>",
-          "    #LVL5(F): <F5>",
-          "    #LOC:     <>",
-          "    #LVL6(F): <F6>",
-          "    #LOC:     <>",
-          "    #LVL7(F): <F7>",
-          "    #LOC:     <>",
-          "    #LVL8(F): <F8>",
-          "    #LOC:     <>",
-          "    #LVL9(F): <F9>",
-          "    #LOC:     <>",
-          "    #LVL10(F):<F10>",
-          "    #LOC:     <>",
-          "    #NOTES: Names - 31 char's, Description - 127 char's",
-          "    #NOTES: Level Names - 31 char's",
-          "",
-          ""}) +
-    kSectionEnd + banner("ITEM DATA") +
-    crlf({"    #ID:    Items\\BLADE.ITM", "    #NAME:  <the Blade>", "    #LOC:   <>", "    #DESC:  <Sharp>",
-          "    #LOC:   <>", "    #NOTES: Names - 31 char's, Descriptions - 127 char's",
-          "    #NOTES: Names should include a definite article (the)", "", ""}) +
-    kSectionEnd + banner("ADVISOR DATA") +
-    crlf({"    #ID:    Advisor\\SAGE.AVR",
-          "    #TXT00: <A0>",
-          "    #LOC:   <>",
-          "    #TXT01: <A1>",
-          "    #LOC:   <>",
-          "    #TXT02: <A2>",
-          "    #LOC:   <>",
-          "    #TXT03: <A3>",
-          "    #LOC:   <>",
-          "    #TXT10: <A4>",
-          "    #LOC:   <>",
-          "    #TXT11: <A5>",
-          "    #LOC:   <>",
-          "    #TXT12: <A6>",
-          "    #LOC:   <>",
-          "    #TXT13: <A7>",
-          "    #LOC:   <>",
-          "    #RES0: <A8>",
-          "    #LOC:   <>",
-          "    #RES1: <A9>",
-          "    #LOC:   <>",
-          "    #RES2: <A10>",
-          "    #LOC:   <>",
-          "    #RES3: <A11>",
-          "    #LOC:   <>",
-          "    #RES4: <A12>",
-          "    #LOC:   <>",
-          "    #RES5: <A13>",
-          "    #LOC:   <>",
-          "    #RES6: <A14>",
-          "    #LOC:   <>",
-          "    #RES7: <A15>",
-          "    #LOC:   <>",
-          "    #RES8: <A16>",
-          "    #LOC:   <>",
-          "    #RES9: <A17>",
-          "    #LOC:   <>",
-          "    #RES10:<A18>",
-          "    #LOC:   <>",
-          "    #NOTES: All strings must be 63 char's or less",
-          "",
-          ""}) +
-    kSectionEnd + banner("SPELL DATA") +
-    crlf({"    #ID:    Spell\\FIRE.SPL", "    #NAME:  <Fireball>", "    #LOC:   <>", "    #DESC:  <Burns>",
-          "    #LOC:   <>", "    #NOTES: Names - 31 char's, Descriptions - 127 char's", "", ""}) +
-    kSectionEnd;
+// The export of roots::writeOneOfEach, as a translator receives it.
+const std::string kOneOfEach = [] {
+    std::ifstream in(KESTREL_GOLDEN_DIR "/KS_Data.Txt", std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}();
 
 TEST(DataExport, OneRecordOfEveryDataSetLineByLine) {
     TempRoot t;

@@ -30,29 +30,39 @@ namespace kestrel::textx::roots {
 
 using kestrel::testing::TempRoot;
 
-// One record of every data set.
+// One record of every data set, every text of it set; the export of it is
+// golden/KS_Data.Txt.
 inline void writeOneOfEach(const TempRoot& t) {
-    t.write("CITY/ELVES.CIT", datasets::writeCitySet({{"Hamlet", "Village", "Town", "City"}}));
+    t.write("CITY/ELVES.CIT", datasets::writeCitySet({{"Hamlet", "Village", "Town", "Cit\xe9"}}));
     auto terrain = datasets::newTerrainType("GRASS");
     terrain.name = "Grassland";
     t.write("TERRAIN/DATA/GRASS.TER", datasets::writeTerrainType(terrain));
     auto army = datasets::newArmyType("PIKEMEN");
     army.name = "Pikemen";
-    army.description = "Long spears";
+    army.description = "Long <spears>";
     t.write("ARMY/PIKEMEN.ARM", datasets::writeArmyType(army));
     auto site = datasets::newSiteSet("TOWER");
     site.name = "Tower";
     t.write("SITES/TOWER.SIT", datasets::writeSiteSet(site));
     auto hero = datasets::newHeroType("KNIGHT");
     hero.maleName = "Knight";
-    for (auto& level : hero.femaleLevels) level = "Dame";
+    hero.femaleName = "Dame";
+    hero.description = "Brave";
+    for (std::size_t i = 0; i < hero.maleLevels.size(); ++i) {
+        hero.maleLevels[i] = "M" + std::to_string(i + 1);
+        hero.femaleLevels[i] = "F" + std::to_string(i + 1);
+    }
     t.write("HERO/KNIGHT.HER", datasets::writeHeroType(hero));
     auto item = datasets::newItem("BLADE");
     item.name = "the Blade";
+    item.description = "Sharp";
     t.write("ITEMS/BLADE.ITM", datasets::writeItem(item));
-    t.write("ADVISOR/SAGE.AVR", datasets::writeAdvisor({}));
+    datasets::Advisor advisor;
+    for (std::size_t i = 0; i < advisor.texts.size(); ++i) advisor.texts[i] = "A" + std::to_string(i);
+    t.write("ADVISOR/SAGE.AVR", datasets::writeAdvisor(advisor));
     auto spell = datasets::newSpell("FIRE");
     spell.name = "Fireball";
+    spell.description = "Burns";
     t.write("SPELL/FIRE.SPL", datasets::writeSpell(spell));
 }
 

@@ -43,8 +43,8 @@ TEST(PoImport, ARoundTripGivesTheBytesOfTheTaggedOne) {
     importScenarioText(tagged.root(), "ISLE", translateTagged(scenarioText(tagged.root(), "ISLE")));
     const ImportResult data = importDataPo(po.root(), translatePo(dataSetPo(po.root())));
     const ImportResult scenario = importScenarioPo(po.root(), "ISLE", translatePo(scenarioPo(po.root(), "ISLE")));
-    EXPECT_EQ(data.written.size(), 7u);      // the advisor's texts are empty
-    EXPECT_EQ(scenario.written.size(), 9u);  // so are the move bonus texts; CITY.INI and ITEM.INI renamed
+    EXPECT_EQ(data.written.size(), 8u);
+    EXPECT_EQ(scenario.written.size(), 9u);  // the move bonus texts are empty; CITY.INI and ITEM.INI renamed
     EXPECT_TRUE(succeeded(scenario));
     EXPECT_NE(snapshot(po), before);
     EXPECT_EQ(snapshot(po), snapshot(tagged));
