@@ -147,8 +147,10 @@ void QtHost::onMessageRecorded(const ui::MessageBox& box) {
 
 std::optional<std::string> QtHost::askFileToOpen(std::string_view filters) {
     // The non-native dialog matches patterns in any case; it leaves the
-    // working directory alone and has no read-only box.
-    const QString path = QFileDialog::getOpenFileName(topWidget(), QStringLiteral("Open"), QString(),
+    // working directory alone and has no read-only box. It opens in the data
+    // root, where the exports and the editor's other files are.
+    const QString start = workingRoot_.empty() ? QString() : qtPath(workingRoot_);
+    const QString path = QFileDialog::getOpenFileName(topWidget(), QStringLiteral("Open"), start,
                                                       fileDialogFilters(filters).join(QStringLiteral(";;")), nullptr,
                                                       QFileDialog::DontUseNativeDialog);
     if (path.isEmpty()) return std::nullopt;

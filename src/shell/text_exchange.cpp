@@ -33,13 +33,13 @@ void exportScenarioTexts(ui::Host& host, const core::DataRoot& root, CurrentScen
 }
 
 void importDataTexts(ui::Host& host, const core::DataRoot& root, CurrentScenario&) {
-    const auto chosen = host.chooseFileToOpen("");
+    const auto chosen = host.chooseFileToOpen(textx::kImportFilters);
     if (!chosen || chosen->empty()) return;
     tellImport(host, textx::importDataFile(root, *chosen));
 }
 
 void importScenarioTexts(ui::Host& host, const core::DataRoot& root, CurrentScenario& scenario) {
-    const auto chosen = host.chooseFileToOpen("");
+    const auto chosen = host.chooseFileToOpen(textx::kImportFilters);
     if (!chosen || chosen->empty()) return;
     tellImport(host, textx::importScenarioFile(root, scenario.name(), *chosen));
 }

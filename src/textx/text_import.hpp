@@ -15,6 +15,8 @@ namespace kestrel::textx {
 
 inline constexpr std::string_view kImportedMessage = "Text Imported!";
 inline constexpr std::string_view kCannotOpenFile = "Can't open file";
+// The filter list of the imports' open-file dialog.
+inline constexpr std::string_view kImportFilters = "Text Files (*.txt;*.po)|*.txt;*.po|All Files (*.*)|*.*||";
 // Far beyond any export of a whole data root; larger files are refused unread.
 inline constexpr std::uint64_t kImportFileLimit = 256u << 20;
 
