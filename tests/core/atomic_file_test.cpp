@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "core/background_replacer.hpp"
+#include "core/folder_files.hpp"
 #include "support/as_other_user.hpp"
 #include "support/file_faults.hpp"
 #include "support/temp_root.hpp"
@@ -132,6 +134,125 @@ TEST(AtomicWrite, EachFailingCallLeavesTheOldFileAndNoTemporaryFile) {
             EXPECT_EQ(t.files(), (std::vector<std::string>{"REC.DAT", "SRC.DAT"}));
         }
     }
+}
+
+// Read first, as the import does, then replaced.
+bool readAndReplace(const TempRoot& t, const std::string& name, const Bytes& bytes) {
+    const auto folder = t.root().openFolder("CITY");
+    auto file = folder ? folder->read(name, 64) : std::nullopt;
+    if (!file) return false;
+    file->bytes = bytes;
+    return folder->replace(*file);
+}
+
+TEST(FolderFiles, ReplacementsKeepModeAndOwnerWhateverTheUmask) {
+    TempRoot t;
+    for (const mode_t mask : {022, 077}) {
+        const mode_t old = ::umask(mask);
+        for (const mode_t mode : {0640, 0600, 0666, 0604, 02750}) {
+            t.write("CITY/REC.CIT", "old");
+            ::chmod((t.path() / "CITY/REC.CIT").c_str(), mode);
+            ASSERT_TRUE(readAndReplace(t, "REC.CIT", Bytes{1, 2}));
+            EXPECT_EQ(statOf(t.path() / "CITY/REC.CIT").st_mode & 07777, mode) << std::oct << mode << " " << mask;
+            EXPECT_EQ(t.read("CITY/REC.CIT"), (Bytes{1, 2}));
+        }
+        ::umask(old);
+    }
+    if (!testing::runningAsRoot()) return;
+    ASSERT_EQ(::chown((t.path() / "CITY/REC.CIT").c_str(), testing::kNobody, testing::kNogroup), 0);
+    ASSERT_TRUE(readAndReplace(t, "REC.CIT", Bytes{9}));
+    EXPECT_EQ(statOf(t.path() / "CITY/REC.CIT").st_uid, testing::kNobody);
+    EXPECT_EQ(statOf(t.path() / "CITY/REC.CIT").st_gid, testing::kNogroup);
+}
+
+TEST(FolderFiles, NamesAreFoundInAnyCaseAndNeverLeaveTheFolder) {
+    TempRoot t;
+    t.write("CITY/Elves.cit", "elves");
+    t.write("SECRET.DAT", "keep");
+    const auto folder = t.root().openFolder("city");
+    ASSERT_TRUE(folder);
+    auto file = folder->read("ELVES.CIT", 3);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->name, "Elves.cit");
+    EXPECT_EQ(file->bytes, (Bytes{'e', 'l', 'v'}));
+    file->bytes = {'E'};
+    EXPECT_TRUE(folder->replace(*file));
+    // Without a read before it, the general way is taken.
+    EXPECT_TRUE(folder->replace({"NEW.CIT", {'N'}, std::nullopt}));
+    for (const std::string bad : {"../SECRET.DAT", "..", ".", "", "A/B"}) {
+        EXPECT_FALSE(folder->read(bad, 64)) << bad;
+        EXPECT_FALSE(folder->replace({bad, {0}, std::nullopt})) << bad;
+    }
+    EXPECT_FALSE(folder->read("MISSING.CIT", 64));
+    EXPECT_EQ(t.read("CITY/Elves.cit"), Bytes{'E'});
+    EXPECT_EQ(t.read("SECRET.DAT"), (Bytes{'k', 'e', 'e', 'p'}));
+    EXPECT_EQ(t.files(), (std::vector<std::string>{"CITY/", "CITY/Elves.cit", "CITY/NEW.CIT", "SECRET.DAT"}));
+    EXPECT_FALSE(t.root().openFolder("CITY\\Elves.cit"));
+    EXPECT_FALSE(t.root().openFolder("NOWHERE"));
+}
+
+TEST(FolderFiles, LinksFoldersAndProtectedFilesAreTreatedAsTheWholeRootTreatsThem) {
+    TempRoot t;
+    t.write("SHARED/REAL.CIT", "old");
+    t.write("CITY/REC.CIT", "protected");
+    t.mkdir("CITY/DIR.CIT");
+    fs::create_symlink("../SHARED/REAL.CIT", t.path() / "CITY/TOWNS.CIT");
+    ASSERT_TRUE(readAndReplace(t, "TOWNS.CIT", Bytes{'n'}));
+    EXPECT_TRUE(fs::is_symlink(t.path() / "CITY/TOWNS.CIT"));
+    EXPECT_EQ(t.read("SHARED/REAL.CIT"), Bytes{'n'});
+    EXPECT_FALSE(readAndReplace(t, "DIR.CIT", Bytes{'n'}));
+    EXPECT_TRUE(fs::is_directory(t.path() / "CITY/DIR.CIT"));
+
+    testing::handOver(t.path());
+    ::chmod((t.path() / "CITY/REC.CIT").c_str(), 0444);
+    EXPECT_TRUE(testing::asOtherUser([&] {
+        const auto folder = t.root().openFolder("CITY");
+        auto file = folder->read("REC.CIT", 64);
+        return file && !folder->replace(*file);
+    }));
+    EXPECT_EQ(t.read("CITY/REC.CIT").size(), 9u);
+}
+
+TEST(FolderFiles, EachFailingCallLeavesTheOldFileAndNoTemporaryFile) {
+    using Call = FileFaults::Call;
+    for (const Call call : {Call::Write, Call::Fsync, Call::Rename}) {
+        TempRoot t;
+        t.write("CITY/REC.CIT", "old");
+        const FileFaults faults(call, ENOSPC);
+        EXPECT_FALSE(readAndReplace(t, "REC.CIT", Bytes(10, 1)));
+        EXPECT_EQ(t.read("CITY/REC.CIT"), (Bytes{'o', 'l', 'd'}));
+        EXPECT_EQ(t.files(), (std::vector<std::string>{"CITY/", "CITY/REC.CIT"}));
+    }
+    TempRoot t;
+    t.write("CITY/REC.CIT", "old");
+    const FileFaults counting;
+    ASSERT_TRUE(readAndReplace(t, "REC.CIT", Bytes(100'000, 7)));
+    EXPECT_EQ(counting.syncs(), 1);
+    EXPECT_EQ(counting.renames(), 1);
+    EXPECT_EQ(t.read("CITY/REC.CIT").size(), 100'000u);
+}
+
+// Outcomes come back in the order queued, whichever thread made them.
+TEST(BackgroundReplacer, ReplacesEveryQueuedFileAndTellsEachOutcomeInOrder) {
+    TempRoot t;
+    for (int i = 0; i < 200; ++i) t.write((i % 2 ? "CITY/" : "ARMY/") + std::to_string(i), "old");
+    std::vector<bool> expected;
+    {
+        BackgroundReplacer writes;
+        const std::shared_ptr<const FolderFiles> folders[] = {t.root().openFolder("ARMY"), t.root().openFolder("CITY")};
+        for (int i = 0; i < 200; ++i) {
+            auto file = folders[i % 2]->read(std::to_string(i), 64);
+            file->bytes = Bytes(i, static_cast<std::uint8_t>(i));
+            if (i % 7 == 3) file->name = "../" + file->name;  // refused
+            expected.push_back(i % 7 != 3);
+            writes.replace(folders[i % 2], std::move(*file));
+        }
+        EXPECT_EQ(writes.outcomes(), expected);
+    }
+    for (int i = 0; i < 200; ++i)
+        EXPECT_EQ(t.read((i % 2 ? "CITY/" : "ARMY/") + std::to_string(i)),
+                  (i % 7 == 3 ? Bytes{'o', 'l', 'd'} : Bytes(i, static_cast<std::uint8_t>(i))));
+    EXPECT_EQ(t.files().size(), 202u);
 }
 
 }  // namespace
