@@ -8,6 +8,8 @@ namespace {
 
 // More would only queue up on the folder's lock.
 constexpr int kWorkers = 2;
+// The reader waits beyond this, so a whole root is never held in memory.
+constexpr std::size_t kMostQueued = 512;
 
 }  // namespace
 
@@ -36,7 +38,8 @@ void BackgroundReplacer::replace(std::shared_ptr<const FolderFiles> folder, Fold
         return;
     }
     {
-        const std::lock_guard lock(mutex_);
+        std::unique_lock lock(mutex_);
+        room_.wait(lock, [this] { return jobs_.size() < kMostQueued; });
         jobs_.push_back({std::move(folder), std::move(file)});
         outcomes_.push_back(false);
     }
@@ -63,6 +66,7 @@ void BackgroundReplacer::work() {
         jobs_.pop_front();
         const std::size_t number = taken_++;
         lock.unlock();
+        room_.notify_one();
         const bool ok = job.folder->replace(job.file);
         job = {};  // the folder may close, and sync, outside the lock
         lock.lock();

@@ -39,6 +39,7 @@ private:
     std::mutex mutex_;
     std::condition_variable queued_;
     std::condition_variable finished_;
+    std::condition_variable room_;
     std::deque<Job> jobs_;  // taken from the front
     std::size_t taken_ = 0;
     std::size_t done_ = 0;
