@@ -128,7 +128,8 @@ bool AtomicFile::commit() {
     bool ok = !failed_ && gCalls.fsync(fd_) == 0;
     ok = ::close(fd_) == 0 && ok;
     fd_ = -1;
-    if (!ok || gCalls.renameat(AT_FDCWD, temporary_.c_str(), AT_FDCWD, target_.c_str()) != 0) return false;  // the destructor unlinks
+    if (!ok || gCalls.renameat(AT_FDCWD, temporary_.c_str(), AT_FDCWD, target_.c_str()) != 0)
+        return false;  // the destructor unlinks
     temporary_.clear();
     syncFolder(target_.parent_path());
     return true;

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <unordered_set>
 
-#include "core/cp1252.hpp"
 #include "core/background_replacer.hpp"
+#include "core/cp1252.hpp"
 #include "core/text_case.hpp"
 #include "datasets/catalogue.hpp"
 #include "textx/po_reader.hpp"
@@ -57,8 +57,7 @@ public:
         if (!tried_) open(section);
         if (!record_) return;
         const FieldAt at = fieldIn(section, tag, record_->length);
-        record_->changed |=
-            putText(record_->file.bytes, at.offset, at.size, tag.limit, text, recordSize(section));
+        record_->changed |= putText(record_->file.bytes, at.offset, at.size, tag.limit, text, recordSize(section));
     }
 
     void refuse(std::string context) { result_.unencodable.push_back(std::move(context)); }
@@ -115,7 +114,7 @@ private:
     std::string folderPath_;
     std::shared_ptr<const core::FolderFiles> folder_;
     core::BackgroundReplacer writes_;
-    std::vector<std::string> queued_;  // the paths of what `writes_` replaces
+    std::vector<std::string> queued_;              // the paths of what `writes_` replaces
     std::unordered_set<std::string> queuedPaths_;  // folded
 };
 

@@ -18,8 +18,8 @@
 namespace kestrel::textx {
 namespace {
 
-using testing::TempRoot;
 using roots::writeOneOfEach;
+using testing::TempRoot;
 
 std::string crlf(std::initializer_list<std::string_view> lines) {
     std::string out;
