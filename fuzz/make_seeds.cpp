@@ -1,7 +1,7 @@
 // Writes seed corpora: small valid pictures of every kind, valid records and
 // scripts of every line form:
 //   make_seeds DIR  ->  DIR/pcx, DIR/bmp, DIR/gif, DIR/icon, DIR/open (all pictures),
-//                       DIR/cityset, DIR/item, DIR/script
+//                       DIR/cityset, DIR/item, DIR/script, DIR/textin
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -147,6 +147,23 @@ void saveScripts() {
     saveIn("script", "unterminated.kst", "expect open 102\ntype 5 \"open\nclick 1");
 }
 
+// Translated files as a translator sends them back: tagged and PO.
+void saveTranslations() {
+    saveIn("textin", "data.txt",
+           "*************** CITY DATA ***************\r\n"
+           "    #ID:    City\\ELVES.CIT\r\n    #LVL0:  <Hamlet>\r\n    #LOC:   <Hameau>\r\n"
+           "    #LVL10(F):<Dame>\r\n    #LOC:     <Dame \xE9>\r\n"
+           "*************** MISC DATA ***************\r\n"
+           "    #MON7: <Wyrm>\r\n    #LOC:  <Vouivre>\r\n    #NAME255: <Edge>\r\n    #LOC:    <Bord>\r\n");
+    saveIn("textin", "data.po",
+           "msgid \"\"\nmsgstr \"\"\n\"Content-Type: text/plain; charset=UTF-8\\n\"\n\n"
+           "#. at most 19 characters\nmsgctxt \"City\\\\ELVES.CIT LVL0\"\nmsgid \"Hamlet\"\n"
+           "msgstr \"Ha\\\"meau\\n\"\n\"\xC3\xA9\"\n\n"
+           "#, fuzzy\nmsgctxt \"City\\\\ELVES.CIT LVL1\"\nmsgid \"Village\"\nmsgstr \"Bourg\"\n\n"
+           "#~ msgid \"Old\"\n#~ msgstr \"Vieux\"\n\n"
+           "msgid \"a\"\nmsgid_plural \"b\"\nmsgstr[0] \"c\"\n");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -194,5 +211,6 @@ int main(int argc, char** argv) {
 
     saveRecords();
     saveScripts();
+    saveTranslations();
     return 0;
 }

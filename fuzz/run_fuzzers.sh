@@ -5,7 +5,7 @@
 # Fails when any target crashes; the crashing input is left in
 # build/fuzz/artifacts.
 #   fuzz/run_fuzzers.sh [SECONDS] [TARGET...]
-#   targets: pcx bmp gif icon open (pictures), cityset item (records), script
+#   targets: pcx bmp gif icon open (pictures), cityset item (records), script, textin (translations)
 # Without named targets the record targets run at most 5 s: they reach their
 # whole coverage within a few seconds.
 set -euo pipefail
@@ -14,7 +14,7 @@ seconds=${1:-20}
 shift || true
 targets=("$@")
 named=${#targets[@]}
-[ "$named" -eq 0 ] && targets=(pcx bmp gif icon open cityset item script)
+[ "$named" -eq 0 ] && targets=(pcx bmp gif icon open cityset item script textin)
 
 cxx=${FUZZ_CXX:-$(command -v clang++-14 || command -v clang++ || true)}
 if [ -z "$cxx" ]; then

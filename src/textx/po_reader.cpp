@@ -127,7 +127,9 @@ private:
     }
 
     void close() {
-        if (entry_.context && entry_.translated && !entry_.fuzzy && !entry_.plural && !entry_.text.empty())
+        // An empty context names no record file.
+        const bool plain = entry_.translated && !entry_.fuzzy && !entry_.plural;
+        if (plain && entry_.context && !entry_.context->empty() && !entry_.text.empty())
             out_.push_back({std::move(*entry_.context), std::move(entry_.text)});
         entry_ = {};
         field_ = nullptr;
