@@ -64,8 +64,7 @@ TEST(KindRules, NewRecordsHoldTheirDefaultsAtTheirOffsetsAndZerosElsewhere) {
           {960, "fairly easy"}, {1024, "easy"}, {1088, "very easy"}, {1152, "very very easy"}}},
         {Kind::Spell, "FIREBALL", 210, {{0, "FIREBALL"}, {144, "\x04"}}},  // mana cost 4
         // The file name's first letter, in any case, is the feature kind in byte 0.
-        {Kind::Shield, "bGULES", 50, {{1, "GULES"}}},
-        {Kind::Shield, "OLION", 50, {{0, "\x01"}, {1, "LION"}}},
+        {Kind::Shield, "bGULES", 50, {{1, "GULES"}}}, {Kind::Shield, "OLION", 50, {{0, "\x01"}, {1, "LION"}}},
         {Kind::Shield, "cCROSS", 50, {{0, "\x02"}, {1, "CROSS"}}},
         {Kind::Flag, "STANDARD", 9, {{0, "STANDARD"}}},
     };
@@ -92,6 +91,7 @@ struct Refusal {
 };
 constexpr const char* k0To9 = "Please enter an integer between 0 and 9.";
 constexpr const char* k0To99 = "Please enter an integer between 0 and 99.";
+constexpr const char* k0To10 = "Please enter an integer between 0 and 10.";
 constexpr const char* kMedal = "Please enter an integer between -100 and 100.";
 constexpr const char* kInteger = "Please enter an integer.";
 constexpr const char* k31Characters = "Please enter no more than 31 characters.";
@@ -99,19 +99,16 @@ constexpr const char* k31Characters = "Please enter no more than 31 characters."
 TEST(KindRules, OkRefusesValuesOutOfRangeAndOverlongTextsAndWritesNothing) {
     // clang-format off
     const Refusal refusals[]{
-        {Kind::ArmyType, ArmyTypeIds::kStrength, "21", "Please enter an integer between 0 and 20."},
         {Kind::ArmyType, ArmyTypeIds::kAbility.second, "100", k0To99},
-        {Kind::ArmyType, ArmyTypeIds::kTriggerNumbers[1], "11", "Please enter an integer between 0 and 10."},
+        {Kind::ArmyType, ArmyTypeIds::kTriggerNumbers[1], "11", k0To10},
         {Kind::ArmyType, ArmyTypeIds::kUpkeep, "two", kInteger},
-        {Kind::HeroType, HeroTypeIds::kMedalChance, "-101", kMedal},
         {Kind::HeroType, HeroTypeIds::kMedalChance, "101", kMedal},
-        {Kind::HeroType, HeroTypeIds::kStrength, "10", k0To9},
-        {Kind::HeroType, HeroTypeIds::kMove, "100", k0To99},
+        {Kind::HeroType, HeroTypeIds::kStrength, "10", k0To9}, {Kind::HeroType, HeroTypeIds::kMove, "100", k0To99},
         {Kind::HeroType, HeroTypeIds::kCombatBonus, "-1", k0To9},
         {Kind::HeroType, HeroTypeIds::kLevels[9].xp, "1001", "Please enter an integer between 0 and 1000."},
         {Kind::HeroType, HeroTypeIds::kLevels[0].ap, "10", k0To9},
         {Kind::HeroType, HeroTypeIds::kAbilities[9].cost, "10", k0To9},
-        {Kind::HeroType, HeroTypeIds::kTriggerCounts[3], "11", "Please enter an integer between 0 and 10."},
+        {Kind::HeroType, HeroTypeIds::kTriggerCounts[3], "11", k0To10},
         {Kind::HeroType, HeroTypeIds::kAbilities[0].ability.first, "x", kInteger},
         {Kind::HeroType, HeroTypeIds::kView, "", kInteger},
         {Kind::TerrainType, TerrainTypeIds::kMoveCost, "10", k0To9},
@@ -119,7 +116,6 @@ TEST(KindRules, OkRefusesValuesOutOfRangeAndOverlongTextsAndWritesNothing) {
         {Kind::TerrainType, TerrainTypeIds::kGridMoveCost, "10", k0To9},
         {Kind::TerrainType, TerrainTypeIds::kGridMoveCost, "two", kInteger},
         {Kind::SiteSet, SiteSetIds::kAbility.second, "100", k0To99},
-        {Kind::Spell, SpellIds::kManaCost, "100", k0To99},
         {Kind::Spell, SpellIds::kManaCost, "-1", k0To99},
         {Kind::Item, ItemIds::kIcon, "32", "Please enter an integer between 0 and 31."},
         {Kind::Item, ItemIds::kValue, "20001", "Please enter an integer between 0 and 20000."},
@@ -218,8 +214,7 @@ TEST(KindRules, EditorsShowACodeTheirListLacksAsNothingWriteItAs0AndStoreAChosen
         {Kind::Spell, 162, SpellIds::kAbilities[1], 28, 26, 31},
         {Kind::Spell, 178, SpellIds::kAbilities[2], 37, 33, 39},
         {Kind::Spell, 194, SpellIds::kAbilities[3], 41, 34, 40},
-        {Kind::Item, 184, ItemIds::kAbilities[0], 10, 22, 31},
-        {Kind::Item, 200, ItemIds::kAbilities[1], 19, 9, 9},
+        {Kind::Item, 184, ItemIds::kAbilities[0], 10, 22, 31}, {Kind::Item, 200, ItemIds::kAbilities[1], 19, 9, 9},
     };
     // clang-format on
     for (const auto& s : slots) {
@@ -269,39 +264,30 @@ TEST(KindRules, EachEditLandsInItsOwnBytes) {
     // clang-format off
     const std::tuple<Kind, std::string, std::size_t, std::string> edits[]{
         {Kind::CitySet, "type 1013 ", 40, "\0\0\0\0\0\0"s},
-        {Kind::ArmyType, "type 1115 3", 232, "\x03"},
-        {Kind::ArmyType, "select 1118 2", 246, "\x02"},
-        {Kind::ArmyType, "select 1304 7", 249, "\x07"},
-        {Kind::ArmyType, "type 1121 10", 251, "\x0A"},
+        {Kind::ArmyType, "type 1115 3", 232, "\x03"}, {Kind::ArmyType, "select 1118 2", 246, "\x02"},
+        {Kind::ArmyType, "select 1304 7", 249, "\x07"}, {Kind::ArmyType, "type 1121 10", 251, "\x0A"},
         {Kind::HeroType, "type 1186 -25", 219, "\xE7"},         // a signed byte
         {Kind::HeroType, "type 1165 40000", 1054, "\x40\x9C"},  // ability values: any integer, kept in 16 bits
-        {Kind::HeroType, "type 1166 -7", 1056, "\xF9\xFF"},
-        {Kind::HeroType, "select 1118 5", 1370, "\x05"},
-        {Kind::HeroType, "select 1119 7", 1371, "\x07"},
-        {Kind::HeroType, "select 1306 4", 1375, "\x04"},
+        {Kind::HeroType, "type 1166 -7", 1056, "\xF9\xFF"}, {Kind::HeroType, "select 1118 5", 1370, "\x05"},
+        {Kind::HeroType, "select 1119 7", 1371, "\x07"}, {Kind::HeroType, "select 1306 4", 1375, "\x04"},
         {Kind::HeroType, "type 1185 10", 1379, "\x0A"},
         {Kind::HeroType, "type 1067 Hild", 1312, "Hild"},  // the eighth default name
         {Kind::HeroType, "check 1150 on", 1367, "\x01"},   // and its Fem box
         {Kind::HeroType, "type 1079 Captain", 399, "Captain"},  // level 5
         {Kind::HeroType, "type 1131 400", 984, "\x90\x01"},
         {Kind::HeroType, "check 1109 on", 0, ""},  // Can Fly is shown, never stored
-        {Kind::TerrainType, "type 1042 0", 52, "\0"s},
-        {Kind::TerrainType, "type 1043 9", 56, "\x09"},
+        {Kind::TerrainType, "type 1042 0", 52, "\0"s}, {Kind::TerrainType, "type 1043 9", 56, "\x09"},
         {Kind::TerrainType, "select 1041 11", 54, "\x0B"},  // River
         {Kind::TerrainType, "select 1049 12", 58, "\x0C"},
-        {Kind::SiteSet, "check 1120 off", 42, "\0"s},
-        {Kind::SiteSet, "check 1325 on", 43, "\x01"},
+        {Kind::SiteSet, "check 1120 off", 42, "\0"s}, {Kind::SiteSet, "check 1325 on", 43, "\x01"},
         {Kind::SiteSet, "check 1326 on", 44, "\x01"},
         {Kind::RuinSet, "check 1329 on", 9, "\x01"},
         {Kind::Item, "type 1209 31", 176, "\x7C"},  // the icon index above two low bits
-        {Kind::Item, "radio 1192", 178, "\x03"},
-        {Kind::Item, "type 1194 20000", 180, "\x20\x4E"},
+        {Kind::Item, "radio 1192", 178, "\x03"}, {Kind::Item, "type 1194 20000", 180, "\x20\x4E"},
         {Kind::Item, "check 1201 on", 182, "\x01"},  // bit 0 the flag, the count above it
-        {Kind::Item, "type 1186 99", 182, "\xC6"},
-        {Kind::Item, "check 1202 on", 183, "\x01"},
+        {Kind::Item, "type 1186 99", 182, "\xC6"}, {Kind::Item, "check 1202 on", 183, "\x01"},
         {Kind::Item, "type 1188 7", 183, "\x0E"},
-        {Kind::Spell, "type 1091 99", 144, "\x63"},
-        {Kind::Spell, "type 1167 70000", 196, "\x70\x11"},
+        {Kind::Spell, "type 1091 99", 144, "\x63"}, {Kind::Spell, "type 1167 70000", 196, "\x70\x11"},
         {Kind::Spell, "type 1168 -1", 198, "\xFF\xFF"},
         {Kind::Advisor, "type 1225 a fair fight", 832, "a fair fight\0\0"s},
         {Kind::CitySet, "type 1011 " + k(20), 0, k(16) + '\0'},
@@ -400,32 +386,48 @@ TEST(KindRules, AMissingRecordOpensEmptyAndOkWritesTheEmptyRecord) {
 }
 
 // OK writes the record anew: the entry name from the file name, zeros in
-// reserved bytes and behind each text's NUL.
-TEST(KindRules, OkRebuildsTheRecordRatherThanKeepingStrayBytes) {
+// reserved bytes and behind each text's NUL. Cancel leaves even a longer file
+// as it was.
+TEST(KindRules, OkRebuildsTheRecordAndCancelWritesNothing) {
     // clang-format off
-    const std::tuple<Kind, std::string, std::vector<Patch>> cases[]{
-        {Kind::CitySet, "TOWNS", {{5, "Z"}}},
-        {Kind::TerrainType, "MARSH", {{16, "ZZZZZZZZZ"}, {87, "\xFF"}}},
-        {Kind::TerrainSubtype, "HILLS", {{0, "OTHER"}}},
-        {Kind::TerrainBonus, "MINE", {{0, "X\0\0\0"s}}},
-        {Kind::ArmyType, "RIDERS", {{144, "OTHER"}, {224, "\x77\x77"}}},
-        {Kind::RuinSet, "TOMBS", {{0, "OLD\0\0"s}}},
-        {Kind::SiteSet, "TEMPLES", {{16, "OTHER"}, {25, "\x55"}, {45, "\x55"}}},
+    const std::tuple<Kind, std::string, std::vector<Patch>, std::string> cases[]{
+        {Kind::CitySet, "TOWNS", {{5, "Z"}}, "Edit City Data - TOWNS"},
+        {Kind::TerrainType, "MARSH", {{16, "ZZZZZZZZZ"}, {87, "\xFF"}}, "Edit Terrain - MARSH"},
+        {Kind::TerrainSubtype, "HILLS", {{0, "OTHER"}}, "Edit Terrain Subtype - HILLS"},
+        {Kind::TerrainBonus, "MINE", {{0, "X\0\0\0"s}}, "Edit Terrain Bonus - MINE"},
+        {Kind::ArmyType, "RIDERS", {{144, "OTHER"}, {224, "\x77\x77"}}, "Edit Army - RIDERS"},
+        {Kind::RuinSet, "TOMBS", {{0, "OLD\0\0"s}}, "Edit Ruin - TOMBS"},
+        {Kind::SiteSet, "TEMPLES", {{16, "OTHER"}, {25, "\x55"}, {45, "\x55"}}, "Edit Site - TEMPLES"},
         // Pictures, reserved byte, male level slot 11, padding, XP slot 11.
         {Kind::HeroType, "WARDEN",
-         {{192, "OTHER"}, {201, "OTHERm"}, {270, "\x55"}, {591, "Z"}, {975, "\x66"}, {996, "\x4D"}}},
-        {Kind::Item, "DAWN", {{160, "OTHER"}, {170, "\x55"}, {199, "\x55"}}},
-        {Kind::Advisor, "SAGE", {{3 * 64 + 40, "\x7F"}}},
-        {Kind::Spell, "BOLT", {{100, "\x55"}, {209, "\x55"}}},
-        {Kind::Shield, "OLION", {{0, "\0"s}, {1, "WRONG"}, {45, "x"}}},
+         {{192, "OTHER"}, {201, "OTHERm"}, {270, "\x55"}, {591, "Z"}, {975, "\x66"}, {996, "\x4D"}},
+         "Edit Hero - WARDEN"},
+        {Kind::Item, "DAWN", {{160, "OTHER"}, {170, "\x55"}, {199, "\x55"}}, "Edit Item - DAWN"},
+        {Kind::Advisor, "SAGE", {{3 * 64 + 40, "\x7F"}}, "Edit Advisor - SAGE"},
+        {Kind::Spell, "BOLT", {{100, "\x55"}, {209, "\x55"}}, "Edit Spell - BOLT"},
+        {Kind::Shield, "OLION", {{0, "\0"s}, {1, "WRONG"}, {45, "x"}}, "Edit Shield - LION"},
+        {Kind::Flag, "BANNER", {}, "Edit Flag Data"},  // OK never writes its record
     };
     // clang-format on
-    for (const auto& [kind, entry, stray] : cases) {
+    for (const auto& [kind, entry, stray, caption] : cases) {
         SCOPED_TRACE(traceOf(kind, entry));
-        EditorRun e(kind, entry);
-        e.run(patched(newBytes(kind, entry), stray), clickOk);
-        EXPECT_TRUE(e.closed);
-        EXPECT_EQ(e.saved(), newBytes(kind, entry));
+        const Bytes record = patched(newBytes(kind, entry), stray);
+        EditorRun ok(kind, entry);
+        ok.run(record, clickOk);
+        EXPECT_TRUE(ok.closed);
+        EXPECT_EQ(ok.saved(), newBytes(kind, entry));
+
+        Bytes longer = record;
+        longer.push_back(0x5A);
+        EditorRun cancel(kind, entry);
+        std::string shown;
+        cancel.run(longer, [&](ui::Window& w) {
+            shown = w.caption();
+            w.userClick(ui::kIdCancel);
+        });
+        EXPECT_EQ(shown, caption);
+        EXPECT_TRUE(cancel.closed && cancel.messages().empty());
+        EXPECT_EQ(cancel.saved(), longer);
     }
 }
 
@@ -488,7 +490,6 @@ TEST(KindRules, ImportCopiesThePictureAtOnceAndCancelWritesNoRecord) {
     // clang-format off
     const std::tuple<Kind, std::string, int, std::string, std::string> cases[]{
         {Kind::CitySet, "TOWNS", 1015, "keep.pcx", "CITY/TOWNS.pcx"},
-        {Kind::HeroType, "WARDEN", HeroTypeIds::kImportMale, "portrait.pcx", "HERO/WARDENm.pcx"},
         {Kind::HeroType, "WARDEN", HeroTypeIds::kImportFemale, "Lady.BMP", "HERO/WARDENf.BMP"},
         {Kind::Shield, "CLION", 1015, "lion.pcx", "SHIELD/CLION.pcx"},  // with the kind letter
         {Kind::Shield, "CLION", 1015, "Lion.BMP", "SHIELD/CLION.BMP"},
@@ -510,36 +511,6 @@ TEST(KindRules, ImportCopiesThePictureAtOnceAndCancelWritesNoRecord) {
         EXPECT_EQ(e.t.read(copy), Bytes(chosen.begin(), chosen.end()));
         EXPECT_EQ(e.t.files(),
                   (std::vector<std::string>{copy.substr(0, copy.find('/') + 1), copy, "in/", "in/" + chosen}));
-    }
-}
-
-// Every editor's caption, and Cancel writes nothing.
-TEST(KindRules, EditorsNameTheirEntryAndCancelWritesNothing) {
-    // clang-format off
-    const std::pair<Kind, std::string> captions[]{
-        {Kind::CitySet, "Edit City Data - BRAVO"},    {Kind::TerrainType, "Edit Terrain - BRAVO"},
-        {Kind::TerrainSubtype, "Edit Terrain Subtype - BRAVO"}, {Kind::TerrainBonus, "Edit Terrain Bonus - BRAVO"},
-        {Kind::ArmyType, "Edit Army - BRAVO"},        {Kind::RuinSet, "Edit Ruin - BRAVO"},
-        {Kind::SiteSet, "Edit Site - BRAVO"},         {Kind::HeroType, "Edit Hero - BRAVO"},
-        {Kind::Item, "Edit Item - BRAVO"},            {Kind::Advisor, "Edit Advisor - BRAVO"},
-        {Kind::Spell, "Edit Spell - BRAVO"},          {Kind::Shield, "Edit Shield - RAVO"},
-        {Kind::Flag, "Edit Flag Data"},
-    };
-    // clang-format on
-    for (const auto& [kind, caption] : captions) {
-        SCOPED_TRACE(caption);
-        Bytes longer = newBytes(kind);
-        longer.push_back(0x5A);  // OK would write the record size
-        EditorRun e(kind, kEntry);
-        std::string shown;
-        e.run(longer, [&](ui::Window& w) {
-            shown = w.caption();
-            w.userClick(ui::kIdCancel);
-        });
-        EXPECT_EQ(shown, caption);
-        EXPECT_TRUE(e.closed);
-        EXPECT_TRUE(e.messages().empty());
-        EXPECT_EQ(e.saved(), longer);
     }
 }
 

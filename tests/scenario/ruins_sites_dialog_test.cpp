@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <tuple>
 
 #include "core/le.hpp"
 #include "sample/pcx_writer.hpp"
@@ -102,8 +103,7 @@ struct PlacedRun {
     }
 };
 
-void mouse(ui::Window& w, ui::MouseEvent::Kind kind, int x, int y) { w.userMouse({kind, x, y}); }
-void left(ui::Window& w, int x, int y) { mouse(w, ui::MouseEvent::Kind::LeftDown, x, y); }
+void left(ui::Window& w, int x, int y) { w.userMouse({ui::MouseEvent::Kind::LeftDown, x, y}); }
 
 TEST(RuinsAndSites, PickingTheNearestMarkerAndTheMapLocation) {
     for (const auto& k : kKinds) {
@@ -133,7 +133,7 @@ TEST(RuinsAndSites, PickingTheNearestMarkerAndTheMapLocation) {
             EXPECT_EQ(w.text(Ids::kName), "East");
             left(w, 20, 20);
             EXPECT_EQ(w.text(Ids::kChance), "40");
-            mouse(w, ui::MouseEvent::Kind::RightDown, 95, 83);
+            w.userMouse({ui::MouseEvent::Kind::RightDown, 95, 83});
             EXPECT_EQ(w.text(Ids::kName), "Corner");
             w.userClick(ui::kIdCancel);
         });
@@ -178,39 +178,37 @@ TEST(RuinsAndSites, FieldsAreStoredOnEachPickAndOnOk) {
     }
 }
 
+// No picture: no data, and OK keeps the file. No file: OK writes an empty one.
+// A folder in its place: not found, and the failed write keeps the dialog open.
 TEST(RuinsAndSites, FailuresWriteNothingTheyDidNotRead) {
+    enum Setup { kNoPicture, kNoFile, kFolder };
     for (const auto& k : kKinds) {
-        SCOPED_TRACE(k.file);
-        const auto okCloses = [](ui::Window& w) { w.userClick(ui::kIdOk); };
-        {  // No picture: no data, and OK keeps the file.
+        const std::string missing = std::string("Error: ") + k.missing;
+        const std::tuple<Setup, Names, bool> cases[]{
+            {kNoPicture, {"Error: Error loading picture"}, true},
+            {kNoFile, {missing}, true},
+            {kFolder, {missing, std::string("Error: Error writing SCENARIO\\ISLE\\") + k.file}, false},
+        };
+        for (const auto& [setup, messages, closes] : cases) {
+            SCOPED_TRACE(::testing::Message() << k.file << " " << setup);
             PlacedRun r;
-            r.t.write(r.path(k), k.write(threeHeads()));
-            const core::Bytes before = r.t.read(r.path(k));
-            std::filesystem::remove(r.t.path() / "SCENARIO/ISLE/STRAT_L.PCX");
-            r.run(k, [&](ui::Window& w) {
+            if (setup == kNoPicture) {
+                r.t.write(r.path(k), k.write(threeHeads()));
+                std::filesystem::remove(r.t.path() / "SCENARIO/ISLE/STRAT_L.PCX");
+            }
+            if (setup == kFolder) r.t.mkdir(r.path(k));
+            const core::Bytes before = setup == kNoPicture ? r.t.read(r.path(k)) : core::Bytes{0, 0};
+            r.run(k, [](ui::Window& w) {
                 EXPECT_EQ(w.text(Ids::kName), "");
                 left(w, 20, 20);
-                okCloses(w);
+                w.userClick(ui::kIdOk);
             });
-            EXPECT_TRUE(r.closed);
-            EXPECT_EQ(r.messages(), Names{"Error: Error loading picture"});
-            EXPECT_EQ(r.t.read(r.path(k)), before);
-        }
-        {  // No file: empty, and OK writes an empty one.
-            PlacedRun r;
-            r.run(k, okCloses);
-            EXPECT_TRUE(r.closed);
-            EXPECT_EQ(r.messages(), Names{std::string("Error: ") + k.missing});
-            EXPECT_EQ(r.t.read(r.path(k)), (core::Bytes{0, 0}));
-        }
-        {  // A folder in its place: not found, and a write that fails keeps the dialog open.
-            PlacedRun r;
-            r.t.mkdir(r.path(k));
-            r.run(k, okCloses);
-            EXPECT_FALSE(r.closed);
-            EXPECT_EQ(r.messages(), (Names{std::string("Error: ") + k.missing,
-                                           std::string("Error: Error writing SCENARIO\\ISLE\\") + k.file}));
-            EXPECT_TRUE(std::filesystem::is_directory(r.t.path() / r.path(k)));
+            EXPECT_EQ(r.closed, closes);
+            EXPECT_EQ(r.messages(), messages);
+            if (setup == kFolder)
+                EXPECT_TRUE(std::filesystem::is_directory(r.t.path() / r.path(k)));
+            else
+                EXPECT_EQ(r.t.read(r.path(k)), before);
         }
     }
 }
@@ -227,8 +225,7 @@ TEST(ScenarioRuins, GuardFlagsAndAbilityAsTheListsShowThem) {
     r.t.write("SCENARIO/ISLE/RUIN.DAT", writeRuinFile(ruins));
     using R = RuinEditorIds;
     r.run(kKinds[0], [](ui::Window& w) {
-        EXPECT_EQ(w.selection(R::kMonster), 0);  // "Empty"
-        EXPECT_EQ(w.items(R::kMonster)[4], "Goblin");
+        EXPECT_EQ(w.selection(R::kMonster), 0);      // "Empty"
         EXPECT_EQ(w.selection(R::kAbilityList), 0);  // "Nothing"
         EXPECT_TRUE(w.checked(R::kFirstFlag + kSpecialRuin));
         w.userSelect(R::kMonster, 1);  // "Any Monster"
