@@ -53,6 +53,11 @@ struct CampaignRun {
         return closed;
     }
     bool edit(const Play& play, int button = ui::kIdOk) { return run<CampaignEditor>(play, button, "SAGA"); }
+    bool options(const Play& play, int button = ui::kIdOk) { return run<OptionsDialog>(play, button, "SAGA", 0); }
+    bool reward(const Play& play, int button = ui::kIdOk) { return run<RewardDialog>(play, button, "SAGA", 8); }
+    bool textFile(const std::string& path, const Play& play = [](ui::Window&) {}, int button = ui::kIdOk) {
+        return run<TextFileDialog>(play, button, path);
+    }
     Lines messages() const {
         Lines out;
         for (const auto& m : host.messages()) out.push_back(m.caption + ": " + m.text);
@@ -73,7 +78,6 @@ TEST(CampaignEditor, OkWritesEveryFieldAndTheWorldHeader) {
         want.rows[row] = {"S" + std::to_string(row), "SA", "EA", "ST", "ET12345" + std::to_string(row % 2)};
     want.world = "Ashlands";
     EXPECT_TRUE(r.edit([&](ui::Window& w) {
-        EXPECT_EQ(w.caption(), "Edit Campaign - SAGA");
         EXPECT_EQ(w.items(Ids::kWorld), (Lines{"Ashlands", "MIDLANDS", "None"}));
         EXPECT_EQ(w.text(Ids::kWorld), "None");
         w.userType(Ids::kName, want.name);
@@ -88,16 +92,10 @@ TEST(CampaignEditor, OkWritesEveryFieldAndTheWorldHeader) {
     const auto record = r.t.read(kRecord);
     EXPECT_EQ(record, writeCampaign(want));
     EXPECT_EQ(readCampaign(record), want);
-    core::Bytes world(44, 0);
-    for (std::size_t at : {0u, 12u}) std::copy_n("Ashlands", 8, world.begin() + at);
-    EXPECT_EQ(r.t.read(kWorld), world);
+    EXPECT_EQ(r.t.read(kWorld), writeCampaignWorld("Ashlands"));
 
-    // Shown again as written; "None" removes the world header, and so does nothing typed.
-    EXPECT_TRUE(r.edit([&](ui::Window& w) {
-        EXPECT_EQ(w.text(Ids::kWorld), "Ashlands");
-        EXPECT_EQ(w.text(Ids::field(9, 4)), "ET123451");
-        w.userSelect(Ids::kWorld, 2);
-    }));
+    // "None" removes the world header, and so does nothing typed.
+    EXPECT_TRUE(r.edit([&](ui::Window& w) { w.userSelect(Ids::kWorld, 2); }));
     EXPECT_FALSE(r.t.exists(kWorld));
     want.world.clear();
     EXPECT_EQ(r.t.read(kRecord), writeCampaign(want));
@@ -121,17 +119,17 @@ TEST(CampaignEditor, TextButtonsFollowTheEpisodesAsTyped) {
         [&](ui::Window& w) {
             w.userType(Ids::field(3, 3), "INTRO");
             w.userType(Ids::field(3, 4), "INTRO");
-            w.userClick(Ids::kStartText + 3);  // 0 episodes
-            w.userType(Ids::kEpisodes, "3");
-            w.userClick(Ids::kStartText + 3);
-            w.userClick(Ids::kEndText + 2);  // an empty name
             w.userType(Ids::kEpisodes, "4");
+            w.userClick(Ids::kEndText + 2);  // an empty name
             w.userClick(Ids::kStartText + 3);
             w.userClick(Ids::kEndText + 3);
             w.userType(Ids::kEpisodes, "0");
             w.userClick(Ids::kLossText + 9);
             w.userClick(Ids::kReward + 8);
             w.userClick(Ids::kOptions + 9);
+            w.userType(Ids::kEpisodes, "1");
+            w.userType(Ids::field(0, 3), "A:B");  // a name leading elsewhere opens nothing
+            w.userClick(Ids::kStartText);
         },
         ui::kIdCancel));
     EXPECT_EQ(opened(),
@@ -142,18 +140,6 @@ TEST(CampaignEditor, TextButtonsFollowTheEpisodesAsTyped) {
     EXPECT_EQ(r.t.files(),
               (Lines{"CAMPAIGN/", "CAMPAIGN/SAGA/", "CAMPAIGN/SAGA/CAMPAIGN.DAT", "CAMPAIGN/SAGA/INTRO.TXT", "WORLD/",
                      "WORLD/ASH/", "WORLD/ASH/WORLD.DAT", "WORLD/MIDLANDS/", "WORLD/MIDLANDS/WORLD.DAT"}));
-    // The loss text of row 9 names its file; a name leading elsewhere opens nothing.
-    std::string path;
-    EXPECT_TRUE(r.edit(
-        [&](ui::Window& w) {
-            r.host.onNextModal([&](ui::Window& text) { path = text.text(TextFileIds::kPath); });
-            w.userClick(Ids::kLossText + 9);
-            w.userType(Ids::kEpisodes, "1");
-            w.userType(Ids::field(0, 3), "A:B");
-            w.userClick(Ids::kStartText);
-        },
-        ui::kIdCancel));
-    EXPECT_EQ(path, "CAMPAIGN\\SAGA\\LOSS9.TXT");
     EXPECT_EQ(r.messages(), Lines{"Error: \"A:B.TXT\" is not a valid file name."});
 }
 
@@ -188,21 +174,19 @@ TEST(CampaignEditor, RefusalsAndFailuresKeepTheDialogOpen) {
 TEST(CampaignOptions, MissingFileDefaultsAndTheRangeOfTheDice) {
     CampaignRun r;
     const char* file = "CAMPAIGN/SAGA/OPT0.DAT";
-    EXPECT_FALSE(r.run<OptionsDialog>(
-        [](ui::Window& w) {
-            Lines on;
-            for (const auto& f : kOptionFields)
-                if (f.kind == OptionKind::Check && w.checked(f.id)) on.push_back(std::string(f.label));
-            EXPECT_EQ(on, (Lines{"View Enemy Move", "View Enemy Cities", "View Enemy Production", "Military Advisor",
-                                 "Strong Neutrals", "Diplomacy", "Quests", "Spells", "Merchants", "Mercenaries"}));
-            EXPECT_EQ(w.text(1320), "20");
-            EXPECT_EQ(w.text(1319), "0");
-            EXPECT_TRUE(w.checked(1322));
-            w.userType(1320, "25");
-        },
-        ui::kIdOk, "SAGA", 0));
+    EXPECT_FALSE(r.options([](ui::Window& w) {
+        Lines on;
+        for (const auto& f : kOptionFields)
+            if (f.kind == OptionKind::Check && w.checked(f.id)) on.push_back(std::string(f.label));
+        EXPECT_EQ(on, (Lines{"View Enemy Move", "View Enemy Cities", "View Enemy Production", "Military Advisor",
+                             "Strong Neutrals", "Diplomacy", "Quests", "Spells", "Merchants", "Mercenaries"}));
+        EXPECT_EQ(w.text(1320), "20");
+        EXPECT_EQ(w.text(1319), "0");
+        EXPECT_TRUE(w.checked(1322));
+        w.userType(1320, "25");
+    }));
     EXPECT_FALSE(r.t.exists(file));
-    EXPECT_TRUE(r.run<OptionsDialog>([](ui::Window& w) { w.userType(1320, "20"); }, ui::kIdOk, "SAGA", 0));
+    EXPECT_TRUE(r.options([](ui::Window& w) { w.userType(1320, "20"); }));
     EXPECT_EQ(r.t.read(file), writeOptions(defaultOptions()));
     EXPECT_EQ(r.messages(), Lines{"kstred: Please enter an integer between 18 and 24."});
 
@@ -212,83 +196,70 @@ TEST(CampaignOptions, MissingFileDefaultsAndTheRangeOfTheDice) {
     odd[6] = 4;
     odd[7] = 6;
     r.t.write(file, odd);
-    EXPECT_TRUE(r.run<OptionsDialog>(
-        [](ui::Window& w) {
-            EXPECT_TRUE(w.checked(1317));
-            for (int id : {1321, 1322, 1323}) EXPECT_FALSE(w.checked(id));
-        },
-        ui::kIdOk, "SAGA", 0));
-    const auto written = r.t.read(file);
-    EXPECT_EQ(written[6], 2);
-    EXPECT_EQ(written[7], 6);
+    EXPECT_TRUE(r.options([](ui::Window& w) {
+        EXPECT_TRUE(w.checked(1317));
+        for (int id : {1321, 1322, 1323}) EXPECT_FALSE(w.checked(id));
+    }));
+    odd[6] = 2;
+    EXPECT_EQ(r.t.read(file), odd);
 }
 
 TEST(CampaignReward, MissingFileAndRefusedAmounts) {
     CampaignRun r;
     const char* file = "CAMPAIGN/SAGA/REWARD8.DAT";
-    EXPECT_FALSE(r.run<RewardDialog>(
-        [](ui::Window& w) {
-            EXPECT_EQ(w.text(RewardIds::kCount), "0");
-            for (int id : RewardIds::kKinds) EXPECT_EQ(w.selection(id), -1);
-            EXPECT_EQ(w.items(1266), (Lines{"None", "Strength", "Move", "Hits", "View", "Time"}));
-            w.userType(RewardIds::kAmounts[3], "11");
-        },
-        ui::kIdOk, "SAGA", 8));
+    EXPECT_FALSE(r.reward([](ui::Window& w) {
+        EXPECT_EQ(w.text(RewardIds::kCount), "0");
+        for (int id : RewardIds::kKinds) EXPECT_EQ(w.selection(id), -1);
+        w.userType(RewardIds::kAmounts[3], "11");
+    }));
     EXPECT_FALSE(r.t.exists(file));
-    EXPECT_TRUE(r.run<RewardDialog>(
-        [](ui::Window& w) {
-            w.userType(RewardIds::kAmounts[3], "10");
-            w.userSelect(1267, 5);
-        },
-        ui::kIdOk, "SAGA", 8));
+    EXPECT_TRUE(r.reward([](ui::Window& w) {
+        w.userType(RewardIds::kAmounts[3], "10");
+        w.userSelect(1267, 5);
+    }));
     EXPECT_EQ(r.t.read(file), writeReward({0, {-1, 5, -1, -1}, {0, 0, 0, 10}}));
     EXPECT_EQ(r.messages(), Lines{"kstred: Please enter an integer between 0 and 10."});
     // Kinds outside the list show none chosen.
     r.t.write(file, writeReward({1, {6, -7, 2, 0}, {1, 2, 3, 4}}));
-    EXPECT_TRUE(r.run<RewardDialog>(
+    EXPECT_TRUE(r.reward(
         [](ui::Window& w) {
-            EXPECT_EQ(w.selection(1266), -1);
-            EXPECT_EQ(w.selection(1267), -1);
-            EXPECT_EQ(w.selection(1268), 2);
+            for (const auto& [id, want] : {std::pair{1266, -1}, {1267, -1}, {1268, 2}})
+                EXPECT_EQ(w.selection(id), want);
         },
-        ui::kIdCancel, "SAGA", 8));
+        ui::kIdCancel));
 }
 
 TEST(TextFile, LastLineGainsOneBreakAndLongTextsStayWhole) {
     CampaignRun r;
     const std::string path = "CAMPAIGN\\SAGA\\LOSS0.TXT";
     r.t.write("CAMPAIGN/SAGA/LOSS0.TXT", std::string("Lost\r\nall", 9));
-    for (int i = 0; i < 2; ++i)
-        EXPECT_TRUE(r.run<TextFileDialog>([&](ui::Window& w) { EXPECT_EQ(w.text(TextFileIds::kPath), path); },
-                                          ui::kIdOk, path));
+    EXPECT_TRUE(r.textFile(path));
     EXPECT_EQ(r.str("CAMPAIGN/SAGA/LOSS0.TXT"), "Lost\r\nall\r\n");
 
     std::string longText;
     for (int i = 0; i < 600; ++i) longText += "Line " + std::to_string(i) + " of a long text\r\n";
     ASSERT_GT(longText.size(), 4100u);
     r.t.write("CAMPAIGN/SAGA/LOSS0.TXT", longText);
-    EXPECT_TRUE(r.run<TextFileDialog>([](ui::Window&) {}, ui::kIdOk, path));
+    EXPECT_TRUE(r.textFile(path));
     EXPECT_EQ(r.str("CAMPAIGN/SAGA/LOSS0.TXT"), longText);
 
     // A missing file opens empty; Cancel writes nothing; a failed write keeps the dialog open.
-    const std::string missing = "CAMPAIGN\\SAGA\\NEW.TXT";
-    EXPECT_TRUE(r.run<TextFileDialog>([](ui::Window& w) { EXPECT_EQ(w.text(TextFileIds::kText), ""); }, ui::kIdCancel,
-                                      missing));
+    const auto empty = [](ui::Window& w) { EXPECT_EQ(w.text(TextFileIds::kText), ""); };
+    EXPECT_TRUE(r.textFile("CAMPAIGN\\SAGA\\NEW.TXT", empty, ui::kIdCancel));
     EXPECT_FALSE(r.t.exists("CAMPAIGN/SAGA/NEW.TXT"));
     r.t.mkdir("CAMPAIGN/SAGA/DIR.TXT");
-    EXPECT_FALSE(r.run<TextFileDialog>([](ui::Window&) {}, ui::kIdOk, std::string("CAMPAIGN\\SAGA\\DIR.TXT")));
+    EXPECT_FALSE(r.textFile("CAMPAIGN\\SAGA\\DIR.TXT"));
     EXPECT_EQ(r.messages(), Lines{"Error: Error writing CAMPAIGN\\SAGA\\DIR.TXT"});
 }
 
-TEST(CampaignList, NewWritesTheRecordAndDeleteLeavesTheFolder) {
+TEST(CampaignList, NewRefusesABadNameAndDeleteLeavesTheFolder) {
     testing::TempRoot t;
     t.write("CAMPAIGN/OLD/LOSS0.TXT", std::string("kept"));
     const auto run = testing::runScript(t.path(),
-                                        "click 1028\ntype 1010 \"OLD\"\nclick 4\nexpect items 1008 \"OLD\"\n"
-                                        "type 1010 \"..\"\nclick 4\n"
+                                        "click 1028\ntype 1010 \"..\"\nclick 4\n"
                                         "expect message \"Error\" \"Error creating new campaign file!\"\n"
-                                        "select 1008 \"OLD\"\nclick 2\nexpect caption \"Edit Campaign - OLD\"\n"
-                                        "expect text 1036 \"OLD\"\nclick 1\nclick 3\nexpect items 1008\n");
+                                        "type 1010 \"OLD\"\nclick 4\nexpect items 1008 \"OLD\"\n"
+                                        "select 1008 \"OLD\"\nclick 3\nexpect items 1008\n");
     EXPECT_EQ(run.status, 0) << run.transcript;
     EXPECT_EQ(t.files(), (Lines{"CAMPAIGN/", "CAMPAIGN/OLD/", "CAMPAIGN/OLD/LOSS0.TXT"}));
     EXPECT_EQ(t.read("CAMPAIGN/OLD/LOSS0.TXT").size(), 4u);
