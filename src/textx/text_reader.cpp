@@ -88,8 +88,11 @@ Classified classify(std::string_view line) {
         if (many) {
             found = line.find(row.text);
         } else {
+            // The letter after '#' rules out most rows without a compare.
             for (std::size_t i = 0; i < count && found == std::string_view::npos; ++i)
-                if (line.substr(marks[i]).starts_with(row.text)) found = marks[i];
+                if (marks[i] + 1 < line.size() && line[marks[i] + 1] == row.text[1] &&
+                    line.substr(marks[i]).starts_with(row.text))
+                    found = marks[i];
         }
         if (found == std::string_view::npos) continue;
         const std::size_t after = found + row.text.size();
