@@ -8,7 +8,8 @@ namespace {
 
 // More would only queue up on the folder's lock.
 constexpr int kWorkers = 2;
-// The reader waits beyond this, so a whole root is never held in memory.
+// The reader waits beyond this, so a whole root is never held in memory,
+// and goes on when half of it is done, not at each replacement.
 constexpr std::size_t kMostQueued = 512;
 
 }  // namespace
@@ -39,7 +40,7 @@ void BackgroundReplacer::replace(std::shared_ptr<const FolderFiles> folder, Fold
     }
     {
         std::unique_lock lock(mutex_);
-        room_.wait(lock, [this] { return jobs_.size() < kMostQueued; });
+        if (jobs_.size() >= kMostQueued) room_.wait(lock, [this] { return jobs_.size() <= kMostQueued / 2; });
         jobs_.push_back({std::move(folder), std::move(file)});
         outcomes_.push_back(false);
     }
@@ -65,8 +66,9 @@ void BackgroundReplacer::work() {
         Job job = std::move(jobs_.front());
         jobs_.pop_front();
         const std::size_t number = taken_++;
+        const bool room = jobs_.size() == kMostQueued / 2;
         lock.unlock();
-        room_.notify_one();
+        if (room) room_.notify_one();
         const bool ok = job.folder->replace(job.file);
         job = {};  // the folder may close, and sync, outside the lock
         lock.lock();
