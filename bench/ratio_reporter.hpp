@@ -20,10 +20,18 @@ public:
     };
     explicit RatioReporter(std::vector<Pair> pairs) : pairs_(std::move(pairs)) {}
 
+    // With repetitions the median stands for the benchmark: one slow run on
+    // a busy machine then moves no ratio.
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
-        for (const auto& run : runs)
-            if (!run.error_occurred) times_[baseName(run.benchmark_name())] = run.GetAdjustedRealTime();
+        for (const auto& run : runs) {
+            if (run.error_occurred) continue;
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.run_type == Run::RT_Aggregate && !median) continue;
+            const std::string name = baseName(run.benchmark_name());
+            if (median || !medians_.contains(name)) times_[name] = run.GetAdjustedRealTime();
+            if (median) medians_[name] = true;
+        }
     }
 
     // Prints the ratios; false when one is over its limit or missing.
@@ -50,6 +58,7 @@ private:
 
     std::vector<Pair> pairs_;
     std::map<std::string, double> times_;
+    std::map<std::string, bool> medians_;
 };
 
 // main() for a benchmark program with ratio pairs.

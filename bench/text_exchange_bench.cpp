@@ -105,14 +105,14 @@ void BareReads(benchmark::State& state) {
         benchmark::DoNotOptimize(bytes);
     }
 }
-BENCHMARK(BareReads)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BareReads)->Unit(benchmark::kMillisecond)->MinTime(0.5)->Repetitions(7);
 
 void ExportData(benchmark::State& state) {
     const core::DataRoot root(dataRoot());
     for (auto _ : state)
         if (!textx::exportDataSets(root)) state.SkipWithError("KS_Data.Txt not written");
 }
-BENCHMARK(ExportData)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(ExportData)->Unit(benchmark::kMillisecond)->MinTime(0.5)->Repetitions(7);
 
 // The least an import that changes every text can do: read each record file
 // and have it replaced atomically with one byte changed, by the import's own
@@ -136,7 +136,7 @@ void ReadAndRewrite(benchmark::State& state) {
         if (std::count(outcomes.begin(), outcomes.end(), true) != kRecords) state.SkipWithError("not written");
     }
 }
-BENCHMARK(ReadAndRewrite)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(ReadAndRewrite)->Unit(benchmark::kMillisecond)->MinTime(0.5)->Repetitions(7);
 
 void ImportData(benchmark::State& state) {
     const core::DataRoot root(dataRoot());
@@ -146,7 +146,7 @@ void ImportData(benchmark::State& state) {
         if (result.written.size() != kRecords) state.SkipWithError("not every record file changed");
     }
 }
-BENCHMARK(ImportData)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(ImportData)->Unit(benchmark::kMillisecond)->MinTime(0.5)->Repetitions(7);
 
 }  // namespace
 
