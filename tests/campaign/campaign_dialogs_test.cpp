@@ -16,6 +16,7 @@
 #include "campaign/text_file_dialog.hpp"
 #include "scenario/scenario_header.hpp"
 #include "support/script_run.hpp"
+#include "support/modal_play.hpp"
 #include "support/temp_root.hpp"
 #include "ui/headless_host.hpp"
 
@@ -24,7 +25,7 @@ namespace {
 
 using Ids = CampaignIds;
 using Lines = std::vector<std::string>;
-using Play = std::function<void(ui::Window&)>;
+using testing::Play;
 
 constexpr const char* kRecord = "CAMPAIGN/SAGA/CAMPAIGN.DAT";
 constexpr const char* kWorld = "CAMPAIGN/SAGA/WORLD.DAT";
@@ -43,14 +44,7 @@ struct CampaignRun {
     template <class D, class... Args>
     bool run(const Play& play, int button, Args&&... args) {
         D dialog(host, t.root(), std::forward<Args>(args)...);
-        bool closed = false;
-        host.onNextModal([&](ui::Window& w) {
-            play(w);
-            w.userClick(button);
-            closed = w.isClosed();
-        });
-        host.runModal(dialog);
-        return closed;
+        return testing::playModal(host, dialog, play, button);
     }
     bool edit(const Play& play, int button = ui::kIdOk) { return run<CampaignEditor>(play, button, "SAGA"); }
     bool options(const Play& play, int button = ui::kIdOk) { return run<OptionsDialog>(play, button, "SAGA", 0); }
@@ -58,11 +52,7 @@ struct CampaignRun {
     bool textFile(const std::string& path, const Play& play = [](ui::Window&) {}, int button = ui::kIdOk) {
         return run<TextFileDialog>(play, button, path);
     }
-    Lines messages() const {
-        Lines out;
-        for (const auto& m : host.messages()) out.push_back(m.caption + ": " + m.text);
-        return out;
-    }
+    Lines messages() const { return testing::shownMessages(host); }
     std::string str(const std::string& rel) const {
         const auto b = t.read(rel);
         return std::string(b.begin(), b.end());

@@ -11,6 +11,7 @@
 
 #include "core/le.hpp"
 #include "scenario/sides.hpp"
+#include "support/modal_play.hpp"
 #include "support/temp_root.hpp"
 #include "ui/headless_host.hpp"
 
@@ -81,20 +82,9 @@ struct DiplomacyRun {
     }
     bool run(const std::function<void(ui::Window&)>& play, int button = ui::kIdOk) {
         DiplomacyDialog dialog(host, t.root(), "ISLE");
-        bool closed = false;
-        host.onNextModal([&](ui::Window& w) {
-            play(w);
-            w.userClick(button);
-            closed = w.isClosed();
-        });
-        host.runModal(dialog);
-        return closed;
+        return testing::playModal(host, dialog, play, button);
     }
-    Lines messages() const {
-        Lines out;
-        for (const auto& m : host.messages()) out.push_back(m.caption + ": " + m.text);
-        return out;
-    }
+    Lines messages() const { return testing::shownMessages(host); }
 };
 
 TEST(Diplomacy, ValuesTheListsDoNotOfferAreShownInLinesAndKept) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "support/modal_play.hpp"
 #include "support/temp_root.hpp"
 #include "ui/headless_host.hpp"
 #include "ui/window.hpp"
@@ -19,20 +20,9 @@ struct ModalRun {
     // Whether the dialog closed.
     bool run(const std::function<void(ui::Window&)>& play, int button = ui::kIdOk) {
         Editor dialog(host, t.root(), "ISLE");
-        bool closed = false;
-        host.onNextModal([&](ui::Window& w) {
-            play(w);
-            w.userClick(button);
-            closed = w.isClosed();
-        });
-        host.runModal(dialog);
-        return closed;
+        return testing::playModal(host, dialog, play, button);
     }
-    std::vector<std::string> messages() const {
-        std::vector<std::string> out;
-        for (const auto& m : host.messages()) out.push_back(m.caption + ": " + m.text);
-        return out;
-    }
+    std::vector<std::string> messages() const { return testing::shownMessages(host); }
 };
 
 }  // namespace kestrel::testing

@@ -12,6 +12,7 @@
 #include "scenario/placement_files.hpp"
 #include "scenario/placement_markers.hpp"
 #include "scenario/sides.hpp"
+#include "support/modal_play.hpp"
 #include "support/temp_root.hpp"
 #include "ui/headless_host.hpp"
 
@@ -19,7 +20,7 @@ namespace kestrel::scenario {
 namespace {
 
 using Lines = std::vector<std::string>;
-using Play = std::function<void(ui::Window&)>;
+using testing::Play;
 
 void text(core::Bytes& b, std::size_t at, std::string_view s) { std::copy(s.begin(), s.end(), b.begin() + at); }
 
@@ -180,20 +181,9 @@ struct PlacementRun {
     using Make = std::unique_ptr<ui::Dialog> (*)(ui::Host&, const core::DataRoot&, shell::CurrentScenario&);
     bool run(Make make, const Play& play, int button = ui::kIdOk) {
         const auto dialog = make(host, t.root(), current);
-        bool closed = false;
-        host.onNextModal([&](ui::Window& w) {
-            play(w);
-            w.userClick(button);
-            closed = w.isClosed();
-        });
-        host.runModal(*dialog);
-        return closed;
+        return testing::playModal(host, *dialog, play, button);
     }
-    Lines messages() const {
-        Lines out;
-        for (const auto& m : host.messages()) out.push_back(m.caption + ": " + m.text);
-        return out;
-    }
+    Lines messages() const { return testing::shownMessages(host); }
 };
 
 TEST(ItemPlacementDialog, FlagsDecideLineShowingAndStoring) {

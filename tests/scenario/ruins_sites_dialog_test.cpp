@@ -15,6 +15,7 @@
 #include "scenario/ruin_file.hpp"
 #include "scenario/site_file.hpp"
 #include "shell/current_scenario.hpp"
+#include "support/modal_play.hpp"
 #include "support/temp_root.hpp"
 #include "ui/headless_host.hpp"
 
@@ -22,7 +23,7 @@ namespace kestrel::scenario {
 namespace {
 
 using Ids = PlacedEditorIds;
-using Play = std::function<void(ui::Window&)>;
+using testing::Play;
 using Names = std::vector<std::string>;
 const pictures::Rgb kRed{255, 0, 0}, kWhite{255, 255, 255};
 
@@ -90,17 +91,9 @@ struct PlacedRun {
     std::string path(const DialogKind& k) const { return std::string("SCENARIO/ISLE/") + k.file; }
     void run(const DialogKind& k, const Play& play) {
         const auto dialog = k.make(host, t.root(), current);
-        host.onNextModal([&](ui::Window& w) {
-            play(w);
-            closed = w.isClosed();
-        });
-        host.runModal(*dialog);
+        closed = testing::playModal(host, *dialog, play, std::nullopt);
     }
-    Names messages() const {
-        Names out;
-        for (const auto& m : host.messages()) out.push_back(m.caption + ": " + m.text);
-        return out;
-    }
+    Names messages() const { return testing::shownMessages(host); }
 };
 
 void left(ui::Window& w, int x, int y) { w.userMouse({ui::MouseEvent::Kind::LeftDown, x, y}); }

@@ -13,6 +13,7 @@
 #include "scenario/city_ini_dialog.hpp"
 #include "scenario/map_file.hpp"
 #include "scenario/sides.hpp"
+#include "support/modal_play.hpp"
 #include "support/temp_root.hpp"
 #include "ui/headless_host.hpp"
 
@@ -21,7 +22,7 @@ namespace {
 
 using Ids = ScenarioCitiesIds;
 using ListIds = CityIniIds;
-using Play = std::function<void(ui::Window&)>;
+using testing::Play;
 
 constexpr const char* kCities = "SCENARIO/ISLE/CITY.DAT";
 constexpr const char* kIni = "SCENARIO/ISLE/CITY.INI";
@@ -64,11 +65,7 @@ struct CitiesRun {
         for (const auto& play : opened) host.onNextModal(play);
         host.runModal(dialog);
     }
-    std::vector<std::string> messages() const {
-        std::vector<std::string> out;
-        for (const auto& m : host.messages()) out.push_back(m.caption + ": " + m.text);
-        return out;
-    }
+    std::vector<std::string> messages() const { return testing::shownMessages(host); }
 };
 
 TEST(ScenarioCities, PickingMarkersAndTheMapLocation) {

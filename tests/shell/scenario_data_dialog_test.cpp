@@ -8,6 +8,7 @@
 #include "scenario/map_file.hpp"
 #include "scenario/misc_data.hpp"
 #include "scenario/scenario_header.hpp"
+#include "support/modal_play.hpp"
 #include "support/temp_root.hpp"
 #include "ui/headless_host.hpp"
 #include "ui/window.hpp"
@@ -32,11 +33,7 @@ struct DataRun {
     static std::string file(const char* name) { return std::string("SCENARIO/ISLANDS/") + name; }
     void run(const std::function<void(ui::Window&)>& play) {
         ScenarioDataDialog dialog(host, t.root(), "ISLANDS");
-        host.onNextModal([&](ui::Window& w) {
-            play(w);
-            closed = w.isClosed();
-        });
-        host.runModal(dialog);
+        closed = testing::playModal(host, dialog, play, std::nullopt);
     }
 };
 

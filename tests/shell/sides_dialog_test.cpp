@@ -10,6 +10,7 @@
 #include "core/le.hpp"
 #include "scenario/side_lists.hpp"
 #include "shell/side_data_dialog.hpp"
+#include "support/modal_play.hpp"
 #include "support/temp_root.hpp"
 #include "ui/headless_host.hpp"
 
@@ -19,7 +20,7 @@ namespace {
 using scenario::Side;
 using scenario::Sides;
 using testing::TempRoot;
-using Play = std::function<void(ui::Window&)>;
+using testing::Play;
 
 constexpr const char* kFile = "SCENARIO/ISLANDS/SIDES.DAT";
 
@@ -40,11 +41,7 @@ struct SidesRun {
         host.runModal(dialog);
     }
     core::Bytes file() const { return t.read(kFile); }
-    std::vector<std::string> messages() const {
-        std::vector<std::string> out;
-        for (const auto& m : host.messages()) out.push_back(m.caption + ": " + m.text);
-        return out;
-    }
+    std::vector<std::string> messages() const { return testing::shownMessages(host); }
 };
 
 // Sides 1 and 2 used, reserved bytes set everywhere, side 2 at level 2.
