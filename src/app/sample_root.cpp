@@ -40,6 +40,8 @@
 #include "scenario/sides.hpp"
 #include "scenario/site_file.hpp"
 #include "shell/scenario_lifecycle.hpp"
+#include "textx/data_export.hpp"
+#include "textx/text_reader.hpp"
 
 namespace kestrel::app {
 
@@ -766,43 +768,39 @@ bool writeSampleCampaign(const core::DataRoot& root) {
            write(campaign::optionFileName(1), campaign::writeOptions(foggy));
 }
 
-// A translator's file for Import Data: some of the sample's texts in French
-// (Windows-1252), the rest left as exported.
+// A translator's file for Import Data: the sample's own export with some of
+// its texts in French (Windows-1252) on their "#LOC:" lines, the rest left.
 bool writeSampleTranslation(const core::DataRoot& root) {
-    constexpr std::string_view kLines[] = {
-        "//", "// Main Text Data File for Kestrel III", "//", "//", "", "",
-        "", "", "*************** CITY DATA ***************", "", "",
-        "    #ID:    City\\HILLS.CIT",
-        "    #LVL0:  <Cairn>", "    #LOC:   <>",
-        "    #LVL1:  <Hamlet>", "    #LOC:   <Hameau>",
-        "    #LVL2:  <Hillfort>", "    #LOC:   <Fort des collines>",
-        "    #LVL3:  <High Keep>", "    #LOC:   <Haut donjon>",
-        "    #NOTES: All strings limited to 19 characters", "", "", "", "",
-        "", "", "*************** TERRAIN DATA ***************", "", "", "", "",
-        "", "", "*************** ARMY DATA ***************", "", "",
-        "    #ID:    Army\\PIKEMEN.ARM",
-        "    #NAME:  <Pikemen>", "    #LOC:   <Piquiers>",
-        "    #NOTES: Names - 15 char's, Descriptions - 127 char's", "", "", "", "",
-        "", "", "*************** SITE DATA ***************", "", "", "", "",
-        "", "", "*************** HERO DATA ***************", "", "",
-        "    #ID:      Hero\\RANGER.HER",
-        "    #NAME(M): <Ranger>", "    #LOC:     <R\xF4" "deur>",
-        "    #NAME(F): <Huntress>", "    #LOC:     <Chasseresse>",
-        "    #LVL1(M): <Tracker>", "    #LOC:     <Pisteur>",
-        "    #NOTES: Names - 31 char's, Description - 127 char's", "", "", "", "",
-        "", "", "*************** ITEM DATA ***************", "", "",
-        "    #ID:    Items\\BLADE.ITM",
-        "    #NAME:  <Blade of Embers>", "    #LOC:   <Lame des Braises>",
-        "    #DESC:  <A sword that never cools.>", "    #LOC:   <Une \xE9p\xE9" "e qui ne refroidit jamais.>",
-        "    #NOTES: Names - 31 char's, Descriptions - 127 char's", "", "", "", "",
-        "", "", "*************** ADVISOR DATA ***************", "", "", "", "",
-        "", "", "*************** SPELL DATA ***************", "", "",
-        "    #ID:    Spell\\FIREBALL.SPL",
-        "    #NAME:  <Fireball>", "    #LOC:   <Boule de feu>",
-        "    #NOTES: Names - 31 char's, Descriptions - 127 char's", "", "", "", "",
+    struct Translation {
+        std::string_view id, tag, text;
     };
-    std::string text;
-    for (const std::string_view line : kLines) (text += line) += "\r\n";
+    static constexpr Translation kFrench[] = {
+        {"City\\HILLS.CIT", "#LVL1:", "Hameau"},
+        {"City\\HILLS.CIT", "#LVL2:", "Fort des collines"},
+        {"City\\HILLS.CIT", "#LVL3:", "Haut donjon"},
+        {"Army\\PIKEMEN.ARM", "#NAME:", "Piquiers"},
+        {"Hero\\RANGER.HER", "#NAME(M):", "R\xF4" "deur"},
+        {"Hero\\RANGER.HER", "#NAME(F):", "Chasseresse"},
+        {"Hero\\RANGER.HER", "#LVL1(M):", "Pisteur"},
+        {"Items\\BLADE.ITM", "#NAME:", "Lame des Braises"},
+        {"Items\\BLADE.ITM", "#DESC:", "Une \xE9p\xE9" "e qui ne refroidit jamais."},
+        {"Spell\\FIREBALL.SPL", "#NAME:", "Boule de feu"},
+    };
+    const std::string exported = textx::dataSetText(root);
+    std::string text, id;
+    std::string_view translation;
+    for (std::size_t at = 0; at < exported.size();) {
+        const std::size_t end = exported.find("\r\n", at);
+        std::string line = exported.substr(at, end - at);
+        at = end + 2;
+        const textx::Classified c = textx::classify(line);
+        if (c.kind == textx::LineKind::Id) id = c.path;
+        if (!translation.empty()) line.insert(line.find("<>") + 1, translation);  // the "#LOC:" line
+        translation = {};
+        for (const Translation& t : kFrench)
+            if (c.kind == textx::LineKind::Tag && t.id == id && t.tag == c.tag) translation = t.text;
+        (text += line) += "\r\n";
+    }
     return root.makeDirectory("TRANSLAT") &&
            root.writeAtomic("TRANSLAT\\DATA_FR.TXT", core::Bytes(text.begin(), text.end()));
 }
