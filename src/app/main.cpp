@@ -61,6 +61,9 @@ int main(int argc, char** argv) {
         std::cerr << "kstred: " << error << '\n' << app::usage();
         return 2;
     }
+    // Subcommands take the data root from --root, $KESTREL_ROOT or the
+    // working directory; they never ask for it.
+    const auto commandRoot = [&] { return app::chooseRoot(*parsed, environment("KESTREL_ROOT"), true).root; };
     switch (parsed->command) {
         case app::Command::Help: std::cout << app::help(); return 0;
         case app::Command::Version: std::cout << "kstred " << kVersion << '\n'; return 0;
@@ -69,23 +72,17 @@ int main(int argc, char** argv) {
         case app::Command::NewScenario:
         case app::Command::NewWorld:
         case app::Command::ListScenarios:
-            return app::runScenarioCommand(*parsed, app::chooseRoot(*parsed, environment("KESTREL_ROOT"), true).root,
-                                           std::cout, std::cerr);
+            return app::runScenarioCommand(*parsed, commandRoot(), std::cout, std::cerr);
         case app::Command::RenderMap:
-            return app::renderMap(*parsed, app::chooseRoot(*parsed, environment("KESTREL_ROOT"), true).root, std::cout,
-                                  std::cerr);
+            return app::renderMap(*parsed, commandRoot(), std::cout, std::cerr);
         case app::Command::ExportData:
-            return app::exportDataCommand(app::chooseRoot(*parsed, environment("KESTREL_ROOT"), true).root,
-                                          parsed->poOut, std::cout, std::cerr);
+            return app::exportDataCommand(commandRoot(), parsed->poOut, std::cout, std::cerr);
         case app::Command::ExportScen:
-            return app::exportScenarioCommand(app::chooseRoot(*parsed, environment("KESTREL_ROOT"), true).root,
-                                              parsed->name, parsed->poOut, std::cout, std::cerr);
+            return app::exportScenarioCommand(commandRoot(), parsed->name, parsed->poOut, std::cout, std::cerr);
         case app::Command::ImportData:
-            return app::importDataCommand(app::chooseRoot(*parsed, environment("KESTREL_ROOT"), true).root,
-                                          parsed->textFile, std::cout, std::cerr);
+            return app::importDataCommand(commandRoot(), parsed->textFile, std::cout, std::cerr);
         case app::Command::ImportScen:
-            return app::importScenarioCommand(app::chooseRoot(*parsed, environment("KESTREL_ROOT"), true).root,
-                                              parsed->name, parsed->textFile, std::cout, std::cerr);
+            return app::importScenarioCommand(commandRoot(), parsed->name, parsed->textFile, std::cout, std::cerr);
         case app::Command::Edit: break;
     }
     app::Options options = *parsed;
