@@ -15,26 +15,28 @@ using F = CityIniFileLayout;
 
 std::size_t productionAt(std::size_t slot) { return L::kProduction + slot * L::kProductionSize; }
 
-// One block at `at`: its records, and where the next block starts.
-std::vector<CityIniRecord> readBlock(std::span<const std::uint8_t> file, std::size_t& at) {
-    std::vector<CityIniRecord> block;
-    if (at >= file.size()) return block;
+core::Bytes joined(const core::Bytes& first, const core::Bytes& second) {
+    core::Bytes file = first;
+    file.insert(file.end(), second.begin(), second.end());
+    return file;
+}
+
+// The block at `at`, with the count it is read with; `at` moves past as
+// many records as the file names.
+core::Bytes blockAt(std::span<const std::uint8_t> file, std::size_t& at) {
+    if (at >= file.size()) return CityIniBlocks{}.capitals;
     const int stored = core::RecordReader(file.subspan(at)).s16(0);
     const std::size_t named = static_cast<std::size_t>(std::max(stored, 0));
     const std::size_t first = at + F::kCountSize;
     const std::size_t whole = file.size() < first ? 0 : (file.size() - first) / L::kSize;
     const std::size_t count = std::min({named, F::kLimit, whole});
-    for (std::size_t i = 0; i < count; ++i)
-        block.push_back(readCityIniRecord(file.subspan(first + i * L::kSize, L::kSize)));
+    core::RecordWriter head(F::kCountSize);
+    head.s16(0, static_cast<int>(count));
+    core::Bytes block = head.take();
+    const auto records = file.subspan(first, count * L::kSize);
+    block.insert(block.end(), records.begin(), records.end());
     at = first + named * L::kSize;
     return block;
-}
-
-void appendBlock(core::Bytes& file, const std::vector<CityIniRecord>& block) {
-    std::vector<core::Bytes> records;
-    for (std::size_t i = 0; i < std::min(block.size(), F::kLimit); ++i) records.push_back(writeCityIniRecord(block[i]));
-    const core::Bytes counted = countedFile(records, F::kLimit);
-    file.insert(file.end(), counted.begin(), counted.end());
 }
 
 }  // namespace
@@ -64,25 +66,46 @@ core::Bytes writeCityIniRecord(const CityIniRecord& c) {
     return w.take();
 }
 
-CityIni readCityIni(std::span<const std::uint8_t> file) {
-    CityIni ini;
+CityIniBlocks splitCityIni(std::span<const std::uint8_t> file) {
     std::size_t at = 0;
-    ini.capitals = readBlock(file, at);
-    ini.owners = readBlock(file, at);
-    return ini;
+    CityIniBlocks blocks;
+    blocks.capitals = blockAt(file, at);
+    blocks.owners = blockAt(file, at);
+    return blocks;
+}
+
+std::vector<CityIniRecord> readCityIniBlock(std::span<const std::uint8_t> block) {
+    std::size_t at = 0;
+    const core::Bytes counted = blockAt(block, at);
+    std::vector<CityIniRecord> records;
+    for (std::size_t first = F::kCountSize; first < counted.size(); first += L::kSize)
+        records.push_back(readCityIniRecord(std::span(counted).subspan(first, L::kSize)));
+    return records;
+}
+
+CityIni readCityIni(std::span<const std::uint8_t> file) {
+    const CityIniBlocks blocks = splitCityIni(file);
+    return {readCityIniBlock(blocks.capitals), readCityIniBlock(blocks.owners)};
+}
+
+core::Bytes writeCityIniBlock(std::span<const CityIniRecord> block) {
+    std::vector<core::Bytes> records;
+    for (std::size_t i = 0; i < std::min(block.size(), F::kLimit); ++i) records.push_back(writeCityIniRecord(block[i]));
+    return countedFile(records, F::kLimit);
 }
 
 core::Bytes writeCityIni(const CityIni& ini) {
-    core::Bytes file;
-    appendBlock(file, ini.capitals);
-    appendBlock(file, ini.owners);
-    return file;
+    return joined(writeCityIniBlock(ini.capitals), writeCityIniBlock(ini.owners));
 }
 
-std::optional<CityIni> loadCityIni(const core::DataRoot& root, std::string_view scenario) {
+std::optional<CityIniBlocks> loadCityIniBlocks(const core::DataRoot& root, std::string_view scenario) {
     const auto file = root.read(scenarioFile(scenario, kCityIniFile), F::kMaxReadSize);
     if (!file) return std::nullopt;
-    return readCityIni(*file);
+    return splitCityIni(*file);
+}
+
+bool saveCityIni(const core::DataRoot& root, std::string_view scenario, const CityIniBlocks& blocks) {
+    return root.writeAtomic(scenarioFile(scenario, kCityIniFile), joined(blocks.capitals, blocks.owners));
 }
 
 bool saveCityIni(const core::DataRoot& root, std::string_view scenario, const CityIni& ini) {

@@ -58,8 +58,16 @@ enum class CityIniBlock { Capitals, Owners };
 struct CityIni {
     std::vector<CityIniRecord> capitals;
     std::vector<CityIniRecord> owners;
-    std::vector<CityIniRecord>& block(CityIniBlock b) { return b == CityIniBlock::Capitals ? capitals : owners; }
     bool operator==(const CityIni&) const = default;
+};
+
+// Each block as count and records, the records' bytes as the file holds them
+// (bytes after a NUL included): a dialog writes back the block it does not
+// edit exactly as it was read.
+struct CityIniBlocks {
+    core::Bytes capitals{0, 0};
+    core::Bytes owners{0, 0};
+    core::Bytes& block(CityIniBlock b) { return b == CityIniBlock::Capitals ? capitals : owners; }
 };
 
 CityIniRecord readCityIniRecord(std::span<const std::uint8_t> record);
@@ -67,12 +75,16 @@ core::Bytes writeCityIniRecord(const CityIniRecord& record);
 
 // Each count is clamped to 0..150 and to the whole records the file holds;
 // the owner block starts after as many capital records as the file names.
+CityIniBlocks splitCityIni(std::span<const std::uint8_t> file);
+std::vector<CityIniRecord> readCityIniBlock(std::span<const std::uint8_t> block);
 CityIni readCityIni(std::span<const std::uint8_t> file);
-// Both blocks, each of at most 150 records.
+// A block of at most 150 records.
+core::Bytes writeCityIniBlock(std::span<const CityIniRecord> block);
 core::Bytes writeCityIni(const CityIni& ini);
 
 // Nothing when CITY.INI cannot be read.
-std::optional<CityIni> loadCityIni(const core::DataRoot& root, std::string_view scenario);
+std::optional<CityIniBlocks> loadCityIniBlocks(const core::DataRoot& root, std::string_view scenario);
+bool saveCityIni(const core::DataRoot& root, std::string_view scenario, const CityIniBlocks& blocks);
 bool saveCityIni(const core::DataRoot& root, std::string_view scenario, const CityIni& ini);
 
 }  // namespace kestrel::scenario

@@ -46,7 +46,8 @@ void CityIniDialog::onInit() {
     if (!loaded_) return;
     sides_ = loadSides(root_, scenario_);
     sideNames_ = sideNames(sides_, true, true);
-    ini_ = loadCityIni(root_, scenario_).value_or(CityIni{});
+    read_ = loadCityIniBlocks(root_, scenario_).value_or(CityIniBlocks{});
+    records_ = readCityIniBlock(read_.block(block_));
     setItems(Ids::kOwner, sideNames_);
     start();
 }
@@ -135,9 +136,11 @@ void CityIniDialog::onPaint(pictures::Surface& client) {
 bool CityIniDialog::onOk() {
     if (!loaded_) return true;
     if (!store()) return false;
-    if (saveCityIni(root_, scenario_, ini_)) return true;
+    CityIniBlocks written = read_;
+    written.block(block_) = writeCityIniBlock(records_);
+    if (saveCityIni(root_, scenario_, written)) return true;
     // Closing would lose both lists' edits without a word.
-    host().error("Error writing " + scenarioFile(scenario_, kCityIniFile));
+    host().error(kCityIniWriteError);
     return false;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/data_root.hpp"
@@ -22,6 +23,8 @@ struct CityIniIds {
 };
 static_assert(RecordListIds{CityIniIds::kList}.remove() == CityIniIds::kDelete);
 
+inline constexpr std::string_view kCityIniWriteError = "Can't open CITY.INI file";
+
 // "%s for %s(%d): %d%%": city, side name, side index, chance.
 std::string cityIniLine(const CityIniRecord& record, std::span<const std::string> sideNames);
 
@@ -39,10 +42,8 @@ public:
     bool onOk() override;
 
 private:
-    std::vector<CityIniRecord>& records() { return ini_.block(block_); }
-    const std::vector<CityIniRecord>& records() const {
-        return block_ == CityIniBlock::Capitals ? ini_.capitals : ini_.owners;
-    }
+    std::vector<CityIniRecord>& records() { return records_; }
+    const std::vector<CityIniRecord>& records() const { return records_; }
     std::size_t count() const override { return records().size(); }
     void insertNew(std::size_t at) override;
     void erase(std::size_t at) override;
@@ -58,7 +59,9 @@ private:
     bool loaded_ = false;
     Sides sides_;
     std::vector<std::string> sideNames_;
-    CityIni ini_;
+    // Both blocks as read: the one not edited is written back as it was.
+    CityIniBlocks read_;
+    std::vector<CityIniRecord> records_;
 };
 
 }  // namespace kestrel::scenario

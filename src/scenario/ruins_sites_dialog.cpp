@@ -26,8 +26,8 @@ namespace {
 template <class Record>
 struct PlacedKind {
     int resource;
-    std::string_view file;
     std::string_view missing;
+    std::string_view writeError;
     std::optional<std::vector<Record>> (*load)(const core::DataRoot&, std::string_view);
     bool (*save)(const core::DataRoot&, std::string_view, std::span<const Record>);
     // The lists that do not depend on the record.
@@ -100,7 +100,7 @@ public:
         if (!store()) return false;
         if (!kind_.save(root_, scenario_, records_)) {
             // Closing would lose the edits unnoticed.
-            host().error("Error writing " + scenarioFile(scenario_, kind_.file));
+            host().error(kind_.writeError);
             return false;
         }
         return true;
@@ -175,8 +175,14 @@ void storeRuin(ui::DataExchange& dx, ui::Dialog& d, ScenarioRuin& ruin) {
     dx.text(Ids::kSpecialFile, RuinLimits::kSpecialFile, ruin.specialFile);
 }
 
-constexpr PlacedKind<ScenarioRuin> kRuins{
-    resources::kScenarioRuins, kRuinFile, kRuinFileMissing, loadRuins, saveRuins, offerRuinLists, showRuin, storeRuin};
+constexpr PlacedKind<ScenarioRuin> kRuins{resources::kScenarioRuins,
+                                          kRuinFileMissing,
+                                          kRuinWriteError,
+                                          loadRuins,
+                                          saveRuins,
+                                          offerRuinLists,
+                                          showRuin,
+                                          storeRuin};
 
 // Sites: whether the site is razed.
 
@@ -190,8 +196,14 @@ void storeSite(ui::DataExchange&, ui::Dialog& d, ScenarioSite& site) {
     site.razed = d.checked(SiteEditorIds::kRazed) ? 1 : 0;
 }
 
-constexpr PlacedKind<ScenarioSite> kSites{
-    resources::kScenarioSites, kSiteFile, kSiteFileMissing, loadSites, saveSites, offerSiteLists, showSite, storeSite};
+constexpr PlacedKind<ScenarioSite> kSites{resources::kScenarioSites,
+                                          kSiteFileMissing,
+                                          kSiteWriteError,
+                                          loadSites,
+                                          saveSites,
+                                          offerSiteLists,
+                                          showSite,
+                                          storeSite};
 
 }  // namespace
 

@@ -31,6 +31,8 @@ struct SiteEditorIds : PlacedEditorIds {
 
 inline constexpr std::string_view kRuinFileMissing = "Ruin file not found (RUIN.DAT)!";
 inline constexpr std::string_view kSiteFileMissing = "Site file not found (SITE.DAT)!";
+inline constexpr std::string_view kRuinWriteError = "Error writing ruin file RUIN.DAT";
+inline constexpr std::string_view kSiteWriteError = "Error writing site file SITE.DAT";
 
 std::unique_ptr<ui::Dialog> makeScenarioRuinsDialog(ui::Host& host, const core::DataRoot& root,
                                                     shell::CurrentScenario& scenario);

@@ -137,7 +137,7 @@ bool ScenarioCitiesDialog::onOk() {
     if (!loaded_) return true;
     if (!store()) return false;
     if (saveCities(root_, scenario_, cities_)) return true;
-    host().error("Error writing " + scenarioFile(scenario_, kCityFile));
+    host().error(kCityWriteError);
     return false;
 }
 

@@ -23,6 +23,7 @@ struct ScenarioCitiesIds {
 
 inline constexpr std::string_view kCityFileMissing = "City file not found (CITY.DAT)!";
 inline constexpr std::string_view kNoCitiesMessage = "There are no cities on the map!";
+inline constexpr std::string_view kCityWriteError = "Error writing city file CITY.DAT";
 
 class ScenarioCitiesDialog : public ui::Dialog {
 public:

@@ -138,7 +138,7 @@ TEST(ScenarioCities, FailuresWriteNothingOrSaySo) {
     } cases[]{
         {"SCENARIO/ISLE/STRAT_L.PCX", false, {"Error: Error loading picture", none}, std::nullopt},
         {kCities, false, {notFound, none}, core::Bytes{0, 0}},
-        {kCities, true, {notFound, none, "Error: Error writing SCENARIO\\ISLE\\CITY.DAT"}, std::nullopt},
+        {kCities, true, {notFound, none, "Error: Error writing city file CITY.DAT"}, std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.messages.back());
@@ -207,6 +207,38 @@ TEST(CityLists, NewInsertAppendDeleteAndTheCurrentRecord) {
     EXPECT_EQ(r.messages(), (std::vector<std::string>{"kstred: Please enter an integer."}));
 }
 
+// Each list dialog writes its own block afresh and the other one byte for
+// byte as read, the bytes after a NUL included.
+TEST(CityLists, TheBlockNotEditedIsWrittenBackAsRead) {
+    const CityIniRecord capital{100, 0, "Corner", {"WOLVES", "", "", ""}}, owner{50, 8, "East", {}};
+    // One record whose city field goes on after its NUL.
+    const auto untidy = [](const CityIniRecord& record) {
+        core::Bytes block = writeCityIniBlock(std::vector{record});
+        std::fill(block.begin() + 2 + 4 + static_cast<std::ptrdiff_t>(record.city.size()) + 1, block.begin() + 2 + 36,
+                  std::uint8_t{0x5A});
+        return block;
+    };
+    const auto joined = [](core::Bytes first, const core::Bytes& second) {
+        first.insert(first.end(), second.begin(), second.end());
+        return first;
+    };
+    for (const bool capitals : {true, false}) {
+        SCOPED_TRACE(capitals ? "capitals" : "owners");
+        CityIniRecord edited = capitals ? capital : owner;
+        const core::Bytes kept = untidy(capitals ? owner : capital);
+        const auto file = [&](const core::Bytes& own) { return capitals ? joined(own, kept) : joined(kept, own); };
+        CitiesRun r;
+        r.t.write(kIni, file(untidy(edited)));
+        r.run([&](ui::Window& w) { w.userClick(capitals ? Ids::kEditCapitals : Ids::kEditOwners); },
+              {[](ui::Window& w) {
+                  w.userType(ListIds::kChance, "7");
+                  w.userClick(ui::kIdOk);
+              }});
+        edited.chance = 7;
+        EXPECT_EQ(r.t.read(kIni), file(writeCityIniBlock(std::vector{edited})));
+    }
+}
+
 TEST(CityLists, EmptyAndFullBlocksCancelAndAFailedPicture) {
     {  // No CITY.INI: Insert with no current record adds at 0; Cancel writes nothing.
         CitiesRun r;
@@ -243,6 +275,18 @@ TEST(CityLists, EmptyAndFullBlocksCancelAndAFailedPicture) {
                 EXPECT_TRUE(w.isClosed());
             }});
         EXPECT_EQ(r.t.read(kIni), (core::Bytes{'k', 'e', 'p', 't'}));
+    }
+    {  // CITY.INI cannot be written: said, and the lists stay open with their edits.
+        CitiesRun r;
+        r.t.mkdir(kIni);
+        r.run([](ui::Window& w) { w.userClick(Ids::kEditOwners); }, {[](ui::Window& w) {
+                  w.userClick(ListIds::kNew);
+                  w.userClick(ui::kIdOk);
+                  EXPECT_FALSE(w.isClosed());
+                  EXPECT_EQ(w.items(ListIds::kList).size(), 1u);
+                  w.userClick(ui::kIdCancel);
+              }});
+        EXPECT_EQ(r.messages(), (std::vector<std::string>{"Error: Can't open CITY.INI file"}));
     }
 }
 
