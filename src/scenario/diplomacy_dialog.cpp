@@ -80,15 +80,13 @@ bool DiplomacyDialog::readControls(std::size_t index, bool quiet) {
     in.integer(Ids::kChance, 0, Limits::kMaxChance, r.chance);
     if (!standing) in.integer(Ids::kValue, Limits::kMinIndexValue, Limits::kMaxIndexValue, r.value);
     if (!in.ok()) return false;
-    // Sides and standings the lists do not offer (a damaged file) stay as read.
+    // Sides the lists do not offer (a damaged file) stay as read.
     if (const int side = selection(Ids::kFirstSide); side >= 0) r.firstSide = static_cast<std::int16_t>(side);
     if (const int side = selection(Ids::kSecondSide); side >= 0) r.secondSide = static_cast<std::int16_t>(side);
-    if (standing) {
-        r.kind = kStandingKind;
-        if (const int chosen = selection(Ids::kStandingList); chosen >= 0) r.value = static_cast<std::int16_t>(chosen);
-    } else if (r.kind == kStandingKind) {
-        r.kind = kIndexValueKind;  // any other kind read is an index value already
-    }
+    // The kind is what the radio buttons say; a standing the list does not
+    // offer is stored as -1, none.
+    r.kind = standing ? kStandingKind : kIndexValueKind;
+    if (standing) r.value = static_cast<std::int16_t>(selection(Ids::kStandingList));
     relations_[index] = r;
     return true;
 }

@@ -87,14 +87,16 @@ struct DiplomacyRun {
     Lines messages() const { return testing::shownMessages(host); }
 };
 
-TEST(Diplomacy, ValuesTheListsDoNotOfferAreShownInLinesAndKept) {
+// A standing or kind the controls cannot show is listed as read; storing the
+// record takes the kind from the radio buttons and a standing of none as -1.
+// Sides the lists lack stay, and records never shown are written as read.
+TEST(Diplomacy, ValuesTheListsDoNotOfferAreListedAndNormalisedWhenStored) {
     DiplomacyRun r;
-    const core::Bytes before = fileOf(4, {{40, 0, 1, 0, 7}, {5, 8, -1, 5, 100}, {100, 1, 0, 0, 3}, {0, 0, 0, 1, -100}});
-    r.t.write(kFile, before);
+    r.t.write(kFile, fileOf(4, {{40, 0, 1, 0, 7}, {5, 8, -1, 5, 33}, {100, 1, 0, 0, 3}, {0, 0, 0, 1, -100}}));
     EXPECT_TRUE(r.run([](ui::Window& w) {
-        EXPECT_EQ(w.items(Ids::kList), (Lines{"Norland ????? The Eastmark Of: 40%", "Neutrals -> ????? Index[100]: 5%",
-                                              "The Eastmark Of at War with Norland: 100%",
-                                              "Norland -> Norland Index[-100]: 0%"}));
+        EXPECT_EQ(w.items(Ids::kList),
+                  (Lines{"Norland ????? The Eastmark Of: 40%", "Neutrals -> ????? Index[33]: 5%",
+                         "The Eastmark Of at War with Norland: 100%", "Norland -> Norland Index[-100]: 0%"}));
         EXPECT_EQ(w.items(Ids::kFirstSide).size(), 8u);
         EXPECT_EQ(w.text(Ids::kSecondSide), "The Eastmark Of The Sea");
         EXPECT_TRUE(w.checked(Ids::kStanding));
@@ -104,10 +106,11 @@ TEST(Diplomacy, ValuesTheListsDoNotOfferAreShownInLinesAndKept) {
         EXPECT_EQ(w.selection(Ids::kFirstSide), -1);
         EXPECT_EQ(w.selection(Ids::kSecondSide), -1);
         EXPECT_TRUE(w.checked(Ids::kIndexValue));
-        EXPECT_EQ(w.text(Ids::kValue), "100");
+        EXPECT_EQ(w.text(Ids::kValue), "33");
         w.userSelect(Ids::kList, 0);
     }));
-    EXPECT_EQ(r.t.read(kFile), before);
+    EXPECT_EQ(r.t.read(kFile),
+              fileOf(4, {{40, 0, 1, 0, -1}, {5, 8, -1, 1, 33}, {100, 1, 0, 0, 3}, {0, 0, 0, 1, -100}}));
     EXPECT_TRUE(r.messages().empty());
 }
 
