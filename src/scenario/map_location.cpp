@@ -23,7 +23,8 @@ std::optional<std::string> tileAreaName(const core::DataRoot& root, std::string_
 
 std::string nearestName(const core::DataRoot& root, std::string_view scenario, const PlacedFile& layout,
                         MapPosition at) {
-    const auto placed = readPlaced(root, scenario, layout);
+    // Unlike the map views, the nearest record is sought among all of the file.
+    const auto placed = readPlaced(root, scenario, layout.unlimited());
     if (!placed) return "-";
     const int i = nearestPlaced(positionsOf(*placed), at, 10000);
     return i < 0 ? "-" : (*placed)[static_cast<std::size_t>(i)].name;

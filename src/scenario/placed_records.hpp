@@ -19,6 +19,8 @@ struct PlacedFile {
     std::size_t recordSize;
     std::size_t positionAt;  // x, then y, both 16-bit
     int limit;               // records the editors hold
+    // The same file read to the last record its count names.
+    constexpr PlacedFile unlimited() const { return {file, recordSize, positionAt, 32767}; }
 };
 
 inline constexpr PlacedFile kCityPlaces{"CITY.DAT", 208, 162, 150};

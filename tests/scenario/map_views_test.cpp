@@ -81,6 +81,19 @@ TEST(MapLocation, NamesAreaAndNearestOfEachKindOrADash) {
     EXPECT_EQ(host.messages()[0].icon, ui::Icon::None);
 }
 
+// The editors hold 150 cities and 100 ruins or sites; the nearest record is
+// sought among every record of the file.
+TEST(MapLocation, TheNearestMayLieBeyondWhatTheEditorsHold) {
+    TempRoot t;
+    for (const PlacedFile& kind : {kCityPlaces, kRuinPlaces, kSitePlaces}) {
+        std::vector<std::tuple<std::string, int, int>> records(static_cast<std::size_t>(kind.limit) + 5, {"Far", 0, 0});
+        records.back() = {"Target", 31, 39};
+        t.write("SCENARIO/ISLE/" + std::string(kind.file),
+                placedFile(static_cast<int>(records.size()), kind.recordSize, kind.positionAt, records));
+    }
+    EXPECT_EQ(mapLocationText(t.root(), "ISLE", {30, 38}), "Area:-   City:Target   Ruin:Target   Site:Target   ");
+}
+
 class LargePicture : public ::testing::Test {
 protected:
     void SetUp() override {
