@@ -24,10 +24,9 @@ std::vector<std::string> splitLines(std::string_view text) {
 }
 
 template <class Out>
-void forEachPiece(const std::string& line, Out out) {
+void forEachPiece(const std::string& line, std::size_t piece, Out out) {
     if (line.empty()) out(std::string_view{});
-    for (std::size_t at = 0; at < line.size(); at += kTextLinePiece)
-        out(std::string_view(line).substr(at, kTextLinePiece));
+    for (std::size_t at = 0; at < line.size(); at += piece) out(std::string_view(line).substr(at, piece));
 }
 
 }  // namespace
@@ -40,7 +39,7 @@ std::string readCampaignText(std::span<const std::uint8_t> file) {
     if (bytes.empty()) lines.clear();
     std::string text;
     for (const auto& line : lines)
-        forEachPiece(line, [&](std::string_view piece) {
+        forEachPiece(line, kTextReadPiece, [&](std::string_view piece) {
             text += piece;
             text += "\r\n";
         });
@@ -51,7 +50,7 @@ core::Bytes writeCampaignText(std::string_view text) {
     std::string out;
     bool first = true;
     for (const auto& line : splitLines(text))
-        forEachPiece(line, [&](std::string_view piece) {
+        forEachPiece(line, kTextWrittenLine, [&](std::string_view piece) {
             if (!first) out += "\r\n";
             out += piece;
             first = false;

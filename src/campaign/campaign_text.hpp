@@ -10,17 +10,19 @@
 
 namespace kestrel::campaign {
 
-// The longest line the game reads in one piece; longer lines are kept as
-// several lines rather than cut.
-inline constexpr std::size_t kTextLinePiece = 1022;
+// The longest piece of a line read at once, and the longest line written;
+// longer lines are kept as several lines rather than cut.
+inline constexpr std::size_t kTextReadPiece = 1022;
+inline constexpr std::size_t kTextWrittenLine = 1023;
 // Texts are a few lines; this only keeps a stray large file out of memory.
 inline constexpr std::size_t kMaxTextFile = std::size_t{1} << 20;
 
-// Every line of the file, in pieces of at most kTextLinePiece characters,
+// Every line of the file, in pieces of at most kTextReadPiece characters,
 // each followed by CR LF; CR and LF at a line's end and NUL bytes anywhere
 // are dropped.
 std::string readCampaignText(std::span<const std::uint8_t> file);
-// The lines of the text with CR LF between them and none after the last.
+// The lines of the text, in pieces of at most kTextWrittenLine characters,
+// with CR LF between them and none after the last.
 core::Bytes writeCampaignText(std::string_view text);
 
 std::string lossTextName(int row);  // "LOSS<r>.TXT"

@@ -134,8 +134,10 @@ TEST(CampaignText, LineRules) {
         // Saved once, the file stays as it is.
         EXPECT_EQ(str(writeCampaignText(readCampaignText(writeCampaignText(text)))), saved) << c.what;
     }
-    // Typed lines longer than a piece are kept whole, in pieces.
-    EXPECT_EQ(str(writeCampaignText(piece + "zz")), piece + "\r\nzz");
+    // A typed line is written whole up to 1,023 characters; a longer one is
+    // kept in lines of that length.
+    EXPECT_EQ(str(writeCampaignText(piece + "z")), piece + "z");
+    EXPECT_EQ(str(writeCampaignText(piece + "zz")), piece + "z\r\nz");
     EXPECT_EQ(lossTextName(9), "LOSS9.TXT");
 }
 
