@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "core/le.hpp"
-#include "datasets/spell_editor.hpp"
 #include "dataset_testing.hpp"
+#include "datasets/spell_editor.hpp"
+#include "ui/layout.hpp"
 
 namespace kestrel::datasets {
 namespace {
@@ -47,6 +48,14 @@ TEST(SpellEditor, ADescriptionOfSeveralLinesOpensAndIsWrittenAsItWas) {
         clickOk(w);
     });
     EXPECT_EQ(e.saved(), writeSpell(s));
+}
+
+TEST(SpellLayout, LabelsOfTheTexts) {
+    std::vector<std::string> labels;
+    for (const auto& c : ui::layoutFor(165).controls)
+        if (c.kind == ui::ControlKind::Static) labels.push_back(c.label);
+    labels.resize(3);  // the abilities' own labels follow
+    EXPECT_EQ(labels, (std::vector<std::string>{"Name", "Description", "Mana Cost"}));
 }
 
 }  // namespace
