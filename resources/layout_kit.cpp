@@ -10,6 +10,12 @@ ControlDef field(int id, ControlKind kind, int x, int y, int w, int limit) {
     return {.id = id, .kind = kind, .rect = {x, y, w, kLineHeight}, .limit = limit};
 }
 
+ControlDef digitsField(int id, int x, int y, int w) {
+    ControlDef def = field(id, ControlKind::NumberEdit, x, y, w);
+    def.typing = ui::Typing::Digits;
+    return def;
+}
+
 ControlDef check(int id, std::string text, int x, int y, int w) {
     return {.id = id, .kind = ControlKind::Check, .label = std::move(text), .rect = {x, y, w, 10}};
 }

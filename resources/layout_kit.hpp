@@ -14,6 +14,8 @@ inline constexpr int kLineHeight = 12;
 
 ControlDef label(std::string text, int x, int y, int w);
 ControlDef field(int id, ControlKind kind, int x, int y, int w, int limit = 0);
+// A number edit that takes nothing but digits while typing.
+ControlDef digitsField(int id, int x, int y, int w);
 ControlDef check(int id, std::string text, int x, int y, int w);
 ControlDef group(std::string text, int x, int y, int w, int h);
 ControlDef button(int id, std::string text, int x, int y, int w = 56);

@@ -40,7 +40,7 @@ ui::Layout scenarioDataLayout() {
     addLabelled(l, "Author:", 56, field(1023, ControlKind::Edit, 66, 122, 84, 15));
     addLabelled(l, "Pre-Gold:", 56, field(1024, ControlKind::Edit, 66, 138, 20, 3));
     addLabelled(l, "Post-Gold:", 40, field(1025, ControlKind::Edit, 130, 138, 20, 3));
-    addLabelled(l, "Max Bonus:", 56, field(1026, ControlKind::NumberEdit, 66, 154, 20));
+    addLabelled(l, "Max Bonus:", 56, digitsField(1026, 66, 154, 20));
     ControlDef world = field(1032, ControlKind::ComboEdit, 66, 170, 84, 8);
     world.sorted = true;
     addLabelled(l, "World:", 56, world);
@@ -52,7 +52,7 @@ ui::Layout scenarioDataLayout() {
     const int names[] = {1027, 1029, 1035, 1037, 1039, 1041, 1043, 1045};
     for (int i = 0; i < 8; ++i) {
         l.controls.push_back(field(names[i], ControlKind::Edit, 171, 25 + i * 15, 80, 15));
-        l.controls.push_back(field(names[i] + 1, ControlKind::NumberEdit, 257, 25 + i * 15, 28));
+        l.controls.push_back(digitsField(names[i] + 1, 257, 25 + i * 15, 28));
     }
 
     l.controls.push_back(group("Scenario Description", 164, 150, 130, 90));

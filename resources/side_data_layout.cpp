@@ -44,8 +44,8 @@ ui::Layout sideDataLayout() {
     for (int i = 0; i < 3; ++i) l.controls.push_back(entryCombo(1087 + i, 240, 17 + 14 * i, 99));
     addLabelled(l, "Advisor", 46, entryCombo(1086, 280, 68, 65));
     addLabelled(l, "Army Flags", 46, entryCombo(1099, 280, 82, 65));
-    addLabelled(l, "Stacking Limit", 66, field(1072, ControlKind::NumberEdit, 300, 96, 45));
-    addLabelled(l, "Starting Gold", 66, field(1090, ControlKind::NumberEdit, 300, 110, 45));
+    addLabelled(l, "Stacking Limit", 66, digitsField(1072, 300, 96, 45));
+    addLabelled(l, "Starting Gold", 66, digitsField(1090, 300, 110, 45));
 
     l.controls.push_back(group("Level", 234, 126, 111, 33));
     const std::pair<int, const char*> levels[] = {{1075, "Human"}, {1092, "Knight"}, {1093, "Lord"}, {1094, "Kestrel"}};
@@ -57,8 +57,8 @@ ui::Layout sideDataLayout() {
 
     l.controls.push_back(group("Mana", 234, 162, 111, 45));
     addLabelled(l, "Type", 30, field(1073, ControlKind::ComboList, 270, 173, 69));
-    addLabelled(l, "Max", 24, field(1074, ControlKind::NumberEdit, 264, 189, 20));
-    addLabelled(l, "Initial", 27, field(1091, ControlKind::NumberEdit, 319, 189, 20));
+    addLabelled(l, "Max", 24, digitsField(1074, 264, 189, 20));
+    addLabelled(l, "Initial", 27, digitsField(1091, 319, 189, 20));
     addOkCancel(l, 213);
     return l;
 }

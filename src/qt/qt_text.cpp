@@ -31,7 +31,9 @@ bool isGameText(const QString& text) {
 }
 
 QValidator::State GameTextValidator::validate(QString& input, int&) const {
-    return isGameText(input) ? Acceptable : Invalid;
+    if (!isGameText(input)) return Invalid;
+    const std::string text = toGame(input);
+    return ui::typedText(typing_, text) == text ? Acceptable : Invalid;
 }
 
 }  // namespace kestrel::qt

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "ui/layout.hpp"
+
 namespace kestrel::qt {
 
 QString fromGame(std::string_view text);
@@ -15,11 +17,16 @@ std::string toGame(const QString& text);
 bool isGameText(const QString& text);
 
 // Refuses, while typing or pasting, characters that the game's files cannot
-// hold, so the model only ever sees 8-bit text.
+// hold, so the model only ever sees 8-bit text; a digits-only field refuses
+// everything but what its typing takes.
 class GameTextValidator : public QValidator {
 public:
-    using QValidator::QValidator;
+    explicit GameTextValidator(QObject* parent = nullptr, ui::Typing typing = ui::Typing::Text)
+        : QValidator(parent), typing_(typing) {}
     State validate(QString& input, int& pos) const override;
+
+private:
+    ui::Typing typing_;
 };
 
 }  // namespace kestrel::qt

@@ -252,7 +252,7 @@ void QtWindow::build(const ui::ControlDef& def) {
         case ControlKind::Edit:
         case ControlKind::NumberEdit: {
             auto* e = new QLineEdit(dialog_);
-            e->setValidator(new GameTextValidator(e));
+            e->setValidator(new GameTextValidator(e, def.typing));
             if (def.limit > 0) e->setMaxLength(def.limit);
             e->setReadOnly(def.readOnly);
             QObject::connect(e, &QLineEdit::textEdited, e, [this, id] { edited(id); });

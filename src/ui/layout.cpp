@@ -23,6 +23,14 @@ const char* controlKindName(ControlKind kind) {
     return "?";
 }
 
+std::string typedText(Typing typing, std::string_view text) {
+    if (typing == Typing::Text) return std::string(text);
+    std::string kept;
+    for (const char c : text)
+        if ((c >= '0' && c <= '9') || (c == '-' && kept.empty() && typing == Typing::SignedDigits)) kept += c;
+    return kept;
+}
+
 const ControlDef* Layout::find(int id) const {
     if (id == kNoId) return nullptr;
     for (const auto& c : controls)

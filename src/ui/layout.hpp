@@ -1,6 +1,7 @@
 // A dialog's layout: what both hosts build the dialog from.
 #pragma once
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kestrel::ui {
@@ -25,6 +26,17 @@ enum class ControlKind {
 
 const char* controlKindName(ControlKind kind);
 
+// What an edit lets the user type; OK still checks the value's range.
+enum class Typing {
+    Text,
+    Digits,        // 0 to 9 only
+    SignedDigits,  // digits after an optional leading minus
+};
+
+// `text` with every character that `typing` refuses left out, as the user
+// typing it would see it.
+std::string typedText(Typing typing, std::string_view text);
+
 struct Rect {
     int x = 0, y = 0, w = 0, h = 0;
     bool operator==(const Rect&) const = default;
@@ -42,6 +54,7 @@ struct ControlDef {
     bool sorted = false;    // lists and combos keep case-insensitive order
     bool isDefault = false; // the default push button
     bool readOnly = false;
+    Typing typing = Typing::Text;
     // Spin controls
     int buddy = 0;
     int minValue = 0;

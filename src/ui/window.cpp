@@ -176,8 +176,9 @@ bool Window::userClick(int id) {
 bool Window::userType(int id, std::string_view text) {
     ControlState* s = find(id);
     if (!s || !isTextControl(s->def->kind) || s->def->readOnly) return false;
-    const int limit = s->def->limit;
-    setText(id, limit > 0 && text.size() > static_cast<std::size_t>(limit) ? text.substr(0, limit) : text);
+    const std::string typed = typedText(s->def->typing, text);
+    const std::size_t limit = s->def->limit > 0 ? static_cast<std::size_t>(s->def->limit) : typed.size();
+    setText(id, std::string_view(typed).substr(0, limit));
     guard([&] { dialog_.onChange(id); });
     return true;
 }

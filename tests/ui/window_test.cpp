@@ -40,6 +40,29 @@ TEST(Window, TypingCutsAtTheLimitButControllersMayStoreMore) {
     EXPECT_EQ(o.probe.text(1011), "12345678901234567890");
 }
 
+// The number fields of Scenario Data and of a side's data that take digits
+// only; whatever else is typed is left out, and OK's range check stays.
+TEST(Window, DigitsOnlyFieldsLeaveOutEveryOtherCharacter) {
+    const std::pair<int, std::vector<int>> fields[] = {
+        {134, {1026, 1028, 1030, 1036, 1038, 1040, 1042, 1044, 1046}},
+        {146, {1072, 1074, 1090, 1091}},
+    };
+    for (const auto& [resource, ids] : fields) {
+        HeadlessHost host;
+        Probe probe{host, resource};
+        Window window{probe};
+        probe.attach(&window);
+        for (const int id : ids) {
+            EXPECT_EQ(layoutFor(resource).find(id)->typing, Typing::Digits) << id;
+            EXPECT_TRUE(window.userType(id, "-1x2 3"));
+            EXPECT_EQ(probe.text(id), "123") << id;
+        }
+    }
+    EXPECT_EQ(typedText(Typing::SignedDigits, "--1-2a"), "-12");
+    EXPECT_EQ(typedText(Typing::SignedDigits, "x-5"), "-5");
+    EXPECT_EQ(typedText(Typing::Text, "-1x"), "-1x");
+}
+
 TEST(Window, UserActionsRefuseWrongControls) {
     Opened o;
     EXPECT_FALSE(o.window.userType(4242, "x"));
