@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
@@ -140,6 +141,27 @@ bool writeHostFileAtomic(const fs::path& target, std::span<const std::uint8_t> b
     return file && file->append(bytes) && file->commit();
 }
 
+namespace {
+
+// The source from where it stands to its end, less its first `skip` bytes.
+bool appendRest(ReadableFile& source, AtomicFile& file, std::size_t skip, FileError* readError) {
+    std::array<std::uint8_t, kCopyBlock> block{};
+    while (true) {
+        const long n = source.read(block.data(), block.size());
+        if (n < 0) {
+            if (readError) *readError = FileError::CannotRead;
+            return false;
+        }
+        if (n == 0) return true;
+        const auto got = static_cast<std::size_t>(n);
+        const std::size_t skipped = std::min(skip, got);
+        skip -= skipped;
+        if (!file.append(std::span(block).first(got).subspan(skipped))) return false;
+    }
+}
+
+}  // namespace
+
 bool copyHostFileAtomic(const fs::path& from, const fs::path& to, std::uint64_t limit, FileError* readError) {
     auto source = ReadableFile::open(from, readError);
     if (!source) return false;
@@ -148,18 +170,14 @@ bool copyHostFileAtomic(const fs::path& from, const fs::path& to, std::uint64_t 
         return false;
     }
     const auto file = AtomicFile::begin(to);
-    if (!file) return false;
-    std::array<std::uint8_t, kCopyBlock> block{};
-    while (true) {
-        const long n = source->read(block.data(), block.size());
-        if (n < 0) {
-            if (readError) *readError = FileError::CannotRead;
-            return false;
-        }
-        if (n == 0) break;
-        if (!file->append(std::span(block).first(static_cast<std::size_t>(n)))) return false;
-    }
-    return file->commit();
+    return file && appendRest(*source, *file, 0, readError) && file->commit();
+}
+
+bool replaceHostFileStart(const fs::path& path, std::span<const std::uint8_t> start) {
+    auto source = ReadableFile::open(path);
+    if (!source || source->length() < start.size()) return false;
+    const auto file = AtomicFile::begin(path);
+    return file && file->append(start) && appendRest(*source, *file, start.size(), nullptr) && file->commit();
 }
 
 }  // namespace kestrel::core

@@ -63,4 +63,9 @@ bool writeHostFileAtomic(const std::filesystem::path& target, std::span<const st
 bool copyHostFileAtomic(const std::filesystem::path& from, const std::filesystem::path& to,
                         std::uint64_t limit = UINT64_MAX, FileError* readError = nullptr);
 
+// Replaces the first bytes of a file with `start` and keeps the rest, however
+// long, atomically and in blocks. False, and the file as it was, when it is
+// shorter than `start` or cannot be read or replaced.
+bool replaceHostFileStart(const std::filesystem::path& path, std::span<const std::uint8_t> start);
+
 }  // namespace kestrel::core

@@ -104,6 +104,11 @@ bool DataRoot::writeAtomic(std::string_view path, std::span<const std::uint8_t> 
     return p && writeHostFileAtomic(*p, bytes);
 }
 
+bool DataRoot::replaceStart(std::string_view path, std::span<const std::uint8_t> start) const {
+    const auto p = resolve(path);
+    return p && replaceHostFileStart(*p, start);
+}
+
 std::unique_ptr<FolderFiles> DataRoot::openFolder(std::string_view path) const {
     const auto p = resolve(path);
     return p ? FolderFiles::open(*p) : nullptr;

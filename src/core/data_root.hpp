@@ -38,6 +38,9 @@ public:
     // A failure leaves any old file untouched; a file this process may not
     // write is not replaced. The new file keeps the old one's mode and owner.
     bool writeAtomic(std::string_view path, std::span<const std::uint8_t> bytes) const;
+    // Replaces the first bytes of an existing file and keeps the rest, however
+    // long, in the same way.
+    bool replaceStart(std::string_view path, std::span<const std::uint8_t> start) const;
 
     // A folder opened once, to read and replace many of its files; nothing
     // when it is no folder.

@@ -132,15 +132,12 @@ std::optional<MapHeader> loadMapHeader(const core::DataRoot& root, std::string_v
 
 MapWrite writeMapSize(const core::DataRoot& root, std::string_view scenario, const MapSize& size) {
     const std::string path = scenarioFile(scenario, kMapFile);
-    auto file = root.read(path, kMapReadLimit + 1);
-    if (!file && root.isFile(path)) return MapWrite::Skipped;  // there, but not ours to read
-    // Rewritten whole, so a file cut at the read limit would lose its tail.
-    if (file && file->size() > kMapReadLimit) return MapWrite::Skipped;
-    if (!file || file->size() < L::kSize)
+    const auto start = root.read(path, L::kSize);
+    if (!start && root.isFile(path)) return MapWrite::Failed;  // there, but its tiles cannot be kept
+    if (!start || start->size() < L::kSize)
         return root.writeAtomic(path, newMapFile(size)) ? MapWrite::Created : MapWrite::Failed;
-    const core::Bytes header = writeMapHeader(mapHeaderFor(size));
-    std::copy(header.begin(), header.end(), file->begin());
-    return root.writeAtomic(path, *file) ? MapWrite::Resized : MapWrite::Failed;
+    // Only the header changes, so the rest is streamed over whatever its length.
+    return root.replaceStart(path, writeMapHeader(mapHeaderFor(size))) ? MapWrite::Resized : MapWrite::Failed;
 }
 
 }  // namespace kestrel::scenario

@@ -95,9 +95,8 @@ std::optional<MapHeader> loadMapHeader(const core::DataRoot& root, std::string_v
 
 enum class MapWrite {
     Created,  // there was none: a new map of the size
-    Resized,  // only the header changed; every other byte is kept
-    Skipped,  // a file that cannot be read, or too long to be a map, is left alone
-    Failed,   // the file could not be written
+    Resized,  // only the header changed; every other byte is kept, however many
+    Failed,   // the file could not be read or written, and is as it was
 };
 
 // Creates the scenario's map in the given size, or rewrites the header of the
