@@ -12,6 +12,7 @@
 #include "scenario/scenario_files.hpp"
 #include "scenario/scenario_header.hpp"
 #include "ui/data_exchange.hpp"
+#include "ui/host.hpp"
 
 namespace kestrel::shell {
 
@@ -112,29 +113,44 @@ bool ScenarioDataDialog::onOk() {
     dx.text(Ids::kGraphicSet, Limits::kGraphicSet, misc.graphicSet);
     if (!dx.ok()) return false;
 
-    // Files that cannot be written are skipped without a message; the rest still are.
+    // Every file is still tried; any that could not be written is named and
+    // the dialog stays open, so no edit is lost unnoticed.
+    const std::vector<std::string> failed = writeFiles(std::move(header), std::move(misc), world);
+    for (const auto& path : failed) host().error("Error writing " + path);
+    return failed.empty();
+}
+
+std::vector<std::string> ScenarioDataDialog::writeFiles(scenario::ScenarioHeader header, scenario::MiscData misc,
+                                                        const std::string& world) const {
+    std::vector<std::string> failed;
+    const auto written = [&](bool ok, std::string_view file) {
+        if (!ok) failed.push_back(scenario::scenarioFile(scenario_, file));
+    };
     const std::string worldPath = scenario::scenarioFile(scenario_, scenario::kWorldHeaderFile);
     if (world.empty() || world == scenario::kNoWorld) {
         root_.remove(worldPath);
         header.worldFolder.clear();
         header.worldName = scenario::kNoWorld;
     } else {
-        root_.writeAtomic(worldPath, scenario::writeWorldHeader({world, world}));
+        written(root_.writeAtomic(worldPath, scenario::writeWorldHeader({world, world})), scenario::kWorldHeaderFile);
         header.worldFolder = header.worldName = world;
     }
 
     const auto chosen = std::find_if(Ids::kMapSizes.begin(), Ids::kMapSizes.end(), [&](int id) { return checked(id); });
     const auto size = chosen == Ids::kMapSizes.end() ? 0 : chosen - Ids::kMapSizes.begin();
-    scenario::writeMapSize(root_, scenario_, scenario::mapSizes()[static_cast<std::size_t>(size)]);
+    written(scenario::writeMapSize(root_, scenario_, scenario::mapSizes()[static_cast<std::size_t>(size)]) !=
+                scenario::MapWrite::Failed,
+            scenario::kMapFile);
 
     header.folder = scenario_;
-    root_.writeAtomic(scenario::scenarioFile(scenario_, scenario::kScenarioHeaderFile),
-                      scenario::writeScenarioHeader(header));
+    written(root_.writeAtomic(scenario::scenarioFile(scenario_, scenario::kScenarioHeaderFile),
+                              scenario::writeScenarioHeader(header)),
+            scenario::kScenarioHeaderFile);
 
     for (auto& set : misc.ruinSets) set = storedSet(std::move(set));
     for (auto& set : misc.siteSets) set = storedSet(std::move(set));
-    scenario::saveMiscData(root_, scenario_, misc);
-    return true;
+    written(scenario::saveMiscData(root_, scenario_, misc), scenario::kMiscDataFile);
+    return failed;
 }
 
 std::unique_ptr<ui::Dialog> makeScenarioDataDialog(ui::Host& host, const core::DataRoot& root,

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "core/data_root.hpp"
+#include "scenario/misc_data.hpp"
+#include "scenario/scenario_header.hpp"
 #include "shell/current_scenario.hpp"
 #include "ui/dialog.hpp"
 
@@ -42,6 +44,9 @@ public:
 
 private:
     void fillSetLists();
+    // The paths of the files that could not be written.
+    std::vector<std::string> writeFiles(scenario::ScenarioHeader header, scenario::MiscData misc,
+                                        const std::string& world) const;
 
     const core::DataRoot& root_;
     std::string scenario_;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 
 #include "core/le.hpp"
@@ -122,6 +123,35 @@ TEST(ScenarioDataDialog, RefusalsChangeNoFile) {
         EXPECT_EQ(r.t.files(), before);
         EXPECT_EQ(r.t.read(r.file("SCENARIO.DAT")), header);
         EXPECT_EQ(r.t.read(r.file("WORLD.DAT")).size(), 9u);
+    }
+}
+
+// A file that cannot be written is named and the dialog stays open with its
+// edits; the others are written all the same, and OK again ends it.
+TEST(ScenarioDataDialog, AFileThatCannotBeWrittenIsNamedAndKeepsTheDialogOpen) {
+    for (const char* stuck : {"MAP.DAT", "MISC.DAT", "SCENARIO.DAT", "WORLD.DAT"}) {
+        SCOPED_TRACE(stuck);
+        DataRun r;
+        std::filesystem::remove(r.t.path() / r.file("SCENARIO.DAT"));
+        r.t.mkdir(r.file(stuck));
+        bool closed = true;
+        r.run([&](ui::Window& w) {
+            w.userType(Ids::kWorld, "MIDLANDS");
+            w.userType(Ids::kPostGold, "cr");
+            w.userClick(1021);
+            ok(w);
+            closed = w.isClosed();
+            std::filesystem::remove(r.t.path() / r.file(stuck));
+            if (!closed) ok(w);
+        });
+        EXPECT_FALSE(closed);
+        EXPECT_TRUE(r.closed);
+        EXPECT_EQ(r.host.messages(),
+                  (std::vector<ui::MessageBox>{
+                      {"Error", std::string("Error writing SCENARIO\\ISLANDS\\") + stuck, ui::Icon::Exclamation}}));
+        EXPECT_EQ(scenario::readMiscData(r.t.read(r.file("MISC.DAT"))).postGold, "cr");
+        EXPECT_EQ(r.t.read(r.file("MAP.DAT")).size(), 18u + 20480 * 10);
+        EXPECT_EQ(r.t.read(r.file("WORLD.DAT")), scenario::writeWorldHeader({"MIDLANDS", "MIDLANDS"}));
     }
 }
 
