@@ -111,6 +111,38 @@ TEST(SidesDialog, SideDataEditsTheRecordThatOkWrites) {
     EXPECT_EQ(core::getS16(f, 452 + 216), 1);
 }
 
+// Each option on its own, set among cleared ones and cleared among set ones:
+// its box shows its own byte, and OK writes it to its own byte.
+TEST(SideDataDialog, EachOptionIsItsOwnByte) {
+    const std::pair<int, std::size_t> options[] = {{SideDataIds::kGetMercenaries, 224},
+                                                   {SideDataIds::kSellItems, 225},
+                                                   {SideDataIds::kHeroOnTurn1, 226},
+                                                   {SideDataIds::kEnhanced, 227}};
+    for (const auto& [id, at] : options) {
+        for (const bool alone : {true, false}) {
+            SCOPED_TRACE(::testing::Message() << at << (alone ? " set alone" : " cleared alone"));
+            SidesRun r;
+            r.t.write(kFile, scenario::writeSides(existingSides()));
+            r.run(
+                [](ui::Window& w) {
+                    w.userClick(1011);
+                    w.userClick(ui::kIdOk);
+                },
+                {[&, id = id](ui::Window& w) {
+                    for (const auto& [other, offset] : options) w.userCheck(other, (other == id) == alone);
+                    w.userClick(ui::kIdOk);
+                }});
+            const core::Bytes f = r.file();
+            for (const auto& [other, offset] : options)
+                EXPECT_EQ(f[452 + offset], (other == id) == alone ? 1 : 0) << offset;
+            // The next opening shows what was written, box by box.
+            r.run([](ui::Window& w) { w.userClick(1011); }, {[&, id = id](ui::Window& w) {
+                      for (const auto& [other, offset] : options) EXPECT_EQ(w.checked(other), (other == id) == alone);
+                  }});
+        }
+    }
+}
+
 TEST(SidesDialog, ImportedLongNameIsShownButRefused) {
     SidesRun r;
     Sides s = scenario::defaultSides();
