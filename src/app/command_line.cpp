@@ -7,6 +7,7 @@
 #include "app/sample_root.hpp"
 #include "core/cp1252.hpp"
 #include "core/data_root.hpp"
+#include "core/escaped_text.hpp"
 #include "core/host_file.hpp"
 #include "shell/main_window.hpp"
 #include "shell/scenario_lifecycle.hpp"
@@ -217,6 +218,9 @@ std::string help() {
            "the choice. Scripts never ask: without either they play in the working directory.\n"
            "\nSubcommands:\n" +
            lines(subcommands) +
+           "\nTexts from the data that list-scenarios and script transcripts print are escaped:\n"
+           "a backslash as \\\\, a tab as \\t, a line feed as \\n, any other control character\n"
+           "as \\xHH. Scripts read the same escapes in their texts.\n" +
            "\nExit status:\n" +
            lines(exitStatus) +
            "\nEnvironment:\n" +
@@ -346,7 +350,8 @@ int runScenarioCommand(const Options& options, const std::filesystem::path& root
     const core::DataRoot root(rootPath);
     if (options.command == Command::ListScenarios) {
         for (const auto& listed : shell::listScenarios(root))
-            out << core::cp1252ToUtf8(listed.name) << '\t' << core::cp1252ToUtf8(listed.folder) << '\n';
+            out << core::cp1252ToUtf8(core::escapeControls(listed.name)) << '\t'
+                << core::cp1252ToUtf8(core::escapeControls(listed.folder)) << '\n';
         return 0;
     }
     const bool world = options.command == Command::NewWorld;

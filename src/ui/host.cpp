@@ -1,6 +1,7 @@
 #include "ui/host.hpp"
 
 #include "core/cp1252.hpp"
+#include "core/escaped_text.hpp"
 #include "ui/dialog.hpp"
 #include "ui/script_player.hpp"
 #include "ui/window.hpp"
@@ -11,8 +12,8 @@ Host::~Host() = default;
 
 std::string quote(std::string_view text) {
     std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') out.push_back('\\');
+    for (const char c : core::escapeControls(text)) {
+        if (c == '"') out.push_back('\\');
         out.push_back(c);
     }
     out.push_back('"');
@@ -46,7 +47,7 @@ int Host::runModal(Dialog& dialog) {
 void Host::message(std::string_view text, std::string_view caption, Icon icon) {
     MessageBox box{std::string(caption), std::string(text), icon};
     messages_.push_back(box);
-    record("message " + box.caption + " " + quote(box.text));
+    record("message " + core::escapeControls(box.caption) + " " + quote(box.text));
     if (script_)
         onMessageRecorded(box);
     else

@@ -77,7 +77,8 @@ private:
     std::ostream* transcript_ = nullptr;
 };
 
-// Quotes a text for transcripts and scripts: "..." with \" and \\ escaped.
+// Quotes a text for transcripts and scripts: "..." with \" escaped and the
+// escapes of core::escapeControls, which a script reads back.
 std::string quote(std::string_view text);
 
 }  // namespace kestrel::ui

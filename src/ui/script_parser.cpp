@@ -89,20 +89,43 @@ bool readNumber(std::string_view word, int& value) {
     return true;
 }
 
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+// Appends what an escape stands for: \" \\ \t \n, or \xHH for the code page's
+// byte HH (in UTF-8, as the rest of the line), as transcripts write them.
+bool readEscape(std::string_view line, std::size_t& i, std::string& raw) {
+    if (++i >= line.size()) return false;
+    const char c = line[i];
+    if (c == '"' || c == '\\' || c == 't' || c == 'n') {
+        raw += c == 't' ? '\t' : c == 'n' ? '\n' : c;
+        return true;
+    }
+    if (c != 'x' || i + 2 >= line.size()) return false;
+    const int high = hexDigit(line[i + 1]), low = hexDigit(line[i + 2]);
+    if (high < 0 || low < 0) return false;
+    i += 2;
+    raw += core::cp1252ToUtf8(std::string(1, static_cast<char>(high * 16 + low)));
+    return true;
+}
+
 bool readText(std::string_view line, std::size_t& i, std::string& out) {
     std::string raw;
     for (++i; i < line.size(); ++i) {
-        char c = line[i];
+        const char c = line[i];
         if (c == '"') {
             ++i;
             out = std::move(raw);
             return true;
         }
-        if (c == '\\') {
-            if (++i >= line.size() || (line[i] != '"' && line[i] != '\\')) return false;
-            c = line[i];
-        }
-        raw.push_back(c);
+        if (c != '\\')
+            raw.push_back(c);
+        else if (!readEscape(line, i, raw))
+            return false;
     }
     return false;
 }

@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "core/cp1252.hpp"
+#include "core/escaped_text.hpp"
 #include "ui/dialog.hpp"
 #include "ui/host.hpp"
 #include "ui/window.hpp"
@@ -20,7 +21,9 @@ std::string describeItems(const std::vector<std::string>& items) {
     return out;
 }
 
-std::string describeMessage(const MessageBox& box) { return "message " + box.caption + " " + quote(box.text); }
+std::string describeMessage(const MessageBox& box) {
+    return "message " + core::escapeControls(box.caption) + " " + quote(box.text);
+}
 
 std::string onOff(bool on) { return on ? "on" : "off"; }
 

@@ -213,6 +213,14 @@ TEST(SampleRoot, HoldsTheWorldAndTheScenarioInIt) {
     std::ostringstream out, err;
     EXPECT_EQ(runScenarioCommand(list, t.path(), out, err), 0);
     EXPECT_EQ(out.str(), "The Isles\tISLANDS\n");
+    // A name must not forge a column or a line.
+    core::Bytes forged = t.read("SCENARIO/ISLANDS/SCENARIO.DAT");
+    const std::string name = "A\tB\nC\\D\x01";
+    std::copy(name.c_str(), name.c_str() + name.size() + 1, forged.begin() + 56);
+    t.write("SCENARIO/ISLANDS/SCENARIO.DAT", forged);
+    out.str("");
+    EXPECT_EQ(runScenarioCommand(list, t.path(), out, err), 0);
+    EXPECT_EQ(out.str(), "A\\tB\\nC\\\\D\\x01\tISLANDS\n");
     const auto header = t.read("SCENARIO/ISLANDS/SCENARIO.DAT");
     ASSERT_EQ(header.size(), 375u);
     EXPECT_EQ(std::string(header.begin(), header.begin() + 9), std::string("MIDLANDS\0", 9));

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "core/cp1252.hpp"
 #include "datasets/city_set.hpp"
 #include "support/script_run.hpp"
 #include "support/temp_root.hpp"
+#include "ui/host.hpp"
 #include "ui/script_player.hpp"
 
 namespace kestrel::ui {
@@ -34,23 +36,40 @@ TEST(ScriptParse, ReadsEveryLineForm) {
 }
 
 TEST(ScriptParse, NamesTheFirstUnreadableLine) {
-    for (const auto& [text, line] : std::vector<std::pair<std::string, int>>{
-             {"click\n", 1},
-             {"click 1\nclick x\n", 2},
-             {"type 1010 \"open\n", 1},
-             {"type 1010 \"bad \\n escape\"\n", 1},
-             {"select 1008 #x\n", 1},
-             {"check 5 maybe\n", 1},
-             {"frobnicate\n", 1},
-             {"expect\n", 1},
-             {"expect items 1008 \"A\" 3\n", 1},
-             {"click 1 2\n", 1},
-             {"dump now\n", 1},
-             {"\n\nkey space\n", 3}}) {
+    for (const auto& [text, line] : std::vector<std::pair<std::string, int>>{{"click\n", 1},
+                                                                             {"click 1\nclick x\n", 2},
+                                                                             {"type 1010 \"open\n", 1},
+                                                                             {"type 1010 \"bad \\q escape\"\n", 1},
+                                                                             {"type 1010 \"short \\x4\"\n", 1},
+                                                                             {"select 1008 #x\n", 1},
+                                                                             {"check 5 maybe\n", 1},
+                                                                             {"frobnicate\n", 1},
+                                                                             {"expect\n", 1},
+                                                                             {"expect items 1008 \"A\" 3\n", 1},
+                                                                             {"click 1 2\n", 1},
+                                                                             {"dump now\n", 1},
+                                                                             {"\n\nkey space\n", 3}}) {
         int bad = 0;
         EXPECT_FALSE(parseScript(text, bad)) << text;
         EXPECT_EQ(bad, line) << text;
     }
+}
+
+// Transcript texts escape what would forge a line or a field; a script
+// reads the escapes back, so a transcript line can become an expectation.
+TEST(ScriptParse, TheEscapesOfTranscriptsReadBack) {
+    const std::string text = "tab\there\nnew \\ \"q\" \x01\x7F\x81\xE9";
+    const std::string quoted = quote(text);
+    EXPECT_EQ(quoted, "\"tab\\there\\nnew \\\\ \\\"q\\\" \\x01\\x7F\\x81\xE9\"");
+    int bad = 0;
+    const auto lines = parseScript("expect caption " + core::cp1252ToUtf8(quoted) + "\n", bad);
+    ASSERT_TRUE(lines);
+    EXPECT_EQ((*lines)[0].tokens[2].text, text);
+
+    TempRoot t;
+    const auto run = runScript(t.path(), "expect caption \"a\\tb\\x0D\"\n");
+    EXPECT_NE(run.transcript.find("FAIL line 1: expected caption \"a\\tb\\x0D\", got"), std::string::npos)
+        << run.transcript;
 }
 
 TEST(ScriptRun, UnreadableLineRunsNothingAndExitsTwo) {

@@ -1,0 +1,39 @@
+#include "core/escaped_text.hpp"
+
+#include "core/cp1252.hpp"
+
+namespace kestrel::core {
+
+namespace {
+
+bool isControl(unsigned char byte) {
+    const char32_t cp = cp1252ToCodePoint(byte);
+    return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F);
+}
+
+}  // namespace
+
+std::string escapeControls(std::string_view text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\\') {
+            out += "\\\\";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (isControl(byte)) {
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+}  // namespace kestrel::core

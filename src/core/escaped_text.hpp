@@ -1,0 +1,15 @@
+// Texts from the data written into line-oriented output (listings, script
+// transcripts) that other programs read: a name holding a tab or a line feed
+// must not forge a column or a line.
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace kestrel::core {
+
+// The 8-bit text with a backslash as \\, a tab as \t, a line feed as \n and
+// every other control character (C0, DEL and the code page's C1 holes) as
+// \xHH; everything else as it is.
+std::string escapeControls(std::string_view text);
+
+}  // namespace kestrel::core
