@@ -477,7 +477,8 @@ bool QtWindow::userType(int id, std::string_view text) {
         // The whole field is replaced, so the limit applies to the new text alone.
         if (limit > 0) edit->setMaxLength(limit);
         edit->selectAll();
-        edit->insert(fromGame(text));
+        // As typed key by key: the keys the field refuses are left out.
+        edit->insert(fromGame(ui::typedText(s->def->typing, text)));
         --quiet_;
         setText(id, toGame(edit->text()));
     }

@@ -175,6 +175,8 @@ TEST(QtWindowTyping, DigitsOnlyFieldsRefuseEveryOtherKey) {
     typeKeys(open.get<QLineEdit>(kStartingGold), QStringLiteral("-1x2 3"));
     EXPECT_EQ(open.get<QLineEdit>(kStartingGold)->text(), QStringLiteral("123"));
     EXPECT_EQ(open.window.text(kStartingGold), "123");
+    EXPECT_TRUE(open.window.userType(kStartingGold, "4-x5"));  // a script's type, key by key
+    EXPECT_EQ(open.get<QLineEdit>(kStartingGold)->text(), QStringLiteral("45"));
     GameTextValidator signedDigits(nullptr, ui::Typing::SignedDigits);
     int pos = 0;
     for (QString ok : {QStringLiteral("-12"), QString()})
