@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "textx/text_reader.hpp"
+
 namespace kestrel::textx {
 
 namespace {
@@ -83,13 +85,7 @@ std::optional<std::string> quoted(std::string_view rest) {
 class PoParser {
 public:
     std::vector<PoTranslation> run(std::string_view po) {
-        while (!po.empty()) {
-            const std::size_t end = po.find('\n');
-            std::string_view line = po.substr(0, end);
-            po = end == std::string_view::npos ? std::string_view() : po.substr(end + 1);
-            if (line.ends_with('\r')) line.remove_suffix(1);
-            read(line);
-        }
+        while (const auto line = takeLine(po)) read(*line);
         close();
         return std::move(out_);
     }
