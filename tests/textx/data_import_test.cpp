@@ -125,7 +125,8 @@ TEST(DataImport, PathsOutsideTheSectionsFilesAreRefusedWithTheirTags) {
     const std::string beside = "..\\" + outer.filename().string() + "\\OUTSIDE.CIT";
     // clang-format off
     const std::vector<std::string> refused{beside, "City\\..\\" + beside, outside.string(), "C:\\OUTSIDE.CIT",
-        "Army\\PIKEMEN.ARM", "City\\NOTES.TXT", "City\\SUB\\DEEP.CIT", "City\\DIR.CIT", "City\\CON.CIT", "City", ""};
+        "Army\\PIKEMEN.ARM", "Army\\ELVES.CIT", "City\\NOTES.TXT", "City\\SUB\\DEEP.CIT", "City\\DIR.CIT",
+        "City\\CON.CIT", "City", ""};
     // clang-format on
     const auto before = snapshot(t);
     for (const std::string& path : refused) {
