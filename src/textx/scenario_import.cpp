@@ -115,7 +115,7 @@ public:
         const TagGroup& group = *target->group;
         const ScenarioTag& tag = *target->tag;
         if (line.numbered &&
-            (line.index < 0 || static_cast<std::size_t>(line.index) >= recordCount(group, *file.bytes)))
+            (line.index < 0 || static_cast<std::size_t>(line.index) >= importedCount(group, *file.bytes)))
             return;
         const std::size_t index = line.numbered ? static_cast<std::size_t>(line.index) : 0;
         // A record cut short by the file's end is completed, never more.

@@ -123,7 +123,7 @@ TEST(ScenarioImport, TagsOutsideTheirSectionOrRecordsAndBlankNamesLeaveTheFiles)
     const std::string file = upTo(1) +
                              "#NAME:\n#LOC: < >\n#MON8:\n#LOC: <x>\n#BONUS0:\n#LOC: <x>\n#LVL0:\n#LOC: <x>\n" +
                              upTo(1) + "#BONUS3:\n#LOC: <x>\n#DESC:\n#LOC: <x>\n#GOLD:\n#LOC: <x>\n" + upTo(1) +
-                             "#NAME8:\n#LOC: <Neutrals>\n#NAME:\n#LOC: <x>\n" + upTo(1) + "#NAME256:\n#LOC: <x>\n" +
+                             "#NAME9:\n#LOC: <x>\n#DESC9:\n#LOC: <x>\n#NAME:\n#LOC: <x>\n" + upTo(1) + "#NAME256:\n#LOC: <x>\n" +
                              upTo(1) + "#NAME3:\n#LOC: <x>\n#NAME0:\n#LOC: < >\n#NAME:\n#LOC: <x>\n" + upTo(1) +
                              "#NAME1:\n#LOC: <x>\n#NAME(M):\n#LOC: <x>\n" + upTo(2) + "#NAME0:\n#LOC: <eighth>\n";
     EXPECT_TRUE(importScenarioText(t.root(), "ISLE", file).written.empty());
@@ -131,6 +131,20 @@ TEST(ScenarioImport, TagsOutsideTheirSectionOrRecordsAndBlankNamesLeaveTheFiles)
     for (const std::string_view bad : {"", "..", "ISLE/..", "NONE"})
         EXPECT_TRUE(importScenarioText(t.root(), bad, upTo(1) + "#NAME:\n#LOC: <x>\n").written.empty()) << bad;
     EXPECT_EQ(snapshot(t), before);
+}
+
+// The neutrals' record after the eight sides is not exported, but takes its
+// translation, tagged or PO alike.
+TEST(ScenarioImport, TheNeutralsTakeTheirTranslation) {
+    TempRoot t;
+    writeIsle(t);
+    core::Bytes expected = t.read(kDir + "SIDES.DAT");
+    importScenarioText(t.root(), "ISLE", upTo(3) + "#NAME8:\n#LOC: <Wild>\n");
+    importScenarioPo(t.root(), "ISLE", "msgctxt \"SCENARIO\\\\ISLE\\\\SIDES.DAT DESC8\"\nmsgid \"\"\nmsgstr \"Beasts\"\n");
+    std::fill_n(expected.begin() + 8 * 452 + 1, 32 + 128, 0);
+    std::string_view("Wild").copy(reinterpret_cast<char*>(expected.data()) + 8 * 452 + 1, 4);
+    std::string_view("Beasts").copy(reinterpret_cast<char*>(expected.data()) + 8 * 452 + 33, 6);
+    EXPECT_EQ(t.read(kDir + "SIDES.DAT"), expected);
 }
 
 TEST(ScenarioImport, TheButtonAndTheCommandLineSayWhatHappened) {
