@@ -1,7 +1,7 @@
 #include "textx/data_import.hpp"
 
 #include <algorithm>
-#include <unordered_set>
+#include <set>
 
 #include "core/background_replacer.hpp"
 #include "core/cp1252.hpp"
@@ -24,11 +24,6 @@ const DataTag* findTag(const DataSection& section, std::string_view spelled) {
     for (const DataTag& tag : section.tags)
         if (bareTag(tag.written) == spelled) return &tag;
     return nullptr;
-}
-
-std::string folded(std::string text) {
-    for (char& c : text) c = core::foldCase(c);
-    return text;
 }
 
 // One record file between its "#ID:" line and the next one.
@@ -88,9 +83,15 @@ private:
             folderPath_ = folder;
         }
         if (!folder_) return;
-        // A file named twice is read again only once its first changes are in.
-        if (queuedPaths_.contains(folded(*path))) writes_.wait();
-        auto file = folder_->read(path->substr(cut + 1), recordSize(section));
+        const std::string name = path->substr(cut + 1);
+        auto file = folder_->read(name, recordSize(section));
+        // A file named twice, in any case or through a link, is read again
+        // once its first changes are in, so that they are not written over.
+        if (file && queuedFiles_.contains(file->id)) {
+            writes_.wait();
+            queuedFiles_.clear();
+            file = folder_->read(name, recordSize(section));
+        }
         if (!file) return;
         const std::size_t length = file->bytes.size();
         record_ = OpenRecord{*path, std::move(*file), length};
@@ -98,8 +99,8 @@ private:
 
     void close() {
         if (record_ && record_->changed) {
+            queuedFiles_.insert(record_->file.id);
             writes_.replace(folder_, std::move(record_->file));
-            queuedPaths_.insert(folded(record_->path));
             queued_.push_back(std::move(record_->path));
         }
         record_.reset();
@@ -114,8 +115,8 @@ private:
     std::string folderPath_;
     std::shared_ptr<const core::FolderFiles> folder_;
     core::BackgroundReplacer writes_;
-    std::vector<std::string> queued_;              // the paths of what `writes_` replaces
-    std::unordered_set<std::string> queuedPaths_;  // folded
+    std::vector<std::string> queued_;     // the paths of what `writes_` replaces
+    std::set<core::FileId> queuedFiles_;  // of the replacements that may still be pending
 };
 
 }  // namespace

@@ -86,13 +86,19 @@ TEST(DataImport, OneFieldChangesAtItsOffsetCutToItsLimit) {
 TEST(DataImport, ARecordFileNamedTwiceKeepsTheChangesOfBoth) {
     TempRoot t;
     writeOneOfEach(t);
-    for (const std::string round : {"1", "2", "3", "4", "5", "6"}) {
-        importDataText(t.root(), banners(1) + "#ID: City\\ELVES.CIT\n#LVL0:\n#LOC: <A" + round +
-                                     ">\n#ID: City\\elves.cit\n#LVL1:\n#LOC: <B" + round + ">\n");
-        const auto set = datasets::readCitySet(t.read("CITY/ELVES.CIT"));
-        EXPECT_EQ(set.levels[0], "A" + round);
-        EXPECT_EQ(set.levels[1], "B" + round);
-    }
+    std::filesystem::create_symlink("ELVES.CIT", t.path() / "CITY/ALIAS.CIT");
+    for (const std::string second : {"elves.cit", "ALIAS.CIT"})
+        for (int round = 0; round < 10; ++round) {
+            const std::string a = "A" + std::to_string(round), b = "B" + std::to_string(round);
+            importDataText(t.root(), banners(1) + "#ID: City\\ELVES.CIT\n#LVL0:\n#LOC: <" + a + ">\n#LVL1:\n#LOC: <" +
+                                         a + ">\n#ID: City\\" + second + "\n#LVL1:\n#LOC: <" + b + ">\n");
+            const auto entry = [](const std::string& context, const std::string& text) {
+                return "msgctxt \"City\\\\" + context + "\"\nmsgid \"\"\nmsgstr \"" + text + "\"\n\n";
+            };
+            importDataPo(t.root(), entry("ELVES.CIT LVL2", a) + entry("ELVES.CIT LVL3", a) + entry(second + " LVL3", b));
+            EXPECT_EQ(datasets::readCitySet(t.read("CITY/ELVES.CIT")).levels, (std::array{a, b, a, b})) << second;
+        }
+    EXPECT_TRUE(std::filesystem::is_symlink(t.path() / "CITY/ALIAS.CIT"));
 }
 
 // Only the tags of the section's table count, and a translation must be whole.
