@@ -181,13 +181,17 @@ private:
     std::array<std::vector<std::pair<std::string, std::string>>, kReferences.size()> renames_;
 };
 
-// "SCENARIO\ISLANDS\CITY.DAT" of the scenario: the section that reads it
-// (1 for the first) and the file; nothing for any other path.
-std::optional<std::pair<int, const ScenarioSource*>> sourceNamed(std::string_view scenario, std::string_view path) {
+// "CITY.DAT", or "SCENARIO\ISLANDS\CITY.DAT" of whichever scenario the PO
+// file was made from: the section that reads that file of the scenario
+// imported into (1 for the first) and the file; nothing for any other path.
+std::optional<std::pair<int, const ScenarioSource*>> sourceNamed(std::string_view path) {
+    const auto parts = core::splitGamePath(path);
+    const bool inFolder = parts && parts->size() == 3 && core::equalsNoCase(parts->front(), scenario::kScenariosFolder);
+    if (!parts || (parts->size() != 1 && !inFolder)) return std::nullopt;
     const auto sections = scenarioSections();
     for (std::size_t n = 0; n < sections.size(); ++n)
         for (const ScenarioSource& source : sections[n].sources)
-            if (core::equalsNoCase(sourcePath(scenario, source), path)) return std::pair(int(n) + 1, &source);
+            if (core::equalsNoCase(source.file, parts->back())) return std::pair(int(n) + 1, &source);
     return std::nullopt;
 }
 
@@ -207,7 +211,7 @@ ImportResult importScenarioPo(const core::DataRoot& root, std::string_view scena
         const auto context = core::utf8ToCp1252(entry.context);
         if (!context) continue;  // names no file of the scenario
         const auto [path, name] = splitPoContext(*context);
-        const auto source = sourceNamed(scenario, path);
+        const auto source = sourceNamed(path);
         // "NAME3": the stem's letters, then the record's number when it has one.
         const std::size_t digits = name.find_first_of("0123456789");
         std::string stem = "#";
