@@ -152,8 +152,10 @@ ImportResult importDataText(const core::DataRoot& root, std::string_view text) {
 }
 
 ImportResult importDataPo(const core::DataRoot& root, std::string_view po) {
+    const auto entries = poFileTranslations(po);
+    if (!entries) return charsetRefused(poCharset(po));
     DataImport import(root);
-    for (const PoTranslation& entry : poTranslations(po)) {
+    for (const PoTranslation& entry : *entries) {
         const auto context = core::utf8ToCp1252(entry.context);
         if (!context) continue;  // names no record file
         const auto [path, name] = splitPoContext(*context);

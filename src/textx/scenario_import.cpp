@@ -206,8 +206,10 @@ ImportResult importScenarioText(const core::DataRoot& root, std::string_view sce
 }
 
 ImportResult importScenarioPo(const core::DataRoot& root, std::string_view scenario, std::string_view po) {
+    const auto entries = poFileTranslations(po);
+    if (!entries) return charsetRefused(poCharset(po));
     ScenarioImport import(root, scenario);
-    for (const PoTranslation& entry : poTranslations(po)) {
+    for (const PoTranslation& entry : *entries) {
         const auto context = core::utf8ToCp1252(entry.context);
         if (!context) continue;  // names no file of the scenario
         const auto [path, name] = splitPoContext(*context);

@@ -30,8 +30,15 @@ bool putText(core::Bytes& record, std::size_t offset, std::size_t size, std::siz
     return true;
 }
 
+ImportResult charsetRefused(std::string charset) {
+    ImportResult result;
+    result.opened = true;
+    result.unreadCharset = std::move(charset);
+    return result;
+}
+
 bool succeeded(const ImportResult& result) {
-    return result.opened && result.failed.empty() && result.unencodable.empty();
+    return result.opened && result.unreadCharset.empty() && result.failed.empty() && result.unencodable.empty();
 }
 
 namespace {
@@ -48,6 +55,7 @@ std::string listed(std::string_view what, const std::vector<std::string>& names,
 
 std::string message(const ImportResult& result) {
     if (!result.opened) return std::string(kCannotOpenFile);
+    if (!result.unreadCharset.empty()) return "Can't convert from charset " + result.unreadCharset;
     // The rest was written; saying only "imported" would hide the lost texts.
     if (!result.failed.empty()) return listed("Error writing ", result.failed, "file");
     if (!result.unencodable.empty()) return listed("No Windows-1252 form for ", result.unencodable, "text");

@@ -25,6 +25,7 @@ struct ImportResult {
     std::vector<std::string> written;      // record files changed, in the order written
     std::vector<std::string> failed;       // record files whose new bytes could not be written
     std::vector<std::string> unencodable;  // PO contexts whose text has no Windows-1252 form
+    std::string unreadCharset;             // of a PO file that is not read: no conversion from it
 };
 
 // The chosen file, or nothing when it cannot be read.
@@ -40,6 +41,9 @@ bool isPoFile(const std::filesystem::path& file);
 // touched, when the field already holds the text.
 bool putText(core::Bytes& record, std::size_t offset, std::size_t size, std::size_t limit, std::string_view text,
              std::size_t fullSize);
+
+// A PO file refused for its charset: nothing applied.
+ImportResult charsetRefused(std::string charset);
 
 // "Text Imported!", or why not.
 bool succeeded(const ImportResult& result);

@@ -144,5 +144,31 @@ TEST(PoImport, AScenarioPoGoesToTheScenarioItIsImportedInto) {
     EXPECT_EQ(after, before);
 }
 
+// The header's charset rules the file; one that cannot be read in it is
+// refused by its name, and nothing changes.
+TEST(PoImport, ThePoFileIsReadInTheCharsetItsHeaderNames) {
+    struct Case {
+        std::string charset, text, stored, said;
+    };
+    const Case cases[] = {
+        {"ISO-8859-1", "Cit\xE9", "Cit\xE9", "Text Imported!"},
+        {"windows-1252", "\x80 Cit\xE9", "\x80 Cit\xE9", "Text Imported!"},
+        {"utf-8", "Cit\xC3\xA9", "Cit\xE9", "Text Imported!"},
+        {"CHARSET", "Cit\xC3\xA9", "Cit\xE9", "Text Imported!"},  // a fresh template's: UTF-8 as exported
+        {"ISO-8859-1", "\x80", "Town", "No Windows-1252 form for City\\ELVES.CIT LVL2"},
+        {"KOI9-X", "Cit\xE9", "Town", "Can't convert from charset KOI9-X"},
+        {"ASCII", "Cit\xE9", "Town", "Can't convert from charset ASCII"},
+        {"UTF-8//IGNORE", "Cit\xC3\xA9", "Town", "Can't convert from charset UTF-8//IGNORE"},
+    };
+    for (const Case& c : cases) {
+        TempRoot t;
+        writeOneOfEach(t);
+        const std::string po = "msgid \"\"\nmsgstr \"\"\n\"Content-Type: text/plain; charset=" + c.charset +
+                               "\\n\"\n\nmsgctxt \"City\\\\ELVES.CIT LVL2\"\nmsgid \"Town\"\nmsgstr \"" + c.text + "\"\n";
+        EXPECT_EQ(message(importDataPo(t.root(), po)), c.said) << c.charset;
+        EXPECT_EQ(datasets::readCitySet(t.read("CITY/ELVES.CIT")).levels[2], c.stored) << c.charset;
+    }
+}
+
 }  // namespace
 }  // namespace kestrel::textx
