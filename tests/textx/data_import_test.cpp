@@ -82,7 +82,8 @@ TEST(DataImport, OneFieldChangesAtItsOffsetCutToItsLimit) {
     EXPECT_EQ(datasets::readSpell(t.read("SPELL/FIRE.SPL")).name, long300.substr(0, 15));
 }
 
-// The second naming of a file reads it with the first one's changes in.
+// A file named twice, in another case or through a symbolic link, is read
+// the second time with the first naming's changes in: both land, the later last.
 TEST(DataImport, ARecordFileNamedTwiceKeepsTheChangesOfBoth) {
     TempRoot t;
     writeOneOfEach(t);
@@ -208,15 +209,20 @@ TEST(DataImport, SameTextsEmptyAndBinaryFilesWriteNothingAndFailedWritesAreTold)
     EXPECT_EQ(snapshot(t), before);
 }
 
+// The message, then what happened: an import that applies nothing must not look like one that did.
 TEST(DataImport, TheCommandLineSaysWhatHappened) {
     TempRoot t;
     writeOneOfEach(t);
-    t.write("fr.txt", banners(8) + "#ID: Spell\\FIRE.SPL\r\n#NAME:\r\n#LOC: <Boule de feu>\r\n");
+    t.write("fr.txt", banners(8) + "#ID: Spell\\FIRE.SPL\r\n#NAME:\r\n#LOC: <Boule de feu>\r\n#DESC:\n#LOC: <Burns>\n" +
+                          "#LVL0:\n#LOC: <x>\n#MON1:\n#LOC: <>\n#ID: Spell\\NONE.SPL\n#NAME:\n#LOC: <x>\n" +
+                          "#ID: City\\ELVES.CIT\n#NAME:\n#LOC: <x>\n");
     std::ostringstream out, err;
     EXPECT_EQ(app::importDataCommand(t.path(), t.path() / "fr.txt", out, err), 0);
     EXPECT_EQ(app::importDataCommand(t.path(), t.path() / "CITY", out, err), 1);
     EXPECT_EQ(app::importDataCommand(t.path() / "none", t.path() / "fr.txt", out, err), 2);
-    EXPECT_EQ(out.str(), "Text Imported!\n");
+    EXPECT_EQ(out.str(),
+              "Text Imported!\n1 text changed, 1 file rewritten, 3 texts skipped (unknown context or tag: 1, refused "
+              "path: 1, unreadable file: 1)\n");
     EXPECT_TRUE(err.str().starts_with("Can't open file\nkstred: the data root ")) << err.str();
     EXPECT_EQ(datasets::readSpell(t.read("SPELL/FIRE.SPL")).name, "Boule de feu");
 }

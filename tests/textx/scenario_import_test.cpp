@@ -159,7 +159,15 @@ TEST(ScenarioImport, TheButtonAndTheCommandLineSayWhatHappened) {
 
     std::ostringstream out, err;
     EXPECT_EQ(app::importScenarioCommand(t.path(), "isle", t.path() / "fr.txt", out, err), 0);
-    EXPECT_EQ(out.str(), "Text Imported!\n");
+    EXPECT_EQ(out.str(), "Text Imported!\n0 texts changed, 0 files rewritten, 0 texts skipped\n");
+    t.write("fr.txt", upTo(1) + "#GOLD:\n#LOC: <Ducats>\n#MON8:\n#LOC: <x>\n#BONUS0:\n#LOC: <x>\n" + upTo(4) +
+                          "#NAME0:\n#LOC: <x>\n");
+    std::filesystem::remove(t.path() / (kDir + "CITY.DAT"));
+    out.str("");
+    EXPECT_EQ(app::importScenarioCommand(t.path(), "ISLE", t.path() / "fr.txt", out, err), 0);
+    EXPECT_EQ(out.str(),
+              "Text Imported!\n1 text changed, 1 file rewritten, 3 texts skipped (unknown context or tag: 1, index "
+              "outside the file: 1, unreadable file: 1)\n");
     for (const std::string name : {"NONE", "..", "ISLE/.."}) {
         std::ostringstream out2, err2;
         EXPECT_EQ(app::importScenarioCommand(t.path(), name, t.path() / "fr.txt", out2, err2), 1) << name;
