@@ -96,7 +96,8 @@ TEST(DataImport, ARecordFileNamedTwiceKeepsTheChangesOfBoth) {
             const auto entry = [](const std::string& context, const std::string& text) {
                 return "msgctxt \"City\\\\" + context + "\"\nmsgid \"\"\nmsgstr \"" + text + "\"\n\n";
             };
-            importDataPo(t.root(), entry("ELVES.CIT LVL2", a) + entry("ELVES.CIT LVL3", a) + entry(second + " LVL3", b));
+            importDataPo(t.root(),
+                         entry("ELVES.CIT LVL2", a) + entry("ELVES.CIT LVL3", a) + entry(second + " LVL3", b));
             EXPECT_EQ(datasets::readCitySet(t.read("CITY/ELVES.CIT")).levels, (std::array{a, b, a, b})) << second;
         }
     EXPECT_TRUE(std::filesystem::is_symlink(t.path() / "CITY/ALIAS.CIT"));

@@ -166,7 +166,8 @@ TEST(PoImport, ThePoFileIsReadInTheCharsetItsHeaderNames) {
         TempRoot t;
         writeOneOfEach(t);
         const std::string po = "msgid \"\"\nmsgstr \"\"\n\"Content-Type: text/plain; charset=" + c.charset +
-                               "\\n\"\n\nmsgctxt \"City\\\\ELVES.CIT LVL2\"\nmsgid \"Town\"\nmsgstr \"" + c.text + "\"\n";
+                               "\\n\"\n\nmsgctxt \"City\\\\ELVES.CIT LVL2\"\nmsgid \"Town\"\nmsgstr \"" + c.text +
+                               "\"\n";
         EXPECT_EQ(message(importDataPo(t.root(), po)), c.said) << c.charset;
         EXPECT_EQ(datasets::readCitySet(t.read("CITY/ELVES.CIT")).levels[2], c.stored) << c.charset;
     }

@@ -265,16 +265,15 @@ TEST(ScenarioExport, GettextPoOfTheSameTexts) {
     writeSmall(t);
     const std::string po = scenarioPo(t.root(), "SMALL");
     EXPECT_TRUE(po.starts_with("msgid \"\"\nmsgstr \"\"\n\"Project-Id-Version: KS_SMALL\\n\"\n"));
-    for (const auto* entry :
-         {"\n#. at most 31 characters\nmsgctxt \"SCENARIO.DAT NAME\"\nmsgid \"Small Isles\"\n",
-          "\n#. at most 254 characters\nmsgctxt \"SCENARIO.DAT DESC\"\n",
-          "\n#. at most 5 characters\nmsgctxt \"MISC.DAT GOLD\"\nmsgid \"gp\"\n",
-          "\n#. at most 15 characters\nmsgctxt \"MISC.DAT MON7\"\nmsgid \"Wyrm\"\n",
-          "\n#. at most 31 characters\nmsgctxt \"TERRAIN.DAT BONUS2\"\n",
-          "\nmsgctxt \"SIDES.DAT DESC0\"\nmsgid \"Fire\xc3\xa9\"\n",
-          "\n#. at most 15 characters\nmsgctxt \"AREA.DAT NAME255\"\nmsgid \"Edge\"\n",
-          "\n#. at most 127 characters\nmsgctxt \"CITY.DAT DESC0\"\nmsgid \"Harbour\"\n",
-          "\nmsgctxt \"RUIN.DAT NAME0\"\nmsgid \"Crypt\"\n"})
+    for (const auto* entry : {"\n#. at most 31 characters\nmsgctxt \"SCENARIO.DAT NAME\"\nmsgid \"Small Isles\"\n",
+                              "\n#. at most 254 characters\nmsgctxt \"SCENARIO.DAT DESC\"\n",
+                              "\n#. at most 5 characters\nmsgctxt \"MISC.DAT GOLD\"\nmsgid \"gp\"\n",
+                              "\n#. at most 15 characters\nmsgctxt \"MISC.DAT MON7\"\nmsgid \"Wyrm\"\n",
+                              "\n#. at most 31 characters\nmsgctxt \"TERRAIN.DAT BONUS2\"\n",
+                              "\nmsgctxt \"SIDES.DAT DESC0\"\nmsgid \"Fire\xc3\xa9\"\n",
+                              "\n#. at most 15 characters\nmsgctxt \"AREA.DAT NAME255\"\nmsgid \"Edge\"\n",
+                              "\n#. at most 127 characters\nmsgctxt \"CITY.DAT DESC0\"\nmsgid \"Harbour\"\n",
+                              "\nmsgctxt \"RUIN.DAT NAME0\"\nmsgid \"Crypt\"\n"})
         EXPECT_NE(po.find(entry), std::string::npos) << entry;
     // 2 + 3 + 3 + 9 + 3 + 3 + 2 texts, none empty.
     EXPECT_EQ(poEntries(po), 25u);

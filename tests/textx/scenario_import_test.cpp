@@ -120,12 +120,12 @@ TEST(ScenarioImport, TagsOutsideTheirSectionOrRecordsAndBlankNamesLeaveTheFiles)
     TempRoot t;
     writeIsle(t);
     const auto before = snapshot(t);
-    const std::string file = upTo(1) +
-                             "#NAME:\n#LOC: < >\n#MON8:\n#LOC: <x>\n#BONUS0:\n#LOC: <x>\n#LVL0:\n#LOC: <x>\n" +
-                             upTo(1) + "#BONUS3:\n#LOC: <x>\n#DESC:\n#LOC: <x>\n#GOLD:\n#LOC: <x>\n" + upTo(1) +
-                             "#NAME9:\n#LOC: <x>\n#DESC9:\n#LOC: <x>\n#NAME:\n#LOC: <x>\n" + upTo(1) + "#NAME256:\n#LOC: <x>\n" +
-                             upTo(1) + "#NAME3:\n#LOC: <x>\n#NAME0:\n#LOC: < >\n#NAME:\n#LOC: <x>\n" + upTo(1) +
-                             "#NAME1:\n#LOC: <x>\n#NAME(M):\n#LOC: <x>\n" + upTo(2) + "#NAME0:\n#LOC: <eighth>\n";
+    const std::string file =
+        upTo(1) + "#NAME:\n#LOC: < >\n#MON8:\n#LOC: <x>\n#BONUS0:\n#LOC: <x>\n#LVL0:\n#LOC: <x>\n" + upTo(1) +
+        "#BONUS3:\n#LOC: <x>\n#DESC:\n#LOC: <x>\n#GOLD:\n#LOC: <x>\n" + upTo(1) +
+        "#NAME9:\n#LOC: <x>\n#DESC9:\n#LOC: <x>\n#NAME:\n#LOC: <x>\n" + upTo(1) + "#NAME256:\n#LOC: <x>\n" + upTo(1) +
+        "#NAME3:\n#LOC: <x>\n#NAME0:\n#LOC: < >\n#NAME:\n#LOC: <x>\n" + upTo(1) +
+        "#NAME1:\n#LOC: <x>\n#NAME(M):\n#LOC: <x>\n" + upTo(2) + "#NAME0:\n#LOC: <eighth>\n";
     EXPECT_TRUE(importScenarioText(t.root(), "ISLE", file).written.empty());
     EXPECT_EQ(snapshot(t), before);
     for (const std::string_view bad : {"", "..", "ISLE/..", "NONE"})
@@ -140,7 +140,8 @@ TEST(ScenarioImport, TheNeutralsTakeTheirTranslation) {
     writeIsle(t);
     core::Bytes expected = t.read(kDir + "SIDES.DAT");
     importScenarioText(t.root(), "ISLE", upTo(3) + "#NAME8:\n#LOC: <Wild>\n");
-    importScenarioPo(t.root(), "ISLE", "msgctxt \"SCENARIO\\\\ISLE\\\\SIDES.DAT DESC8\"\nmsgid \"\"\nmsgstr \"Beasts\"\n");
+    importScenarioPo(t.root(), "ISLE",
+                     "msgctxt \"SCENARIO\\\\ISLE\\\\SIDES.DAT DESC8\"\nmsgid \"\"\nmsgstr \"Beasts\"\n");
     std::fill_n(expected.begin() + 8 * 452 + 1, 32 + 128, 0);
     std::string_view("Wild").copy(reinterpret_cast<char*>(expected.data()) + 8 * 452 + 1, 4);
     std::string_view("Beasts").copy(reinterpret_cast<char*>(expected.data()) + 8 * 452 + 33, 6);
