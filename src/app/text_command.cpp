@@ -29,6 +29,15 @@ std::optional<std::string> scenarioFolder(const core::DataRoot& root, const std:
     return folder->filename().string();
 }
 
+// The message, then what happened, on the stream the message goes to.
+int tellImport(const textx::ImportResult& result, std::ostream& out, std::ostream& err) {
+    const bool ok = textx::succeeded(result);
+    std::ostream& to = ok ? out : err;
+    to << textx::message(result) << '\n';
+    if (result.opened && result.unreadCharset.empty()) to << textx::summary(result) << '\n';
+    return ok ? 0 : 1;
+}
+
 }  // namespace
 
 int exportDataCommand(const std::filesystem::path& rootPath, const std::optional<std::filesystem::path>& po,
@@ -61,10 +70,7 @@ int exportScenarioCommand(const std::filesystem::path& rootPath, const std::stri
 int importDataCommand(const std::filesystem::path& rootPath, const std::filesystem::path& file, std::ostream& out,
                       std::ostream& err) {
     if (!dataRootIsFolder(rootPath, err)) return 2;
-    const textx::ImportResult result = textx::importDataFile(core::DataRoot(rootPath), file);
-    const bool ok = textx::succeeded(result);
-    (ok ? out : err) << textx::message(result) << '\n';
-    return ok ? 0 : 1;
+    return tellImport(textx::importDataFile(core::DataRoot(rootPath), file), out, err);
 }
 
 int importScenarioCommand(const std::filesystem::path& rootPath, const std::string& name,
@@ -73,10 +79,7 @@ int importScenarioCommand(const std::filesystem::path& rootPath, const std::stri
     const core::DataRoot root(rootPath);
     const auto scenario = scenarioFolder(root, name, err);
     if (!scenario) return 1;
-    const textx::ImportResult result = textx::importScenarioFile(root, *scenario, file);
-    const bool ok = textx::succeeded(result);
-    (ok ? out : err) << textx::message(result) << '\n';
-    return ok ? 0 : 1;
+    return tellImport(textx::importScenarioFile(root, *scenario, file), out, err);
 }
 
 }  // namespace kestrel::app

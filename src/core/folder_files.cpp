@@ -60,7 +60,7 @@ FolderFiles::~FolderFiles() {
 
 std::optional<FolderFile> FolderFiles::read(const std::string& name, std::size_t maxBytes) const {
     if (!isPlainName(name)) return std::nullopt;
-    FolderFile file{name, {}, std::nullopt};
+    FolderFile file{name, {}, std::nullopt, {}};
     // Opened for writing too: a success proves what the replacement needs.
     constexpr int kFlags = O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
     int fd = ::openat(fd_, name.c_str(), kFlags);
@@ -70,13 +70,11 @@ std::optional<FolderFile> FolderFiles::read(const std::string& name, std::size_t
         file.name = *other;
         fd = ::openat(fd_, file.name.c_str(), kFlags);
     }
-    if (fd < 0) {
-        // A link, a file we may only read, a folder: the general way decides.
-        auto bytes = readHostFile(path_ / file.name, maxBytes);
-        if (!bytes) return std::nullopt;
-        file.bytes = std::move(*bytes);
-        return file;
-    }
+    // A link, a file we may only read, a folder: read as any host file is,
+    // and replaced the general way.
+    const bool checked = fd >= 0;
+    if (!checked) fd = ::openat(fd_, file.name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
@@ -85,7 +83,8 @@ std::optional<FolderFile> FolderFiles::read(const std::string& name, std::size_t
     auto bytes = ReadableFile::adopt(fd, static_cast<std::uint64_t>(st.st_size)).readUpTo(maxBytes);
     if (!bytes) return std::nullopt;
     file.bytes = std::move(*bytes);
-    file.checked = st;
+    file.id = {st.st_dev, st.st_ino};
+    if (checked) file.checked = st;
     return file;
 }
 

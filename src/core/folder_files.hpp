@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include <atomic>
+#include <compare>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -17,6 +18,14 @@
 
 namespace kestrel::core {
 
+// Which file a name led to: two names of one file, by case or by a link,
+// give the same.
+struct FileId {
+    dev_t device = 0;
+    ino_t inode = 0;
+    auto operator<=>(const FileId&) const = default;
+};
+
 // A file as read from its folder, to be changed and put back.
 struct FolderFile {
     std::string name;  // as the folder spells it
@@ -24,6 +33,7 @@ struct FolderFile {
     // What the file was when it was opened for writing as a regular file:
     // then its replacement needs no second look.
     std::optional<struct stat> checked;
+    FileId id;  // of what was read
 };
 
 class FolderFiles {

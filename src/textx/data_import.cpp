@@ -1,7 +1,6 @@
 #include "textx/data_import.hpp"
 
-#include <algorithm>
-#include <unordered_set>
+#include <set>
 
 #include "core/background_replacer.hpp"
 #include "core/cp1252.hpp"
@@ -26,9 +25,18 @@ const DataTag* findTag(const DataSection& section, std::string_view spelled) {
     return nullptr;
 }
 
-std::string folded(std::string text) {
-    for (char& c : text) c = core::foldCase(c);
-    return text;
+// The tag of a PO context: "LVL0".
+const DataTag* tagNamed(const DataSection& section, std::string_view name) {
+    for (const DataTag& tag : section.tags)
+        if (tagName(tag.written) == name) return &tag;
+    return nullptr;
+}
+
+// The section whose record files include `path`.
+const DataSection* sectionOf(std::string_view path) {
+    for (const DataSection& section : dataSections())
+        if (sectionRecordFile(section, path)) return &section;
+    return nullptr;
 }
 
 // One record file between its "#ID:" line and the next one.
@@ -36,7 +44,13 @@ struct OpenRecord {
     std::string path;
     core::FolderFile file;
     std::size_t length = 0;  // as read: an earlier layout is known by it
-    bool changed = false;
+    std::size_t changes = 0;
+};
+
+// A record file handed to the writer, and the texts it carries.
+struct Queued {
+    std::string path;
+    std::size_t changes;
 };
 
 class DataImport {
@@ -55,11 +69,12 @@ public:
     void apply(const DataSection& section, const DataTag& tag, std::string_view text) {
         if (text.empty()) return;
         if (!tried_) open(section);
-        if (!record_) return;
+        if (!record_) return result_.skip(missing_);
         const FieldAt at = fieldIn(section, tag, record_->length);
-        record_->changed |= putText(record_->file.bytes, at.offset, at.size, tag.limit, text, recordSize(section));
+        if (putText(record_->file.bytes, at.offset, at.size, tag.limit, text, recordSize(section))) ++record_->changes;
     }
 
+    void skip(Skip why) { result_.skip(why); }
     void refuse(std::string context) { result_.unencodable.push_back(std::move(context)); }
     const std::string& path() const { return path_; }
 
@@ -67,8 +82,10 @@ public:
         close();
         folder_.reset();
         const std::vector<bool> outcomes = writes_.outcomes();
-        for (std::size_t i = 0; i < queued_.size(); ++i)
-            (outcomes[i] ? result_.written : result_.failed).push_back(std::move(queued_[i]));
+        for (std::size_t i = 0; i < queued_.size(); ++i) {
+            (outcomes[i] ? result_.written : result_.failed).push_back(std::move(queued_[i].path));
+            if (outcomes[i]) result_.changed += queued_[i].changes;
+        }
         result_.opened = true;
         return std::move(result_);
     }
@@ -78,8 +95,10 @@ private:
     // leaves every tag up to the next "#ID:" line unapplied.
     void open(const DataSection& section) {
         tried_ = true;
+        missing_ = Skip::RefusedPath;
         const auto path = sectionRecordFile(section, path_);
         if (!path) return;
+        missing_ = Skip::UnreadableFile;
         const std::size_t cut = path->rfind('\\');
         const std::string folder = path->substr(0, cut);
         // One section's files share a folder: it is looked up once.
@@ -88,19 +107,25 @@ private:
             folderPath_ = folder;
         }
         if (!folder_) return;
-        // A file named twice is read again only once its first changes are in.
-        if (queuedPaths_.contains(folded(*path))) writes_.wait();
-        auto file = folder_->read(path->substr(cut + 1), recordSize(section));
+        const std::string name = path->substr(cut + 1);
+        auto file = folder_->read(name, recordSize(section));
+        // A file named twice, in any case or through a link, is read again
+        // once its first changes are in, so that they are not written over.
+        if (file && queuedFiles_.contains(file->id)) {
+            writes_.wait();
+            queuedFiles_.clear();
+            file = folder_->read(name, recordSize(section));
+        }
         if (!file) return;
         const std::size_t length = file->bytes.size();
         record_ = OpenRecord{*path, std::move(*file), length};
     }
 
     void close() {
-        if (record_ && record_->changed) {
+        if (record_ && record_->changes > 0) {
+            queuedFiles_.insert(record_->file.id);
             writes_.replace(folder_, std::move(record_->file));
-            queuedPaths_.insert(folded(record_->path));
-            queued_.push_back(std::move(record_->path));
+            queued_.push_back({std::move(record_->path), record_->changes});
         }
         record_.reset();
         tried_ = false;
@@ -110,12 +135,13 @@ private:
     ImportResult result_;
     std::string path_;
     bool tried_ = false;
+    Skip missing_ = Skip::RefusedPath;  // why a record that was tried is missing
     std::optional<OpenRecord> record_;
     std::string folderPath_;
     std::shared_ptr<const core::FolderFiles> folder_;
     core::BackgroundReplacer writes_;
-    std::vector<std::string> queued_;              // the paths of what `writes_` replaces
-    std::unordered_set<std::string> queuedPaths_;  // folded
+    std::vector<Queued> queued_;          // what `writes_` replaces
+    std::set<core::FileId> queuedFiles_;  // of the replacements that may still be pending
 };
 
 }  // namespace
@@ -142,33 +168,39 @@ ImportResult importDataText(const core::DataRoot& root, std::string_view text) {
             import.banner();
         } else if (line->kind == LineKind::Id) {
             import.record(line->path);
-        } else if (const DataSection* section = sectionNumbered(reader.section())) {
-            if (const DataTag* tag = findTag(*section, line->tag.spelled()))
+        } else if (!line->tag.text.empty()) {
+            const DataSection* section = sectionNumbered(reader.section());
+            const DataTag* tag = section ? findTag(*section, line->tag.spelled()) : nullptr;
+            if (tag)
                 import.apply(*section, *tag, line->tag.text);
+            else
+                import.skip(Skip::UnknownTag);
         }
     }
     return import.finish();
 }
 
 ImportResult importDataPo(const core::DataRoot& root, std::string_view po) {
+    const auto entries = poFileTranslations(po);
+    if (!entries) return charsetRefused(poCharset(po));
     DataImport import(root);
-    for (const PoTranslation& entry : poTranslations(po)) {
+    for (const PoTranslation& entry : *entries) {
         const auto context = core::utf8ToCp1252(entry.context);
-        if (!context) continue;  // names no record file
+        if (!context) {
+            import.skip(Skip::UnknownTag);  // names no record file
+            continue;
+        }
         const auto [path, name] = splitPoContext(*context);
-        for (const DataSection& section : dataSections()) {
-            if (!sectionRecordFile(section, path)) continue;
-            const auto tag = std::find_if(section.tags.begin(), section.tags.end(),
-                                          [&](const DataTag& t) { return tagName(t.written) == name; });
-            if (tag == section.tags.end()) break;
-            const auto text = core::utf8ToCp1252(entry.text);
-            if (!text) {
-                import.refuse(*context);
-                break;
-            }
+        const DataSection* section = sectionOf(path);
+        const DataTag* tag = section ? tagNamed(*section, name) : nullptr;
+        const auto text = core::utf8ToCp1252(entry.text);
+        if (!tag) {
+            import.skip(section ? Skip::UnknownTag : Skip::RefusedPath);
+        } else if (!text) {
+            import.refuse(*context);
+        } else {
             if (path != import.path()) import.record(path);
-            import.apply(section, *tag, *text);
-            break;
+            import.apply(*section, *tag, *text);
         }
     }
     return import.finish();

@@ -82,12 +82,12 @@ std::string scenarioPo(const core::DataRoot& root, std::string_view scenario) {
         for (const ScenarioSource& source : section.sources) {
             const auto bytes = readSource(root, scenario, source);
             if (!bytes) continue;
-            const std::string path = sourcePath(scenario, source);
+            // Named without the folder, so that a copy of the scenario takes the same file.
             for (const TagGroup& group : source.groups) {
                 const std::size_t count = recordCount(group, *bytes);
                 for (std::size_t i = 0; i < count; ++i)
                     for (const ScenarioTag& tag : group.tags)
-                        out.entry(poContext(path, writtenTag(group, tag, i)), fieldText(group, tag, i, *bytes),
+                        out.entry(poContext(source.file, writtenTag(group, tag, i)), fieldText(group, tag, i, *bytes),
                                   tag.limit);
             }
         }

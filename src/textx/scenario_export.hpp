@@ -22,8 +22,8 @@ std::string scenarioText(const core::DataRoot& root, std::string_view scenario);
 // the folder name is no plain name.
 bool exportScenario(const core::DataRoot& root, std::string_view scenario);
 
-// The same texts as gettext PO, each entry named by its source file below the
-// data root and its numbered tag: "SCENARIO\ISLANDS\CITY.DAT NAME3".
+// The same texts as gettext PO, each entry named by its file in the
+// scenario's folder and its numbered tag: "CITY.DAT NAME3".
 std::string scenarioPo(const core::DataRoot& root, std::string_view scenario);
 // Replaces the host file atomically; false when it cannot be written.
 bool exportScenarioPo(const core::DataRoot& root, std::string_view scenario, const std::filesystem::path& out);

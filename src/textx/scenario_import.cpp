@@ -96,7 +96,7 @@ bool rename(core::Bytes& file, const References& refs, std::string_view from, st
 struct HeldFile {
     std::string_view name;
     std::optional<core::Bytes> bytes;  // nothing when it cannot be read
-    bool changed = false;
+    std::size_t changes = 0;
 };
 
 class ScenarioImport {
@@ -107,16 +107,16 @@ public:
     // tag of another file of the section is ignored.
     void apply(int section, const TagLine& line, const ScenarioSource* only = nullptr) {
         // A blank alone keeps a name, as an empty text keeps any field.
-        if (line.text.empty() || section < 1 || (line.stem() == kNameStem && line.text == " ")) return;
+        if (line.text.empty() || (line.stem() == kNameStem && line.text == " ")) return;
         const auto target = findScenarioTag(static_cast<std::size_t>(section), line.stem(), line.numbered);
-        if (!target || (only && target->source != only)) return;
+        if (!target || (only && target->source != only)) return skip(Skip::UnknownTag);
         HeldFile& file = held(*target->source);
-        if (!file.bytes) return;
+        if (!file.bytes) return skip(Skip::UnreadableFile);
         const TagGroup& group = *target->group;
         const ScenarioTag& tag = *target->tag;
         if (line.numbered &&
-            (line.index < 0 || static_cast<std::size_t>(line.index) >= recordCount(group, *file.bytes)))
-            return;
+            (line.index < 0 || static_cast<std::size_t>(line.index) >= importedCount(group, *file.bytes)))
+            return skip(Skip::OutsideFile);
         const std::size_t index = line.numbered ? static_cast<std::size_t>(line.index) : 0;
         // A record cut short by the file's end is completed, never more.
         const std::size_t fullSize = group.records.form == RecordForm::Counted
@@ -125,13 +125,14 @@ public:
         const std::string before = fieldText(group, tag, index, *file.bytes);
         if (!putText(*file.bytes, fieldOffset(group, tag, index), tag.field.size, tag.limit, line.text, fullSize))
             return;
-        file.changed = true;
+        ++file.changes;
         if (tag.stem == kNameStem && !before.empty())
             for (std::size_t i = 0; i < kReferences.size(); ++i)
                 if (kReferences[i].named == file.name)
                     renames_[i].emplace_back(before, fieldText(group, tag, index, *file.bytes));
     }
 
+    void skip(Skip why) { result_.skip(why); }
     void refuse(std::string context) { result_.unencodable.push_back(std::move(context)); }
 
     ImportResult finish() {
@@ -161,8 +162,11 @@ private:
     // file that could be written, in the order they changed.
     void writeAll() {
         std::vector<std::string_view> written;
-        for (const HeldFile& file : files_)
-            if (file.changed && write(file.name, *file.bytes)) written.push_back(file.name);
+        for (const HeldFile& file : files_) {
+            if (file.changes == 0 || !write(file.name, *file.bytes)) continue;
+            written.push_back(file.name);
+            result_.changed += file.changes;
+        }
         for (std::size_t i = 0; i < kReferences.size(); ++i) {
             const References& refs = kReferences[i];
             if (renames_[i].empty() || std::find(written.begin(), written.end(), refs.named) == written.end()) continue;
@@ -181,13 +185,17 @@ private:
     std::array<std::vector<std::pair<std::string, std::string>>, kReferences.size()> renames_;
 };
 
-// "SCENARIO\ISLANDS\CITY.DAT" of the scenario: the section that reads it
-// (1 for the first) and the file; nothing for any other path.
-std::optional<std::pair<int, const ScenarioSource*>> sourceNamed(std::string_view scenario, std::string_view path) {
+// "CITY.DAT", or "SCENARIO\ISLANDS\CITY.DAT" of whichever scenario the PO
+// file was made from: the section that reads that file of the scenario
+// imported into (1 for the first) and the file; nothing for any other path.
+std::optional<std::pair<int, const ScenarioSource*>> sourceNamed(std::string_view path) {
+    const auto parts = core::splitGamePath(path);
+    const bool inFolder = parts && parts->size() == 3 && core::equalsNoCase(parts->front(), scenario::kScenariosFolder);
+    if (!parts || (parts->size() != 1 && !inFolder)) return std::nullopt;
     const auto sections = scenarioSections();
     for (std::size_t n = 0; n < sections.size(); ++n)
         for (const ScenarioSource& source : sections[n].sources)
-            if (core::equalsNoCase(sourcePath(scenario, source), path)) return std::pair(int(n) + 1, &source);
+            if (core::equalsNoCase(source.file, parts->back())) return std::pair(int(n) + 1, &source);
     return std::nullopt;
 }
 
@@ -202,18 +210,26 @@ ImportResult importScenarioText(const core::DataRoot& root, std::string_view sce
 }
 
 ImportResult importScenarioPo(const core::DataRoot& root, std::string_view scenario, std::string_view po) {
+    const auto entries = poFileTranslations(po);
+    if (!entries) return charsetRefused(poCharset(po));
     ScenarioImport import(root, scenario);
-    for (const PoTranslation& entry : poTranslations(po)) {
+    for (const PoTranslation& entry : *entries) {
         const auto context = core::utf8ToCp1252(entry.context);
-        if (!context) continue;  // names no file of the scenario
+        if (!context) {
+            import.skip(Skip::UnknownTag);  // names no file of the scenario
+            continue;
+        }
         const auto [path, name] = splitPoContext(*context);
-        const auto source = sourceNamed(scenario, path);
+        const auto source = sourceNamed(path);
         // "NAME3": the stem's letters, then the record's number when it has one.
         const std::size_t digits = name.find_first_of("0123456789");
         std::string stem = "#";
         stem += name.substr(0, digits);
         const std::string_view number = digits == std::string_view::npos ? "" : name.substr(digits);
-        if (!source || number.find_first_not_of("0123456789") != std::string_view::npos || number.size() > 6) continue;
+        if (!source || number.find_first_not_of("0123456789") != std::string_view::npos || number.size() > 6) {
+            import.skip(Skip::UnknownTag);
+            continue;
+        }
         const auto text = core::utf8ToCp1252(entry.text);
         if (!text) {
             import.refuse(*context);

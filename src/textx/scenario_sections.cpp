@@ -46,7 +46,7 @@ constexpr std::array<TagGroup, 1> kTerrainGroups{{
     {{RecordForm::Fixed, Terrain::kBonusTexts, Terrain::kTextSize, Terrain::kBonuses}, kBonusTags, kBonusNotes, 2},
 }};
 
-// The neutrals' record after the eight sides is never exported.
+// The neutrals' record after the eight sides is never exported, but takes a translation.
 using Side = scenario::SideLayout;
 using SidesFile = scenario::SidesFileLayout;
 constexpr std::array<ScenarioTag, 2> kSideTags{{
@@ -55,7 +55,11 @@ constexpr std::array<ScenarioTag, 2> kSideTags{{
 }};
 constexpr std::array<std::string_view, 1> kNameDescNotes{"#NOTES:  Name - 15 char's, Description - 127 char's"};
 constexpr std::array<TagGroup, 1> kSideGroups{{
-    {{RecordForm::Fixed, 0, Side::kSize, SidesFile::kPlayerSides}, kSideTags, kNameDescNotes, 2, true},
+    {{RecordForm::Fixed, 0, Side::kSize, SidesFile::kPlayerSides, SidesFile::kRecords - SidesFile::kPlayerSides},
+     kSideTags,
+     kNameDescNotes,
+     2,
+     true},
 }};
 
 // An area's name field holds 15 characters: a longer text would run into the
@@ -136,15 +140,19 @@ constexpr std::array<ScenarioSection, 7> kSections{{
 constexpr bool limitsFit() {
     for (const ScenarioSection& section : kSections)
         for (const ScenarioSource& source : section.sources)
-            for (const TagGroup& group : source.groups)
+            for (const TagGroup& group : source.groups) {
+                const RecordsAt& at = group.records;
+                if (at.form == RecordForm::Fixed && at.first + (at.count + at.hidden) * at.size > source.rewriteSize)
+                    return false;
                 for (const ScenarioTag& tag : group.tags)
                     if (tag.limit >= tag.field.size ||
-                        tag.field.offset + tag.field.size >
-                            (group.records.form == RecordForm::One ? source.rewriteSize : group.records.size))
+                        tag.field.offset + tag.field.size > (at.form == RecordForm::One ? source.rewriteSize : at.size))
                         return false;
+            }
     return true;
 }
-static_assert(limitsFit(), "every text and its NUL fit in its field, every field in its record");
+static_assert(limitsFit(),
+              "every text and its NUL fit in its field, every field in its record, every record in the file");
 
 }  // namespace
 
@@ -174,6 +182,10 @@ std::size_t recordCount(const TagGroup& group, std::span<const std::uint8_t> fil
     const RecordsAt& at = group.records;
     if (at.form != RecordForm::Counted) return at.count;
     return scenario::countedRecords(file, at.size, at.count).size();
+}
+
+std::size_t importedCount(const TagGroup& group, std::span<const std::uint8_t> file) {
+    return recordCount(group, file) + group.records.hidden;
 }
 
 std::size_t fieldOffset(const TagGroup& group, const ScenarioTag& tag, std::size_t index) {

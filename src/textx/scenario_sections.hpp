@@ -27,9 +27,10 @@ enum class RecordForm {
 // Where the records of a tag group lie in their file.
 struct RecordsAt {
     RecordForm form = RecordForm::One;
-    std::size_t first = 0;  // record 0 begins here (Counted: after the count)
-    std::size_t size = 0;   // bytes from one record to the next
-    std::size_t count = 1;  // Fixed: the records; Counted: the editors' storage
+    std::size_t first = 0;   // record 0 begins here (Counted: after the count)
+    std::size_t size = 0;    // bytes from one record to the next
+    std::size_t count = 1;   // Fixed: the records exported; Counted: the editors' storage
+    std::size_t hidden = 0;  // Fixed: records after them that only the import reaches
 };
 
 struct ScenarioTag {
@@ -81,6 +82,8 @@ bool numbered(const TagGroup& group);
 // (a short file reads as if padded with zeros), and for Counted the count,
 // 0 when negative, clamped to the storage and to the records the file reaches.
 std::size_t recordCount(const TagGroup& group, std::span<const std::uint8_t> file);
+// How many records of the group the import may change: recordCount and the hidden ones.
+std::size_t importedCount(const TagGroup& group, std::span<const std::uint8_t> file);
 // Where the tag's field of record `index` begins in the file.
 std::size_t fieldOffset(const TagGroup& group, const ScenarioTag& tag, std::size_t index);
 // The field's text, up to its NUL; empty past the end of the file.

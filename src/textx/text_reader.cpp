@@ -119,17 +119,18 @@ std::string TagLine::spelled() const {
 
 std::string_view TagLine::stem() const { return numbered || !tag.ends_with(':') ? tag : tag.substr(0, tag.size() - 1); }
 
-std::optional<std::string_view> TextReader::nextLine() {
-    if (rest_.empty()) return std::nullopt;
-    std::size_t end = rest_.find('\n');
-    std::string_view line = rest_.substr(0, end);
-    rest_ = end == std::string_view::npos ? std::string_view() : rest_.substr(end + 1);
-    if (line.ends_with('\r')) line.remove_suffix(1);
+std::optional<std::string_view> takeLine(std::string_view& rest) {
+    if (rest.empty()) return std::nullopt;
+    const std::size_t end = rest.find('\n');
+    std::string_view line = rest.substr(0, end);
+    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    // Files passed through more than one text-mode copy end lines in CR CR LF.
+    while (line.ends_with('\r')) line.remove_suffix(1);
     return line;
 }
 
 std::optional<ReadLine> TextReader::next() {
-    while (const auto line = nextLine()) {
+    while (const auto line = takeLine(rest_)) {
         const Classified c = classify(*line);
         switch (c.kind) {
             case LineKind::Other:
@@ -141,7 +142,7 @@ std::optional<ReadLine> TextReader::next() {
                 return ReadLine{LineKind::Id, c.path};
             case LineKind::Tag: {
                 // The next line is the translator's, whatever it holds.
-                const auto loc = nextLine();
+                const auto loc = takeLine(rest_);
                 return ReadLine{LineKind::Tag, {}, {c.tag, c.index, c.numbered, loc ? localisationText(*loc) : ""}};
             }
         }

@@ -44,8 +44,11 @@ struct ReadLine {
     TagLine tag;                      // Tag
 };
 
-// Walks a whole file held in memory. Lines end at LF, a CR before it is
-// dropped, and a line is read whole however long it is.
+// The next line of `rest`, taken off it; nothing at its end. Lines end at LF
+// with every CR before it, and a line is read whole however long it is.
+std::optional<std::string_view> takeLine(std::string_view& rest);
+
+// Walks a whole file held in memory, line by line as takeLine cuts them.
 class TextReader {
 public:
     explicit TextReader(std::string_view file) : rest_(file) {}
@@ -56,8 +59,6 @@ public:
     int section() const { return section_; }
 
 private:
-    std::optional<std::string_view> nextLine();
-
     std::string_view rest_;
     int section_ = 0;
 };

@@ -9,6 +9,7 @@
 #include "textx/data_export.hpp"
 #include "textx/data_import.hpp"
 #include "textx/import_roots.hpp"
+#include "textx/po_file.hpp"
 #include "textx/scenario_export.hpp"
 #include "textx/scenario_import.hpp"
 
@@ -87,9 +88,9 @@ msgctxt "SCENARIO\\ISLE\\MISC.DAT NAME"
 msgid "Isle"
 msgstr "Wrong file"
 
-msgctxt "SCENARIO\\OTHER\\CITY.DAT NAME0"
+msgctxt "SCENARIO\\ISLE\\DEEP\\CITY.DAT NAME0"
 msgid "Oldtown"
-msgstr "Other scenario"
+msgstr "Deeper folder"
 
 msgctxt "Items\\BLADE.ITM NAME"
 msgid "the Blade"
@@ -112,7 +113,64 @@ msgstr "the Blade ✓"
     t.write("bad.po", po);
     std::ostringstream out2, err2;
     EXPECT_EQ(app::importDataCommand(t.path(), t.path() / "bad.po", out2, err2), 1);
-    EXPECT_EQ(err2.str(), "No Windows-1252 form for Items\\BLADE.ITM NAME\n");
+    EXPECT_EQ(err2.str(),
+              "No Windows-1252 form for Items\\BLADE.ITM NAME\n0 texts changed, 0 files rewritten, 5 texts skipped "
+              "(unknown context or tag: 1, refused path: 3, no Windows-1252 form: 1)\n");
+}
+
+// One translated PO entry.
+std::string entry(const std::string& context, const std::string& text) {
+    return "\nmsgctxt " + poQuoted(context) + "\nmsgid \"\"\nmsgstr " + poQuoted(text) + "\n";
+}
+
+// A scenario's PO file names the files of the scenario, with or without the
+// folder it was made from; either way its texts go to the scenario it is
+// imported into.
+TEST(PoImport, AScenarioPoGoesToTheScenarioItIsImportedInto) {
+    TempRoot t;
+    writeIsle(t);
+    t.write("SCENARIO/COPY/MISC.DAT", t.read(kDir + "MISC.DAT"));
+    const auto before = snapshot(t);
+    const std::string po = entry("MISC.DAT MON0", "Orc") + entry("SCENARIO\\ISLE\\MISC.DAT MON1", "Elf") +
+                           entry("scenario/other/misc.dat MON2", "Imp") +
+                           entry("SCENARIO\\COPY\\DEEP\\MISC.DAT MON3", "x") + entry("COPY\\MISC.DAT MON4", "x") +
+                           entry("SCENARIO\\..\\MISC.DAT MON5", "x") + entry("\\MISC.DAT MON6", "x");
+    EXPECT_EQ(importScenarioPo(t.root(), "COPY", po).written, std::vector<std::string>{"SCENARIO\\COPY\\MISC.DAT"});
+    auto after = snapshot(t);
+    std::vector<std::string> names;
+    for (const auto& monster : scenario::readMiscData(after.at("SCENARIO/COPY/MISC.DAT")).monsters)
+        names.push_back(monster.name);
+    const std::string kept = scenario::defaultMiscData().monsters[3].name;
+    EXPECT_EQ(names, (std::vector<std::string>{"Orc", "Elf", "Imp", kept, kept, kept, kept, kept}));
+    after["SCENARIO/COPY/MISC.DAT"] = before.at("SCENARIO/COPY/MISC.DAT");
+    EXPECT_EQ(after, before);
+}
+
+// The header's charset rules the file; one that cannot be read in it is
+// refused by its name, and nothing changes.
+TEST(PoImport, ThePoFileIsReadInTheCharsetItsHeaderNames) {
+    struct Case {
+        std::string charset, text, stored, said;
+    };
+    const Case cases[] = {
+        {"ISO-8859-1", "Cit\xE9", "Cit\xE9", "Text Imported!"},
+        {"windows-1252", "\x80 Cit\xE9", "\x80 Cit\xE9", "Text Imported!"},
+        {"utf-8", "Cit\xC3\xA9", "Cit\xE9", "Text Imported!"},
+        {"CHARSET", "Cit\xC3\xA9", "Cit\xE9", "Text Imported!"},  // a fresh template's: UTF-8 as exported
+        {"ISO-8859-1", "\x80", "Town", "No Windows-1252 form for City\\ELVES.CIT LVL2"},
+        {"KOI9-X", "Cit\xE9", "Town", "Can't convert from charset KOI9-X"},
+        {"ASCII", "Cit\xE9", "Town", "Can't convert from charset ASCII"},
+        {"UTF-8//IGNORE", "Cit\xC3\xA9", "Town", "Can't convert from charset UTF-8//IGNORE"},
+    };
+    for (const Case& c : cases) {
+        TempRoot t;
+        writeOneOfEach(t);
+        const std::string po = "msgid \"\"\nmsgstr \"\"\n\"Content-Type: text/plain; charset=" + c.charset +
+                               "\\n\"\n\nmsgctxt \"City\\\\ELVES.CIT LVL2\"\nmsgid \"Town\"\nmsgstr \"" + c.text +
+                               "\"\n";
+        EXPECT_EQ(message(importDataPo(t.root(), po)), c.said) << c.charset;
+        EXPECT_EQ(datasets::readCitySet(t.read("CITY/ELVES.CIT")).levels[2], c.stored) << c.charset;
+    }
 }
 
 }  // namespace

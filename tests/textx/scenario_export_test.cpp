@@ -258,23 +258,22 @@ TEST(ScenarioExport, CommandLineButtonAndMessages) {
     EXPECT_TRUE(std::filesystem::is_directory(blocked.path() / "KS_SMALL.Txt"));
 }
 
-// Every non-empty text once, in UTF-8, named by its file below the root and
+// Every non-empty text once, in UTF-8, named by its file in the scenario and
 // its numbered tag; msgfmt accepts the file.
 TEST(ScenarioExport, GettextPoOfTheSameTexts) {
     TempRoot t;
     writeSmall(t);
     const std::string po = scenarioPo(t.root(), "SMALL");
     EXPECT_TRUE(po.starts_with("msgid \"\"\nmsgstr \"\"\n\"Project-Id-Version: KS_SMALL\\n\"\n"));
-    for (const auto* entry :
-         {"\n#. at most 31 characters\nmsgctxt \"SCENARIO\\\\SMALL\\\\SCENARIO.DAT NAME\"\nmsgid \"Small Isles\"\n",
-          "\n#. at most 254 characters\nmsgctxt \"SCENARIO\\\\SMALL\\\\SCENARIO.DAT DESC\"\n",
-          "\n#. at most 5 characters\nmsgctxt \"SCENARIO\\\\SMALL\\\\MISC.DAT GOLD\"\nmsgid \"gp\"\n",
-          "\n#. at most 15 characters\nmsgctxt \"SCENARIO\\\\SMALL\\\\MISC.DAT MON7\"\nmsgid \"Wyrm\"\n",
-          "\n#. at most 31 characters\nmsgctxt \"SCENARIO\\\\SMALL\\\\TERRAIN.DAT BONUS2\"\n",
-          "\nmsgctxt \"SCENARIO\\\\SMALL\\\\SIDES.DAT DESC0\"\nmsgid \"Fire\xc3\xa9\"\n",
-          "\n#. at most 15 characters\nmsgctxt \"SCENARIO\\\\SMALL\\\\AREA.DAT NAME255\"\nmsgid \"Edge\"\n",
-          "\n#. at most 127 characters\nmsgctxt \"SCENARIO\\\\SMALL\\\\CITY.DAT DESC0\"\nmsgid \"Harbour\"\n",
-          "\nmsgctxt \"SCENARIO\\\\SMALL\\\\RUIN.DAT NAME0\"\nmsgid \"Crypt\"\n"})
+    for (const auto* entry : {"\n#. at most 31 characters\nmsgctxt \"SCENARIO.DAT NAME\"\nmsgid \"Small Isles\"\n",
+                              "\n#. at most 254 characters\nmsgctxt \"SCENARIO.DAT DESC\"\n",
+                              "\n#. at most 5 characters\nmsgctxt \"MISC.DAT GOLD\"\nmsgid \"gp\"\n",
+                              "\n#. at most 15 characters\nmsgctxt \"MISC.DAT MON7\"\nmsgid \"Wyrm\"\n",
+                              "\n#. at most 31 characters\nmsgctxt \"TERRAIN.DAT BONUS2\"\n",
+                              "\nmsgctxt \"SIDES.DAT DESC0\"\nmsgid \"Fire\xc3\xa9\"\n",
+                              "\n#. at most 15 characters\nmsgctxt \"AREA.DAT NAME255\"\nmsgid \"Edge\"\n",
+                              "\n#. at most 127 characters\nmsgctxt \"CITY.DAT DESC0\"\nmsgid \"Harbour\"\n",
+                              "\nmsgctxt \"RUIN.DAT NAME0\"\nmsgid \"Crypt\"\n"})
         EXPECT_NE(po.find(entry), std::string::npos) << entry;
     // 2 + 3 + 3 + 9 + 3 + 3 + 2 texts, none empty.
     EXPECT_EQ(poEntries(po), 25u);

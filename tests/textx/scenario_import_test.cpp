@@ -120,17 +120,32 @@ TEST(ScenarioImport, TagsOutsideTheirSectionOrRecordsAndBlankNamesLeaveTheFiles)
     TempRoot t;
     writeIsle(t);
     const auto before = snapshot(t);
-    const std::string file = upTo(1) +
-                             "#NAME:\n#LOC: < >\n#MON8:\n#LOC: <x>\n#BONUS0:\n#LOC: <x>\n#LVL0:\n#LOC: <x>\n" +
-                             upTo(1) + "#BONUS3:\n#LOC: <x>\n#DESC:\n#LOC: <x>\n#GOLD:\n#LOC: <x>\n" + upTo(1) +
-                             "#NAME8:\n#LOC: <Neutrals>\n#NAME:\n#LOC: <x>\n" + upTo(1) + "#NAME256:\n#LOC: <x>\n" +
-                             upTo(1) + "#NAME3:\n#LOC: <x>\n#NAME0:\n#LOC: < >\n#NAME:\n#LOC: <x>\n" + upTo(1) +
-                             "#NAME1:\n#LOC: <x>\n#NAME(M):\n#LOC: <x>\n" + upTo(2) + "#NAME0:\n#LOC: <eighth>\n";
+    const std::string file =
+        upTo(1) + "#NAME:\n#LOC: < >\n#MON8:\n#LOC: <x>\n#BONUS0:\n#LOC: <x>\n#LVL0:\n#LOC: <x>\n" + upTo(1) +
+        "#BONUS3:\n#LOC: <x>\n#DESC:\n#LOC: <x>\n#GOLD:\n#LOC: <x>\n" + upTo(1) +
+        "#NAME9:\n#LOC: <x>\n#DESC9:\n#LOC: <x>\n#NAME:\n#LOC: <x>\n" + upTo(1) + "#NAME256:\n#LOC: <x>\n" + upTo(1) +
+        "#NAME3:\n#LOC: <x>\n#NAME0:\n#LOC: < >\n#NAME:\n#LOC: <x>\n" + upTo(1) +
+        "#NAME1:\n#LOC: <x>\n#NAME(M):\n#LOC: <x>\n" + upTo(2) + "#NAME0:\n#LOC: <eighth>\n";
     EXPECT_TRUE(importScenarioText(t.root(), "ISLE", file).written.empty());
     EXPECT_EQ(snapshot(t), before);
     for (const std::string_view bad : {"", "..", "ISLE/..", "NONE"})
         EXPECT_TRUE(importScenarioText(t.root(), bad, upTo(1) + "#NAME:\n#LOC: <x>\n").written.empty()) << bad;
     EXPECT_EQ(snapshot(t), before);
+}
+
+// The neutrals' record after the eight sides is not exported, but takes its
+// translation, tagged or PO alike.
+TEST(ScenarioImport, TheNeutralsTakeTheirTranslation) {
+    TempRoot t;
+    writeIsle(t);
+    core::Bytes expected = t.read(kDir + "SIDES.DAT");
+    importScenarioText(t.root(), "ISLE", upTo(3) + "#NAME8:\n#LOC: <Wild>\n");
+    importScenarioPo(t.root(), "ISLE",
+                     "msgctxt \"SCENARIO\\\\ISLE\\\\SIDES.DAT DESC8\"\nmsgid \"\"\nmsgstr \"Beasts\"\n");
+    std::fill_n(expected.begin() + 8 * 452 + 1, 32 + 128, 0);
+    std::string_view("Wild").copy(reinterpret_cast<char*>(expected.data()) + 8 * 452 + 1, 4);
+    std::string_view("Beasts").copy(reinterpret_cast<char*>(expected.data()) + 8 * 452 + 33, 6);
+    EXPECT_EQ(t.read(kDir + "SIDES.DAT"), expected);
 }
 
 TEST(ScenarioImport, TheButtonAndTheCommandLineSayWhatHappened) {
@@ -145,7 +160,15 @@ TEST(ScenarioImport, TheButtonAndTheCommandLineSayWhatHappened) {
 
     std::ostringstream out, err;
     EXPECT_EQ(app::importScenarioCommand(t.path(), "isle", t.path() / "fr.txt", out, err), 0);
-    EXPECT_EQ(out.str(), "Text Imported!\n");
+    EXPECT_EQ(out.str(), "Text Imported!\n0 texts changed, 0 files rewritten, 0 texts skipped\n");
+    t.write("fr.txt", upTo(1) + "#GOLD:\n#LOC: <Ducats>\n#MON8:\n#LOC: <x>\n#BONUS0:\n#LOC: <x>\n" + upTo(4) +
+                          "#NAME0:\n#LOC: <x>\n");
+    std::filesystem::remove(t.path() / (kDir + "CITY.DAT"));
+    out.str("");
+    EXPECT_EQ(app::importScenarioCommand(t.path(), "ISLE", t.path() / "fr.txt", out, err), 0);
+    EXPECT_EQ(out.str(),
+              "Text Imported!\n1 text changed, 1 file rewritten, 3 texts skipped (unknown context or tag: 1, index "
+              "outside the file: 1, unreadable file: 1)\n");
     for (const std::string name : {"NONE", "..", "ISLE/.."}) {
         std::ostringstream out2, err2;
         EXPECT_EQ(app::importScenarioCommand(t.path(), name, t.path() / "fr.txt", out2, err2), 1) << name;
