@@ -158,8 +158,9 @@ ImportResult importDataPo(const core::DataRoot& root, std::string_view po) {
         const auto [path, name] = splitPoContext(*context);
         for (const DataSection& section : dataSections()) {
             if (!sectionRecordFile(section, path)) continue;
+            // Captured by copy: clang before 16 cannot capture a structured binding.
             const auto tag = std::find_if(section.tags.begin(), section.tags.end(),
-                                          [&](const DataTag& t) { return tagName(t.written) == name; });
+                                          [name = name](const DataTag& t) { return tagName(t.written) == name; });
             if (tag == section.tags.end()) break;
             const auto text = core::utf8ToCp1252(entry.text);
             if (!text) {
