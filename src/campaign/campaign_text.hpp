@@ -17,8 +17,8 @@ inline constexpr std::size_t kTextLinePiece = 1022;
 inline constexpr std::size_t kMaxTextFile = std::size_t{1} << 20;
 
 // Every line of the file, in pieces of at most kTextLinePiece characters,
-// each followed by CR LF; CR and LF at a line's end and NUL bytes anywhere
-// are dropped.
+// each followed by CR LF; CR and LF at the end of a line or of a piece and
+// NUL bytes anywhere are dropped.
 std::string readCampaignText(std::span<const std::uint8_t> file);
 // The lines of the text with CR LF between them and none after the last.
 core::Bytes writeCampaignText(std::string_view text);
