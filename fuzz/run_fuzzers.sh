@@ -5,7 +5,8 @@
 # Fails when any target crashes; the crashing input is left in
 # build/fuzz/artifacts.
 #   fuzz/run_fuzzers.sh [SECONDS] [TARGET...]
-#   targets: pcx bmp gif icon open (pictures), cityset item (records), script, textin (translations)
+#   targets: pcx bmp gif icon open (pictures), cityset item records (record codecs),
+#            script, textin (translations)
 # Without named targets the record targets run at most 5 s: they reach their
 # whole coverage within a few seconds.
 set -euo pipefail
@@ -14,7 +15,7 @@ seconds=${1:-20}
 shift || true
 targets=("$@")
 named=${#targets[@]}
-[ "$named" -eq 0 ] && targets=(pcx bmp gif icon open cityset item script textin)
+[ "$named" -eq 0 ] && targets=(pcx bmp gif icon open cityset item records script textin)
 
 cxx=${FUZZ_CXX:-$(command -v clang++-14 || command -v clang++ || true)}
 if [ -z "$cxx" ]; then
@@ -49,7 +50,8 @@ for t in "${targets[@]}"; do
   dict=()
   [ -f "fuzz/$t.dict" ] && dict=(-dict="fuzz/$t.dict")
   run_for=$seconds
-  if [ "$named" -eq 0 ] && { [ "$t" = cityset ] || [ "$t" = item ]; } && [ "$run_for" -gt 5 ]; then run_for=5; fi
+  case "$t" in cityset | item | records) short=1 ;; *) short=0 ;; esac
+  if [ "$named" -eq 0 ] && [ "$short" -eq 1 ] && [ "$run_for" -gt 5 ]; then run_for=5; fi
   if "$exe" -max_total_time="$run_for" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 "${dict[@]}" \
        -artifact_prefix="$build/artifacts/$t-" "$corpus" "$build/seeds/$t" >"$log" 2>&1; then
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
