@@ -6,7 +6,7 @@
 # build/fuzz/artifacts.
 #   fuzz/run_fuzzers.sh [SECONDS] [TARGET...]
 #   targets: pcx bmp gif icon open (pictures), cityset item records (record codecs),
-#            script, textin (translations)
+#            script, textin (translations), import (the import's apply step)
 # Without named targets the record targets run at most 5 s: they reach their
 # whole coverage within a few seconds.
 set -euo pipefail
@@ -15,7 +15,7 @@ seconds=${1:-20}
 shift || true
 targets=("$@")
 named=${#targets[@]}
-[ "$named" -eq 0 ] && targets=(pcx bmp gif icon open cityset item records script textin)
+[ "$named" -eq 0 ] && targets=(pcx bmp gif icon open cityset item records script textin import)
 
 cxx=${FUZZ_CXX:-$(command -v clang++-14 || command -v clang++ || true)}
 if [ -z "$cxx" ]; then
