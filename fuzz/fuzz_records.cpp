@@ -81,10 +81,13 @@ void earlierRecord(Span bytes, std::size_t size, Read read, Write write) {
 }
 
 void armyTypes(Span bytes) {
-    roundTrip(bytes, readArmyType, [](const ArmyType& a) { return writeArmyType(a); });
-    if (bytes.size() != kArmyTypeLayout.size &&
-        !(readArmyType(bytes) == readArmyType(resized(bytes, kEarlierArmyTypeLayout.size))))
+    const auto write = [](const ArmyType& a) { return writeArmyType(a); };
+    roundTrip(bytes, readArmyType, write);
+    if (bytes.size() == kArmyTypeLayout.size) return;
+    if (!(readArmyType(bytes) == readArmyType(resized(bytes, kEarlierArmyTypeLayout.size))))
         fail("an army type of another length reads otherwise than its first 250 bytes");
+    // The same bytes in the current layout.
+    roundTrip(resized(bytes, kArmyTypeLayout.size), readArmyType, write);
 }
 
 void earlierArmyTypes(Span bytes) {
