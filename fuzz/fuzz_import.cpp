@@ -1,9 +1,8 @@
 // Fuzzes the import's apply step: each input is applied as a tagged text file
 // and as a PO file, to the data sets and to a scenario, on a data root made
-// once per process. Every file the import writes is one it names, was there
-// before and keeps its size; after each import the named files are put back,
-// and after each input the root holds the files it was made with, each of
-// its size, and no other.
+// once per process. Every file the import says it wrote was there before and
+// keeps its size; each is put back after the import, and after each input the
+// root holds the files it was made with, each of its size, and no other.
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -56,8 +55,8 @@ Root& root() {
     return made;
 }
 
-// The files the import wrote: each named once, there before, of the size it
-// had; put back as they were made.
+// The files the import wrote: each there before and of the size it had; put
+// back as they were made.
 void restore(Root& r, const textx::ImportResult& result) {
     check(result.opened, "an import of text in memory did not open");
     check(result.failed.empty(), "a file of the root could not be written");
