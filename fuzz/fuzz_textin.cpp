@@ -73,5 +73,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(same(lines, readTagged(crlf)), "CR LF line ends read otherwise than LF");
     }
     checkPo(text);
+    // The charset the header names: converted texts are UTF-8 like any other.
+    if (const auto converted = poFileTranslations(text))
+        for (const PoTranslation& entry : *converted)
+            check(!entry.context.empty() && !entry.text.empty(), "a converted translation without context or text");
     return 0;
 }

@@ -1,18 +1,32 @@
 // Writes seed corpora: small valid pictures of every kind, valid records and
-// scripts of every line form:
+// files of every codec, scripts of every line form, and translated exports:
 //   make_seeds DIR  ->  DIR/pcx, DIR/bmp, DIR/gif, DIR/icon, DIR/open (all pictures),
-//                       DIR/cityset, DIR/item, DIR/script, DIR/textin
+//                       DIR/cityset, DIR/item, DIR/records, DIR/script, DIR/textin, DIR/import
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <string_view>
 
-#include "core/fixed_text.hpp"
-#include "core/le.hpp"
+#include "campaign/campaign_file.hpp"
+#include "campaign/campaign_text.hpp"
+#include "campaign/option_file.hpp"
+#include "campaign/reward_file.hpp"
 #include "datasets/city_set.hpp"
+#include "datasets/flag.hpp"
 #include "datasets/item.hpp"
+#include "datasets/ruin_set.hpp"
+#include "datasets/shield.hpp"
+#include "datasets/terrain_bonus.hpp"
+#include "datasets/terrain_subtype.hpp"
+#include "import_root.hpp"
 #include "picture_writers.hpp"
+#include "record_kinds.hpp"
+#include "scenario/diplomacy_file.hpp"
+#include "scenario/map_file.hpp"
+#include "scenario/scenario_items.hpp"
+#include "textx/data_export.hpp"
+#include "textx/scenario_export.hpp"
 
 namespace fs = std::filesystem;
 using namespace kestrel::pictures::peer;
@@ -40,7 +54,8 @@ RgbImage rgbPattern(int w, int h) {
     RgbImage img{w, h, {}};
     Lcg rng(static_cast<std::uint32_t>(w * 31 + h));
     for (int i = 0; i < w * h; ++i)
-        img.pixels.push_back({std::uint8_t(rng.below(256)), std::uint8_t(rng.below(256)), std::uint8_t(rng.below(256))});
+        img.pixels.push_back(
+            {std::uint8_t(rng.below(256)), std::uint8_t(rng.below(256)), std::uint8_t(rng.below(256))});
     return img;
 }
 
@@ -48,7 +63,8 @@ void saveRecords() {
     using namespace kestrel::datasets;
     const Bytes cities = writeCitySet(newCitySet());
     saveIn("cityset", "default.rec", cities);
-    saveIn("cityset", "full_fields.rec", writeCitySet({{std::string(20, 'A'), "Hamlet", std::string(20, 'c'), "\xC9glise"}}));
+    saveIn("cityset", "full_fields.rec",
+           writeCitySet({{std::string(20, 'A'), "Hamlet", std::string(20, 'c'), "\xC9glise"}}));
     saveIn("cityset", "short_30.rec", Bytes(cities.begin(), cities.begin() + 30));
 
     Item item = newItem("DAWNRING");
@@ -67,19 +83,115 @@ void saveRecords() {
     saveIn("item", "new_216.rec", writeItem(newItem("TORCH")));
     saveIn("item", "short_100.rec", Bytes(current.begin(), current.begin() + 100));
 
-    // The earlier layout by hand: a 16-byte name and every later field 16 bytes earlier.
-    const ItemLayout& l = kOldItemLayout;
-    Bytes old(l.size, 0);
-    kestrel::core::writeFixedText(old, 0, l.nameSize, "Old Crown");
-    kestrel::core::writeFixedText(old, l.description, kItemDescriptionSize, "Worn by the first kings.");
-    old[l.icon] = 5 << 2;
-    old[l.power] = 2;
-    kestrel::core::putS16(old, l.value, 800);
-    old[l.charges] = (4 << 1) | 1;
-    old[l.limit] = 1 << 1;
-    writeAbility(old, l.ability1, {1, 1, 0, "Crown"});
-    writeAbility(old, l.ability2, {23, 2, 0, ""});
-    saveIn("item", "earlier_200.rec", old);
+    saveIn("item", "earlier_200.rec", kestrel::fuzz::earlierItem());
+}
+
+// A seed of the records target: the kind's number, then the file.
+void saveRecord(kestrel::fuzz::RecordKind kind, const std::string& name, const Bytes& file) {
+    Bytes seed{static_cast<std::uint8_t>(kind)};
+    seed.insert(seed.end(), file.begin(), file.end());
+    saveIn("records", name, seed);
+}
+
+// The files of the import target's root, as the editor's writers made them.
+void saveRootRecords(const kestrel::testing::TempRoot& t) {
+    using K = kestrel::fuzz::RecordKind;
+    const std::string isle = kestrel::textx::roots::kDir;
+    const struct {
+        K kind;
+        std::string path;
+    } files[] = {
+        {K::CitySet, "CITY/ELVES.CIT"},
+        {K::TerrainType, "TERRAIN/DATA/GRASS.TER"},
+        {K::ArmyType, "ARMY/PIKEMEN.ARM"},
+        {K::EarlierArmyType, "ARMY/OLDPIKE.ARM"},
+        {K::SiteSet, "SITES/TOWER.SIT"},
+        {K::HeroType, "HERO/KNIGHT.HER"},
+        {K::EarlierHeroType, "HERO/OLDHERO.HER"},
+        {K::Item, "ITEMS/BLADE.ITM"},
+        {K::EarlierItem, "ITEMS/OLDCROWN.ITM"},
+        {K::Advisor, "ADVISOR/SAGE.AVR"},
+        {K::Spell, "SPELL/FIRE.SPL"},
+        {K::ScenarioHeader, isle + "SCENARIO.DAT"},
+        {K::MiscData, isle + "MISC.DAT"},
+        {K::Sides, isle + "SIDES.DAT"},
+        {K::Areas, isle + "AREA.DAT"},
+        {K::Cities, isle + "CITY.DAT"},
+        {K::CityIni, isle + "CITY.INI"},
+        {K::Ruins, isle + "RUIN.DAT"},
+        {K::Sites, isle + "SITE.DAT"},
+        {K::ItemPlacements, isle + "ITEM.INI"},
+        {K::ScenarioTerrain, isle + "TERRAIN.DAT"},
+    };
+    for (const auto& f : files) saveRecord(f.kind, f.path.substr(f.path.rfind('/') + 1), t.read(f.path));
+}
+
+// What the root has none of.
+void saveOtherRecords() {
+    using namespace kestrel::datasets;
+    using namespace kestrel::scenario;
+    using namespace kestrel::campaign;
+    using K = kestrel::fuzz::RecordKind;
+    saveRecord(K::TerrainSubtype, "subtype.rec", writeTerrainSubtype(newTerrainSubtype("HILLS")));
+    saveRecord(K::TerrainBonus, "bonus.rec", writeTerrainBonus(newTerrainBonus("GOLD")));
+    saveRecord(K::RuinSet, "ruin_set.rec", writeRuinSet(newRuinSet("CRYPT")));
+    saveRecord(K::Shield, "shield.rec", writeShield(newShield(ShieldKind::Charge, "LION")));
+    saveRecord(K::Flag, "flag.rec", writeFlag(newFlag("RED")));
+    saveRecord(K::WorldHeader, "world.rec", writeWorldHeader(newWorldHeader("EARTH")));
+    Bytes map = newMapFile(mapSizes()[0]);
+    MapCell cell;
+    cell.setTerrainSlot(21);
+    cell.setArea(200);
+    cell.setOverlayKind(1);
+    cell.setRoadPicture(9);
+    putMapCell(map, mapCellOffset(readMapHeader(map), 1, 0), cell);
+    saveRecord(K::Map, "map_32x40.rec", map);
+    ArmyPlacement army;
+    army.army = "PIKEMEN";
+    saveRecord(K::ArmyPlacements, "armies.rec", writeArmyPlacements(std::vector{army, ArmyPlacement{}}));
+    HeroPlacement hero;
+    hero.abilities[9] = {20, 3, 0, "FIREBALL"};
+    saveRecord(K::HeroPlacements, "heroes.rec", writeHeroPlacements(std::vector{hero, HeroPlacement{}}));
+    saveRecord(K::Diplomacy, "relations.rec",
+               writeDiplomacy(std::vector{Relation{}, Relation{50, 1, 2, kIndexValueKind, -40}, Relation{}}));
+    ScenarioItems pool;
+    pool.compulsory[0] = "BLADE";
+    pool.unplaced[7] = "OLDCROWN";
+    saveRecord(K::ScenarioItems, "pool.rec", writeScenarioItems(pool));
+    Campaign saga = newCampaign("SAGA");
+    saga.episodes = 2;
+    saga.rows[0] = {"ISLE", "INTRO", "", "START0", "END0"};
+    saga.world = "EARTH";
+    saveRecord(K::Campaign, "campaign.rec", writeCampaign(saga));
+    saveRecord(K::Reward, "reward.rec", writeReward({2, {1, 2, -1, 0}, {1, 3, 0, 0}}));
+    saveRecord(K::Options, "options.rec", writeOptions(defaultOptions()));
+    saveRecord(K::CampaignText, "text.rec",
+               writeCampaignText("Long ago\r\n\r\nthe kings " + std::string(kTextReadPiece, 'k') + "\r\n"));
+}
+
+// The root's exports with every translation line filled, some beyond their limits.
+std::string translation(const std::string&, int n) {
+    return n % 3 ? "T" + std::to_string(n) : std::string(40, static_cast<char>('a' + n % 26));
+}
+
+std::string filledPo(std::string po) {
+    const std::string empty = "\nmsgstr \"\"\n";
+    int n = 0;
+    for (std::size_t at = po.find(empty); at != std::string::npos; at = po.find(empty, at + 1)) {
+        const std::string filled = "\nmsgstr \"" + translation("", ++n) + "\"\n";
+        po.replace(at, empty.size(), filled);
+    }
+    return po;
+}
+
+void saveImports(const kestrel::testing::TempRoot& t) {
+    using namespace kestrel::textx;
+    const auto& root = t.root();
+    saveIn("import", "data.txt", roots::translated(dataSetText(root), translation));
+    saveIn("import", "data.po", filledPo(dataSetPo(root)));
+    saveIn("import", "scenario.txt",
+           roots::translated(scenarioText(root, kestrel::fuzz::kImportScenario), translation));
+    saveIn("import", "scenario.po", filledPo(scenarioPo(root, kestrel::fuzz::kImportScenario)));
 }
 
 void saveScripts() {
@@ -162,6 +274,9 @@ void saveTranslations() {
            "#, fuzzy\nmsgctxt \"City\\\\ELVES.CIT LVL1\"\nmsgid \"Village\"\nmsgstr \"Bourg\"\n\n"
            "#~ msgid \"Old\"\n#~ msgstr \"Vieux\"\n\n"
            "msgid \"a\"\nmsgid_plural \"b\"\nmsgstr[0] \"c\"\n");
+    saveIn("textin", "latin1.po",
+           "msgid \"\"\nmsgstr \"\"\n\"Content-Type: text/plain; charset=ISO-8859-1\\n\"\n\n"
+           "msgctxt \"City\\\\ELVES.CIT LVL0\"\nmsgid \"Hamlet\"\nmsgstr \"Hameau \xE9\"\n");
 }
 
 }  // namespace
@@ -197,8 +312,7 @@ int main(int argc, char** argv) {
     save("gif", "code2_11x5.gif", writeGif(patternImage(11, 5, 4, 24), {.minCodeSize = 2}));
     save("gif", "code5_9x9.gif", writeGif(patternImage(9, 9, 32, 25), {.minCodeSize = 5, .interlaced = true}));
     save("gif", "code8_full_table_64x64.gif", writeGif(patternImage(64, 64, 256, 26)));
-    save("gif", "extensions_7x3.gif",
-         writeGif(patternImage(7, 3, 256, 27), {.graphicControl = true, .comment = true}));
+    save("gif", "extensions_7x3.gif", writeGif(patternImage(7, 3, 256, 27), {.graphicControl = true, .comment = true}));
     save("gif", "local_table_9x7.gif",
          writeGif(patternImage(9, 7, 16, 29), {.minCodeSize = 4, .tableBits = 4, .localTable = true}));
     save("gif", "old_version_5x5.gif", writeGif(patternImage(5, 5, 256, 28), {.version = "GIF87a"}));
@@ -212,5 +326,10 @@ int main(int argc, char** argv) {
     saveRecords();
     saveScripts();
     saveTranslations();
+    saveOtherRecords();
+    const kestrel::testing::TempRoot importRoot;
+    kestrel::fuzz::writeImportRoot(importRoot);
+    saveRootRecords(importRoot);
+    saveImports(importRoot);
     return 0;
 }

@@ -40,7 +40,8 @@ std::string readCampaignText(std::span<const std::uint8_t> file) {
     std::string text;
     for (const auto& line : lines)
         forEachPiece(line, kTextReadPiece, [&](std::string_view piece) {
-            text += piece;
+            // Saving drops a CR that ends a piece; reading does too, so a saved text reads the same.
+            text += piece.substr(0, piece.find_last_not_of('\r') + 1);
             text += "\r\n";
         });
     return text;

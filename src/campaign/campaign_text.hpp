@@ -18,8 +18,8 @@ inline constexpr std::size_t kTextWrittenLine = 1023;
 inline constexpr std::size_t kMaxTextFile = std::size_t{1} << 20;
 
 // Every line of the file, in pieces of at most kTextReadPiece characters,
-// each followed by CR LF; CR and LF at a line's end and NUL bytes anywhere
-// are dropped.
+// each followed by CR LF; CR and LF at the end of a line or of a piece and
+// NUL bytes anywhere are dropped.
 std::string readCampaignText(std::span<const std::uint8_t> file);
 // The lines of the text, in pieces of at most kTextWrittenLine characters,
 // with CR LF between them and none after the last.

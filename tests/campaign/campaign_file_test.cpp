@@ -125,6 +125,8 @@ TEST(CampaignText, LineRules) {
         {"empty lines kept", "\r\n\r\nx", "\r\n\r\nx\r\n", "\r\n\r\nx\r\n"},
         {"a line of one piece", piece + "\r\n", piece + "\r\n", piece + "\r\n"},
         {"a longer line in pieces", piece + "qq", piece + "\r\nqq\r\n", piece + "\r\nqq\r\n"},
+        {"a CR where a piece ends", piece.substr(1) + "\r\rq", piece.substr(1) + "\r\n\rq\r\n",
+         piece.substr(1) + "\r\n\rq\r\n"},
     };
     for (const auto& c : cases) {
         const std::string text = readCampaignText(core::Bytes(c.file.begin(), c.file.end()));
