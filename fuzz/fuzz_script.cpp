@@ -67,14 +67,42 @@ bool isHostPathLine(const ScriptLine& line) {
 }
 
 // The first text of a line that reads starts at its first quote (no word of
-// a line form holds one). What stands between the quotes, unescaped.
+// a line form holds one). What stands between the quotes, unescaped: \t and
+// \n, \xHH the code page's byte HH in UTF-8, any other the character itself.
 std::string firstTextAsWritten(std::string_view line) {
     std::string out;
     for (std::size_t i = line.find('"') + 1; i < line.size() && line[i] != '"'; ++i) {
-        if (line[i] == '\\') ++i;
-        out += line[i];
+        if (line[i] != '\\') {
+            out += line[i];
+        } else if (line[++i] == 'x') {
+            const auto byte = static_cast<char>(std::stoi(std::string(line.substr(i + 1, 2)), nullptr, 16));
+            out += kestrel::core::cp1252ToUtf8(std::string(1, byte));
+            i += 2;
+        } else {
+            out += line[i] == 't' ? '\t' : line[i] == 'n' ? '\n' : line[i];
+        }
     }
     return out;
+}
+
+// A text between quotes as a script writes it: ASCII controls escaped.
+void appendEscaped(std::string& out, std::string_view text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (c == '\t' || c == '\n') {
+            out += c == '\t' ? "\\t" : "\\n";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+        } else {
+            out += c;
+        }
+    }
 }
 
 // The lines as a script again, blank lines keeping the numbers. Texts are
@@ -93,10 +121,7 @@ std::string written(const std::vector<ScriptLine>& lines) {
                 case Kind::Index: out += '#' + std::to_string(t.value); break;
                 case Kind::Text:
                     out += '"';
-                    for (const char c : hostPath ? t.text : kestrel::core::cp1252ToUtf8(t.text)) {
-                        if (c == '"' || c == '\\') out += '\\';
-                        out += c;
-                    }
+                    appendEscaped(out, hostPath ? t.text : kestrel::core::cp1252ToUtf8(t.text));
                     out += '"';
                     break;
             }
