@@ -13,6 +13,13 @@ bool isControl(unsigned char byte) {
 
 }  // namespace
 
+int hexDigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
 std::string escapeControls(std::string_view text) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string out;

@@ -12,4 +12,7 @@ namespace kestrel::core {
 // \xHH; everything else as it is.
 std::string escapeControls(std::string_view text);
 
+// The value of a hex digit of either case; -1 for any other character.
+int hexDigitValue(char c);
+
 }  // namespace kestrel::core

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <optional>
 
+#include "core/escaped_text.hpp"
 #include "core/text_case.hpp"
 #include "textx/text_reader.hpp"
 
@@ -20,13 +21,6 @@ struct Entry {
     bool fuzzy = false;
     bool plural = false;
 };
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
 
 // The quoted string at the start of `rest`, unescaped; nothing when it is
 // not one.
@@ -67,8 +61,8 @@ std::optional<std::string> quoted(std::string_view rest) {
                 break;
             case 'x': {
                 int value = 0, digits = 0;
-                for (; digits < 2 && i + 1 < rest.size() && hexDigit(rest[i + 1]) >= 0; ++digits)
-                    value = value * 16 + hexDigit(rest[++i]);
+                for (; digits < 2 && i + 1 < rest.size() && core::hexDigitValue(rest[i + 1]) >= 0; ++digits)
+                    value = value * 16 + core::hexDigitValue(rest[++i]);
                 out += static_cast<char>(value);
                 break;
             }

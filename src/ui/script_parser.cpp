@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "core/cp1252.hpp"
+#include "core/escaped_text.hpp"
 #include "ui/script_player.hpp"
 
 namespace kestrel::ui {
@@ -89,13 +90,6 @@ bool readNumber(std::string_view word, int& value) {
     return true;
 }
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
 // Appends what an escape stands for: \" \\ \t \n, or \xHH for the code page's
 // byte HH (in UTF-8, as the rest of the line), as transcripts write them.
 bool readEscape(std::string_view line, std::size_t& i, std::string& raw) {
@@ -106,7 +100,7 @@ bool readEscape(std::string_view line, std::size_t& i, std::string& raw) {
         return true;
     }
     if (c != 'x' || i + 2 >= line.size()) return false;
-    const int high = hexDigit(line[i + 1]), low = hexDigit(line[i + 2]);
+    const int high = core::hexDigitValue(line[i + 1]), low = core::hexDigitValue(line[i + 2]);
     if (high < 0 || low < 0) return false;
     i += 2;
     raw += core::cp1252ToUtf8(std::string(1, static_cast<char>(high * 16 + low)));
