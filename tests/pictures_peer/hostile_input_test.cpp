@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "core/host_file.hpp"
 #include "peer_support.hpp"
 
 namespace kestrel::pictures::peer {
@@ -17,7 +18,7 @@ TEST(HostileInputs, StoredFuzzInputsDecodeWithinBounds) {
     for (const auto& entry : fs::recursive_directory_iterator(dir)) {
         if (!entry.is_regular_file() || entry.path().filename().string().starts_with(".")) continue;
         SCOPED_TRACE(entry.path().string());
-        const Bytes file = readFile(entry.path());
+        const Bytes file = core::readHostFile(entry.path()).value_or(Bytes{});
         for (const PictureKind kind : {PictureKind::Pcx, PictureKind::Bmp, PictureKind::Gif, PictureKind::Icon})
             for (const Display& display : {Display::trueColour(), Display::palette(8), Display::palette(4)}) {
                 if (const auto header = readPictureHeader(kind, file, display)) {
@@ -80,23 +81,6 @@ TEST(HostileInputs, CutFilesDecodeToAPrefix) {
     expectCutsDecodeToPrefix(PictureKind::Pcx, writePcx(patternImage(150, 5, 16, 8), 1, 4), false);
     expectCutsDecodeToPrefix(PictureKind::Bmp, writeBmp(img, 8), true);
     expectCutsDecodeToPrefix(PictureKind::Bmp, writeBmp(patternImage(13, 9, 16, 9), 4), true);
-}
-
-// Codes the table does not hold yet stop the decoder; what came before stays.
-TEST(HostileInputs, GifCodesBeyondTheTableStopDecoding) {
-    IndexedImage img{4, 1, {1, 2, 3, 0}, randomPalette(4, 1)};
-    Bytes file = writeGif(img, {.minCodeSize = 2});
-    const auto header = readPictureHeader(PictureKind::Gif, file, Display::trueColour());
-    ASSERT_TRUE(header);
-    // Codes of 3 bits: clear (4), 1, 2, 3, then 4 bits: 0, end (5). The second
-    // code becomes 7 while the next free entry is 6.
-    const std::size_t data = header->pixelOffset + 2;  // behind the code size and the block length
-    std::uint32_t bits = file[data] | (file[data + 1] << 8) | (file[data + 2] << 16);
-    bits |= 7u << 6;
-    file[data] = bits & 0xFF;
-    file[data + 1] = (bits >> 8) & 0xFF;
-    file[data + 2] = (bits >> 16) & 0xFF;
-    EXPECT_EQ(decodedBytes(*header, file), (core::Bytes{1, 0, 0, 0}));
 }
 
 TEST(HostileInputs, SizesAtTheDataLimit) {
