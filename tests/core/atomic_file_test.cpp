@@ -22,13 +22,6 @@ struct stat statOf(const fs::path& p) {
     return st;
 }
 
-std::vector<std::string> namesIn(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 class ScopedUmask {
 public:
     explicit ScopedUmask(mode_t mask) : old_(::umask(mask)) {}
@@ -38,7 +31,11 @@ private:
     mode_t old_;
 };
 
-// Read first, as the import does, then replaced.
+// The writer of single files, and a held folder that reads the file first, as
+// the import uses it; each replaces a file of CITY.
+bool writeInCity(const TempRoot& t, const std::string& name, const Bytes& bytes) {
+    return t.root().writeAtomic("CITY\\" + name, bytes);
+}
 bool readAndReplace(const TempRoot& t, const std::string& name, const Bytes& bytes) {
     const auto folder = t.root().openFolder("CITY");
     auto file = folder ? folder->read(name, 64) : std::nullopt;
@@ -47,10 +44,9 @@ bool readAndReplace(const TempRoot& t, const std::string& name, const Bytes& byt
     return folder->replace(*file);
 }
 
-// The writer of single files, and a held folder after a read, as the import uses it.
-const std::pair<const char*, bool (*)(const TempRoot&, const Bytes&)> kReplacers[] = {
-    {"writeAtomic", [](const TempRoot& t, const Bytes& b) { return t.root().writeAtomic("CITY\\REC.CIT", b); }},
-    {"held folder", [](const TempRoot& t, const Bytes& b) { return readAndReplace(t, "REC.CIT", b); }},
+const std::pair<const char*, bool (*)(const TempRoot&, const std::string&, const Bytes&)> kReplacers[] = {
+    {"writeAtomic", writeInCity},
+    {"held folder", readAndReplace},
 };
 
 TEST(AtomicWrite, ReplacedFilesKeepTheirPermissionBitsWhateverTheUmask) {
@@ -61,7 +57,7 @@ TEST(AtomicWrite, ReplacedFilesKeepTheirPermissionBitsWhateverTheUmask) {
             for (const mode_t mode : {0640, 0600, 0664, 0666, 0604, 02750}) {
                 t.write("CITY/REC.CIT", "old");
                 ::chmod((t.path() / "CITY/REC.CIT").c_str(), mode);
-                ASSERT_TRUE(replace(t, Bytes{1, 2})) << how;
+                ASSERT_TRUE(replace(t, "REC.CIT", Bytes{1, 2})) << how;
                 EXPECT_EQ(statOf(t.path() / "CITY/REC.CIT").st_mode & 07777, mode) << how << std::oct << mode << mask;
                 EXPECT_EQ(t.read("CITY/REC.CIT"), (Bytes{1, 2})) << how;
             }
@@ -84,7 +80,7 @@ TEST(AtomicWrite, ReplacedFilesKeepTheirOwnerAndGroup) {
     for (const auto& [how, replace] : kReplacers) {
         t.write("CITY/REC.CIT", "old");
         ASSERT_EQ(::chown((t.path() / "CITY/REC.CIT").c_str(), testing::kNobody, testing::kNogroup), 0);
-        ASSERT_TRUE(replace(t, Bytes{9})) << how;
+        ASSERT_TRUE(replace(t, "REC.CIT", Bytes{9})) << how;
         EXPECT_EQ(statOf(t.path() / "CITY/REC.CIT").st_uid, testing::kNobody) << how;
         EXPECT_EQ(statOf(t.path() / "CITY/REC.CIT").st_gid, testing::kNogroup) << how;
     }
@@ -96,9 +92,12 @@ TEST(AtomicWrite, AFileTheUserMayNotWriteIsNotReplaced) {
     t.write("CITY/OPEN.CIT", "open");
     testing::handOver(t.path());
     ::chmod((t.path() / "CITY/REC.CIT").c_str(), 0444);
+    // The held folder reads the file but does not replace it.
     const bool refused = testing::asOtherUser([&] {
+        const auto folder = t.root().openFolder("CITY");
+        const auto file = folder->read("REC.CIT", 64);
         return !t.root().writeAtomic("CITY\\REC.CIT", Bytes{1}) && !t.root().copy("CITY\\OPEN.CIT", "CITY\\REC.CIT") &&
-               t.root().writeAtomic("CITY\\OPEN.CIT", Bytes{2});
+               t.root().writeAtomic("CITY\\OPEN.CIT", Bytes{2}) && file && !folder->replace(*file);
     });
     EXPECT_TRUE(refused);
     EXPECT_EQ(t.read("CITY/REC.CIT"), (Bytes{'p', 'r', 'o', 't', 'e', 'c', 't', 'e', 'd'}));
@@ -107,19 +106,24 @@ TEST(AtomicWrite, AFileTheUserMayNotWriteIsNotReplaced) {
     EXPECT_EQ(t.files(), (std::vector<std::string>{"CITY/", "CITY/OPEN.CIT", "CITY/REC.CIT"}));
 }
 
-TEST(AtomicWrite, ALinkIsWrittenThroughAndStaysALink) {
+TEST(AtomicWrite, ALinkIsWrittenThroughAndStaysALinkAndAFolderIsNoFile) {
     TempRoot t;
     t.write("SHARED/REAL.CIT", "old");
-    t.mkdir("CITY");
+    t.mkdir("CITY/DIR.CIT");
     fs::create_symlink("../SHARED/REAL.CIT", t.path() / "CITY/TOWNS.CIT");
     ::chmod((t.path() / "SHARED/REAL.CIT").c_str(), 0640);
-    ASSERT_TRUE(t.root().writeAtomic("CITY\\TOWNS.CIT", Bytes{'n', 'e', 'w'}));
-    EXPECT_TRUE(fs::is_symlink(t.path() / "CITY/TOWNS.CIT"));
-    EXPECT_EQ(fs::read_symlink(t.path() / "CITY/TOWNS.CIT"), "../SHARED/REAL.CIT");
-    EXPECT_EQ(t.read("SHARED/REAL.CIT"), (Bytes{'n', 'e', 'w'}));
-    EXPECT_EQ(statOf(t.path() / "SHARED/REAL.CIT").st_mode & 07777, 0640u);
-    EXPECT_EQ(namesIn(t.path() / "CITY"), std::vector<std::string>{"TOWNS.CIT"});
-    EXPECT_EQ(namesIn(t.path() / "SHARED"), std::vector<std::string>{"REAL.CIT"});
+    for (const auto& [how, replace] : kReplacers) {
+        const Bytes bytes(how, how + 4);
+        ASSERT_TRUE(replace(t, "TOWNS.CIT", bytes)) << how;
+        EXPECT_FALSE(replace(t, "DIR.CIT", bytes)) << how;
+        EXPECT_TRUE(fs::is_symlink(t.path() / "CITY/TOWNS.CIT")) << how;
+        EXPECT_EQ(fs::read_symlink(t.path() / "CITY/TOWNS.CIT"), "../SHARED/REAL.CIT") << how;
+        EXPECT_EQ(t.read("SHARED/REAL.CIT"), bytes) << how;
+        EXPECT_EQ(statOf(t.path() / "SHARED/REAL.CIT").st_mode & 07777, 0640u) << how;
+        EXPECT_EQ(t.files(),
+                  (std::vector<std::string>{"CITY/", "CITY/DIR.CIT/", "CITY/TOWNS.CIT", "SHARED/", "SHARED/REAL.CIT"}))
+            << how;
+    }
     // A link to nothing is not followed into a new file.
     fs::create_symlink("../SHARED/NONE.CIT", t.path() / "CITY/LOST.CIT");
     EXPECT_FALSE(t.root().writeAtomic("CITY\\LOST.CIT", Bytes{1}));
@@ -131,27 +135,30 @@ TEST(AtomicWrite, ALinkIsWrittenThroughAndStaysALink) {
 
 TEST(AtomicWrite, SyncsOnceAndRenamesOnce) {
     TempRoot t;
-    t.write("REC.DAT", "old");
-    const FileFaults counting;
-    ASSERT_TRUE(t.root().writeAtomic("REC.DAT", Bytes(100'000, 7)));
-    EXPECT_EQ(counting.syncs(), 1);
-    EXPECT_EQ(counting.renames(), 1);
-    EXPECT_EQ(t.read("REC.DAT").size(), 100'000u);
+    for (const auto& [how, replace] : kReplacers) {
+        t.write("CITY/REC.CIT", "old");
+        const FileFaults counting;
+        ASSERT_TRUE(replace(t, "REC.CIT", Bytes(100'000, 7))) << how;
+        EXPECT_EQ(counting.syncs(), 1) << how;
+        EXPECT_EQ(counting.renames(), 1) << how;
+        EXPECT_EQ(t.read("CITY/REC.CIT").size(), 100'000u) << how;
+    }
 }
 
+// Replacing, copying over and creating a file.
 TEST(AtomicWrite, EachFailingCallLeavesTheOldFileAndNoTemporaryFile) {
     using Call = FileFaults::Call;
     for (const Call call : {Call::Write, Call::Fsync, Call::Rename}) {
         for (const int error : {ENOSPC, EIO}) {
             TempRoot t;
-            t.write("REC.DAT", "old");
-            t.write("SRC.DAT", "source");
+            t.write("CITY/REC.CIT", "old");
+            t.write("CITY/SRC.CIT", "source");
             const FileFaults faults(call, error);
-            EXPECT_FALSE(t.root().writeAtomic("REC.DAT", Bytes(10, 1)));
-            EXPECT_FALSE(t.root().copy("SRC.DAT", "REC.DAT"));
-            EXPECT_FALSE(t.root().writeAtomic("NEW.DAT", Bytes(10, 1)));
-            EXPECT_EQ(t.read("REC.DAT"), (Bytes{'o', 'l', 'd'}));
-            EXPECT_EQ(t.files(), (std::vector<std::string>{"REC.DAT", "SRC.DAT"}));
+            for (const auto& [how, replace] : kReplacers) EXPECT_FALSE(replace(t, "REC.CIT", Bytes(10, 1))) << how;
+            EXPECT_FALSE(t.root().copy("CITY\\SRC.CIT", "CITY\\REC.CIT"));
+            EXPECT_FALSE(t.root().writeAtomic("CITY\\NEW.CIT", Bytes(10, 1)));
+            EXPECT_EQ(t.read("CITY/REC.CIT"), (Bytes{'o', 'l', 'd'}));
+            EXPECT_EQ(t.files(), (std::vector<std::string>{"CITY/", "CITY/REC.CIT", "CITY/SRC.CIT"}));
         }
     }
 }
@@ -180,47 +187,6 @@ TEST(FolderFiles, NamesAreFoundInAnyCaseAndNeverLeaveTheFolder) {
     EXPECT_EQ(t.files(), (std::vector<std::string>{"CITY/", "CITY/Elves.cit", "CITY/NEW.CIT", "SECRET.DAT"}));
     EXPECT_FALSE(t.root().openFolder("CITY\\Elves.cit"));
     EXPECT_FALSE(t.root().openFolder("NOWHERE"));
-}
-
-TEST(FolderFiles, LinksFoldersAndProtectedFilesAreTreatedAsTheWholeRootTreatsThem) {
-    TempRoot t;
-    t.write("SHARED/REAL.CIT", "old");
-    t.write("CITY/REC.CIT", "protected");
-    t.mkdir("CITY/DIR.CIT");
-    fs::create_symlink("../SHARED/REAL.CIT", t.path() / "CITY/TOWNS.CIT");
-    ASSERT_TRUE(readAndReplace(t, "TOWNS.CIT", Bytes{'n'}));
-    EXPECT_TRUE(fs::is_symlink(t.path() / "CITY/TOWNS.CIT"));
-    EXPECT_EQ(t.read("SHARED/REAL.CIT"), Bytes{'n'});
-    EXPECT_FALSE(readAndReplace(t, "DIR.CIT", Bytes{'n'}));
-    EXPECT_TRUE(fs::is_directory(t.path() / "CITY/DIR.CIT"));
-
-    testing::handOver(t.path());
-    ::chmod((t.path() / "CITY/REC.CIT").c_str(), 0444);
-    EXPECT_TRUE(testing::asOtherUser([&] {
-        const auto folder = t.root().openFolder("CITY");
-        auto file = folder->read("REC.CIT", 64);
-        return file && !folder->replace(*file);
-    }));
-    EXPECT_EQ(t.read("CITY/REC.CIT").size(), 9u);
-}
-
-TEST(FolderFiles, EachFailingCallLeavesTheOldFileAndNoTemporaryFile) {
-    using Call = FileFaults::Call;
-    for (const Call call : {Call::Write, Call::Fsync, Call::Rename}) {
-        TempRoot t;
-        t.write("CITY/REC.CIT", "old");
-        const FileFaults faults(call, ENOSPC);
-        EXPECT_FALSE(readAndReplace(t, "REC.CIT", Bytes(10, 1)));
-        EXPECT_EQ(t.read("CITY/REC.CIT"), (Bytes{'o', 'l', 'd'}));
-        EXPECT_EQ(t.files(), (std::vector<std::string>{"CITY/", "CITY/REC.CIT"}));
-    }
-    TempRoot t;
-    t.write("CITY/REC.CIT", "old");
-    const FileFaults counting;
-    ASSERT_TRUE(readAndReplace(t, "REC.CIT", Bytes(100'000, 7)));
-    EXPECT_EQ(counting.syncs(), 1);
-    EXPECT_EQ(counting.renames(), 1);
-    EXPECT_EQ(t.read("CITY/REC.CIT").size(), 100'000u);
 }
 
 // Outcomes come back in the order queued, whichever thread made them.

@@ -11,30 +11,23 @@ namespace {
 
 using testing::TempRoot;
 
-TEST(DataRootResolve, FindsExistingComponentsInAnyCase) {
+TEST(DataRootResolve, ExistingComponentsInAnyCaseExactCaseFirstNewOnesAsWritten) {
     TempRoot t;
     t.write("Terrain/data/Grass.ter", "x");
-    const auto p = t.root().resolve("TERRAIN\\DATA\\GRASS.TER");
-    ASSERT_TRUE(p);
-    EXPECT_EQ(*p, t.path() / "Terrain" / "data" / "Grass.ter");
-    EXPECT_TRUE(t.root().isFile("terrain\\DATA\\grass.TER"));
-}
-
-TEST(DataRootResolve, NewComponentsAreTakenAsWritten) {
-    TempRoot t;
     t.mkdir("city");
-    EXPECT_EQ(*t.root().resolve("CITY\\NEW.CIT"), t.path() / "city" / "NEW.CIT");
-    EXPECT_EQ(*t.root().resolve("ARMY\\A.ARM"), t.path() / "ARMY" / "A.ARM");
-}
-
-TEST(DataRootResolve, ExactCaseWinsOverOtherCases) {
-    TempRoot t;
-    t.write("CITY/a.cit", "1");
-    t.write("CITY/A.CIT", "2");
-    EXPECT_EQ(*t.root().resolve("CITY\\A.CIT"), t.path() / "CITY" / "A.CIT");
-    EXPECT_EQ(*t.root().resolve("CITY\\a.cit"), t.path() / "CITY" / "a.cit");
-    // Neither matches exactly: the first in case-insensitive order, the same every time.
-    EXPECT_EQ(*t.root().resolve("CITY\\a.CIT"), t.path() / "CITY" / "A.CIT");
+    t.write("ARMY/a.arm", "1");
+    t.write("ARMY/A.ARM", "2");
+    const std::pair<const char*, const char*> cases[] = {
+        {"TERRAIN\\DATA\\GRASS.TER", "Terrain/data/Grass.ter"},
+        {"CITY\\NEW.CIT", "city/NEW.CIT"},
+        {"ITEMS\\A.ITM", "ITEMS/A.ITM"},
+        {"ARMY\\A.ARM", "ARMY/A.ARM"},
+        {"ARMY\\a.arm", "ARMY/a.arm"},
+        {"ARMY\\a.ARM", "ARMY/A.ARM"},       // neither exact: the first in case-insensitive order, every time
+        {"CITY\\\\.\\B.CIT", "city/B.CIT"},  // empty and dot components skipped
+    };
+    for (const auto& [path, expected] : cases) EXPECT_EQ(t.root().resolve(path), t.path() / expected) << path;
+    EXPECT_TRUE(t.root().isFile("terrain\\DATA\\grass.TER"));
 }
 
 TEST(DataRootResolve, RefusesPathsThatLeaveTheRoot) {
@@ -46,13 +39,14 @@ TEST(DataRootResolve, RefusesPathsThatLeaveTheRoot) {
     EXPECT_FALSE(std::filesystem::exists(t.path().parent_path() / "escaped"));
 }
 
-TEST(DataRootResolve, SkipsEmptyAndDotComponents) {
+TEST(DataRootRead, ReadsUpToMaxBytesEmptyFilesTooButNotMissingUnreadableOrFolders) {
     TempRoot t;
-    EXPECT_EQ(*t.root().resolve("CITY\\\\.\\A.CIT"), t.path() / "CITY" / "A.CIT");
-}
-
-TEST(DataRootRead, MissingUnreadableAndFoldersGiveNothing) {
-    TempRoot t;
+    t.write("F.BIN", "0123456789");
+    t.write("E.BIN", "");
+    EXPECT_EQ(*t.root().read("f.bin", 4), (Bytes{'0', '1', '2', '3'}));
+    EXPECT_EQ(t.root().read("F.BIN")->size(), 10u);
+    ASSERT_TRUE(t.root().read("E.BIN"));
+    EXPECT_TRUE(t.root().read("E.BIN")->empty());
     t.mkdir("CITY/X.CIT");
     EXPECT_FALSE(t.root().read("CITY\\NONE.CIT"));
     EXPECT_FALSE(t.root().read("CITY\\X.CIT"));
@@ -62,36 +56,19 @@ TEST(DataRootRead, MissingUnreadableAndFoldersGiveNothing) {
     EXPECT_TRUE(testing::asOtherUser([&] { return !t.root().read("CITY\\LOCKED.CIT"); }));
 }
 
-TEST(DataRootRead, StopsAtMaxBytesAndReadsEmptyFiles) {
-    TempRoot t;
-    t.write("F.BIN", "0123456789");
-    t.write("E.BIN", "");
-    EXPECT_EQ(*t.root().read("f.bin", 4), (Bytes{'0', '1', '2', '3'}));
-    EXPECT_EQ(t.root().read("F.BIN")->size(), 10u);
-    ASSERT_TRUE(t.root().read("E.BIN"));
-    EXPECT_TRUE(t.root().read("E.BIN")->empty());
-}
-
-TEST(DataRootWrite, ReplacesTheExistingFileOfAnyCase) {
+TEST(DataRootWrite, ReplacesTheFileOfAnyCaseOrOnFailureLeavesItAndNoLitter) {
     TempRoot t;
     t.write("City/Towns.cit", "old");
     ASSERT_TRUE(t.root().writeAtomic("CITY\\TOWNS.CIT", Bytes{'n', 'e', 'w'}));
-    EXPECT_EQ(t.files(), (std::vector<std::string>{"City/", "City/Towns.cit"}));
-    EXPECT_EQ(t.read("City/Towns.cit"), (Bytes{'n', 'e', 'w'}));
-}
-
-TEST(DataRootWrite, FailureLeavesOldFileAndNoLitter) {
-    TempRoot t;
-    t.write("CITY/A.CIT", "old");
     EXPECT_FALSE(t.root().writeAtomic("NOFOLDER\\A.CIT", Bytes{1}));
-    t.mkdir("CITY/DIR.CIT");
+    t.mkdir("City/DIR.CIT");
     EXPECT_FALSE(t.root().writeAtomic("CITY\\DIR.CIT", Bytes{1}));
     testing::handOver(t.path());
-    ::chmod((t.path() / "CITY").c_str(), 0555);
-    EXPECT_TRUE(testing::asOtherUser([&] { return !t.root().writeAtomic("CITY\\A.CIT", Bytes{1, 2, 3}); }));
-    ::chmod((t.path() / "CITY").c_str(), 0755);
-    EXPECT_EQ(t.read("CITY/A.CIT"), (Bytes{'o', 'l', 'd'}));
-    EXPECT_EQ(t.files(), (std::vector<std::string>{"CITY/", "CITY/A.CIT", "CITY/DIR.CIT/"}));
+    ::chmod((t.path() / "City").c_str(), 0555);
+    EXPECT_TRUE(testing::asOtherUser([&] { return !t.root().writeAtomic("CITY\\TOWNS.CIT", Bytes{1, 2, 3}); }));
+    ::chmod((t.path() / "City").c_str(), 0755);
+    EXPECT_EQ(t.read("City/Towns.cit"), (Bytes{'n', 'e', 'w'}));
+    EXPECT_EQ(t.files(), (std::vector<std::string>{"City/", "City/DIR.CIT/", "City/Towns.cit"}));
 }
 
 TEST(DataRootFiles, CopyRemoveAndMakeDirectory) {

@@ -32,10 +32,7 @@ TEST(LittleEndian, FieldsRoundTripWithSigns) {
     putS16(b, 0, -2);
     putU16(b, 2, 0x1234);
     putS32(b, 4, -100000);
-    EXPECT_EQ(b[0], 0xFE);
-    EXPECT_EQ(b[1], 0xFF);
-    EXPECT_EQ(b[2], 0x34);
-    EXPECT_EQ(b[3], 0x12);
+    EXPECT_EQ(b, (Bytes{0xFE, 0xFF, 0x34, 0x12, 0x60, 0x79, 0xFE, 0xFF}));
     EXPECT_EQ(getS16(b, 0), -2);
     EXPECT_EQ(getU16(b, 0), 0xFFFE);
     EXPECT_EQ(getS32(b, 4), -100000);

@@ -100,8 +100,7 @@ TEST(PaletteDisplay, PacksIntoFourTwoAndOneBitDisplays) {
     const auto two = load(Display::palette(2), 5, {{3, 4, 5, 6, 3}});
     ASSERT_TRUE(two);
     EXPECT_EQ(two->deviceData(), (core::Bytes{0x39, 0x01}));
-    EXPECT_EQ(two->shown().pixel(1, 0), (Rgb{128, 128, 128}));
-    EXPECT_EQ(two->shown().pixel(2, 0), (Rgb{192, 192, 192}));
+    EXPECT_EQ(two->shown().pixels(), (std::vector<Rgb>{kWhite, {128, 128, 128}, {192, 192, 192}, kBlack, kWhite}));
 
     const auto one = load(Display::palette(1), 10, {{3, 6, 3, 3, 6, 6, 6, 6, 3, 6}, {3, 3, 3, 3, 3, 3, 3, 3, 3, 3}});
     ASSERT_TRUE(one);
@@ -120,27 +119,17 @@ TEST(Draw, CopiesTheClippedRectangle) {
     ScratchDir dir;
     const auto picture = dir.load("rb.pcx", testing::pcx8(3, {{1, 2, 1}, {2, 2, 1}}, kMixed));
     ASSERT_TRUE(picture);
-    Surface target(5, 4, kDialogFace);
+    const Rgb F = kDialogFace, R = kRed, B = kBlue;
+    Surface target(5, 4, F);
     picture->Draw(0, 0, 3, 2, target, 1, 1);
-    const Rgb expected[4][5] = {{kDialogFace, kDialogFace, kDialogFace, kDialogFace, kDialogFace},
-                                {kDialogFace, kRed, kBlue, kRed, kDialogFace},
-                                {kDialogFace, kBlue, kBlue, kRed, kDialogFace},
-                                {kDialogFace, kDialogFace, kDialogFace, kDialogFace, kDialogFace}};
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 5; ++x) EXPECT_EQ(target.pixel(x, y), expected[y][x]) << x << "," << y;
-
-    Surface part(3, 3, kDialogFace);
+    EXPECT_EQ(target.pixels(),
+              (std::vector{F, F, F, F, F, /**/ F, R, B, R, F, /**/ F, B, B, R, F, /**/ F, F, F, F, F}));
+    Surface part(3, 3, F);
     picture->Draw(1, 0, 50, 50, part, 0, 0);  // only columns 1 and 2 exist
-    EXPECT_EQ(part.pixel(0, 0), kBlue);
-    EXPECT_EQ(part.pixel(1, 0), kRed);
-    EXPECT_EQ(part.pixel(2, 0), kDialogFace);
-    EXPECT_EQ(part.pixel(0, 2), kDialogFace);
-
-    Surface corner(2, 2, kDialogFace);
-    picture->Draw(0, 0, 3, 2, corner, -1, -1);
-    EXPECT_EQ(corner.pixel(0, 0), kBlue);  // picture (1, 1)
-    EXPECT_EQ(corner.pixel(1, 0), kRed);
-    EXPECT_EQ(corner.pixel(0, 1), kDialogFace);
+    EXPECT_EQ(part.pixels(), (std::vector{B, R, F, /**/ B, R, F, /**/ F, F, F}));
+    Surface corner(2, 2, F);
+    picture->Draw(0, 0, 3, 2, corner, -1, -1);  // picture (1, 1) at (0, 0)
+    EXPECT_EQ(corner.pixels(), (std::vector{B, R, /**/ F, F}));
 }
 
 TEST(Draw, TransparentColourLeavesTheTargetAndTheDeviceImage) {
@@ -153,10 +142,7 @@ TEST(Draw, TransparentColourLeavesTheTargetAndTheDeviceImage) {
     Surface target(3, 2, green);
     for (int round = 0; round < 2; ++round) {
         picture->DrawTransparent(0, 0, 3, 2, target, 0, 0, kRed);
-        EXPECT_EQ(target.pixel(0, 0), green);
-        EXPECT_EQ(target.pixel(1, 0), kBlue);
-        EXPECT_EQ(target.pixel(0, 1), kBlue);
-        EXPECT_EQ(target.pixel(2, 1), green);
+        EXPECT_EQ(target.pixels(), (std::vector{green, kBlue, green, /**/ kBlue, kBlue, green})) << round;
     }
     EXPECT_EQ(picture->deviceData(), device);
     Surface plain(3, 2, green);

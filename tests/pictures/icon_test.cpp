@@ -29,12 +29,9 @@ TEST(Icon, PixelsAreFourBitRowsBottomUpHeldAsBytes) {
     EXPECT_EQ(d.header->bitsPerPixel, 8);
     EXPECT_EQ(d.header->bytesPerLine, 32);
     ASSERT_EQ(d.data.size(), 1024u);
-    auto at = [&](int x, int y) { return int{d.data[32 * y + x]}; };
-    EXPECT_EQ(at(0, 31), 1);
-    EXPECT_EQ(at(1, 31), 2);
-    EXPECT_EQ(at(30, 0), 15);
-    EXPECT_EQ(at(6, 26), 0xA);
-    EXPECT_EQ(at(7, 26), 0xB);
+    // x, y, index; all the other pixels are 0.
+    for (const auto& [x, y, index] : {std::tuple{0, 31, 1}, {1, 31, 2}, {30, 0, 15}, {6, 26, 0xA}, {7, 26, 0xB}})
+        EXPECT_EQ(d.data[32 * y + x], index) << x << "," << y;
     EXPECT_EQ(std::count(d.data.begin(), d.data.end(), 0), 1024 - 5);
 
     // The colour count is the directory's byte; the palette keeps 16 entries.

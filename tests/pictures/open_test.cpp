@@ -77,8 +77,7 @@ TEST(PictureLoad, ReadsTheFileAnew) {
     // Same layout, new pixels and colours: taken.
     dir.write("a.pcx", testing::pcx8(2, {{2, 1}}, {{}, red, blue}));
     ASSERT_TRUE(picture->Load());
-    EXPECT_EQ(picture->shown().pixel(0, 0), blue);
-    EXPECT_EQ(picture->shown().pixel(1, 0), red);
+    EXPECT_EQ(picture->shown().pixels(), (std::vector{blue, red}));
 
     // Another size no longer matches what was opened; nothing is drawn.
     dir.write("a.pcx", testing::pcx8(4, {{1, 1, 1, 1}}, {{}, red}));

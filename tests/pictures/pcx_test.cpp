@@ -81,7 +81,8 @@ TEST(PcxDecode, LongRowsMixLongRunsAndLiterals) {
     EXPECT_EQ(cut.data, rest);
 }
 
-TEST(PcxHeader, StoredLineLengthIsTheStatedOneUnlessTooShort) {
+// The stored line length is the stated one unless too short for the pixels.
+TEST(PcxDecode, StoredLinesOfOtherLengthsKeepTheLayout) {
     auto stored = [](int stated) { return decode(pcxHeader(8, 1, 0, 0, 4, 0, stated)).header->storedBytesPerLine; };
     EXPECT_EQ(stored(5), 5);  // odd, as converters write it
     EXPECT_EQ(stored(9), 9);  // padded
@@ -89,9 +90,6 @@ TEST(PcxHeader, StoredLineLengthIsTheStatedOneUnlessTooShort) {
     EXPECT_EQ(stored(0), 6);
     EXPECT_EQ(decode(pcxHeader(1, 4, 0, 0, 8, 0, 2)).header->storedBytesPerLine, 2);  // 9 pixels in 2 bytes
     EXPECT_EQ(decode(pcxHeader(1, 4, 0, 0, 8, 0, 1)).header->storedBytesPerLine, 2);
-}
-
-TEST(PcxDecode, StoredLinesOfOtherLengthsKeepTheLayout) {
     // 5 x 2 at 8 bits, lines stored with 5 bytes: the pad byte is zero.
     const auto odd = decode(pcxHeader(8, 1, 0, 0, 4, 1, 5).u8({1, 2, 3, 4, 5, 0xC2, 6, 7, 8, 9}));
     EXPECT_EQ(odd.data, (core::Bytes{1, 2, 3, 4, 5, 0, /**/ 6, 6, 7, 8, 9, 0}));

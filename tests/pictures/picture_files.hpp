@@ -1,39 +1,23 @@
 // Byte builders, decoding shortcuts and a scratch folder for the picture tests.
 #pragma once
 #include <algorithm>
-#include <cerrno>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <initializer_list>
 #include <string>
-#include <system_error>
 #include <utility>
 #include <vector>
 
 #include "pictures/picture.hpp"
+#include "support/temp_root.hpp"
 
 namespace kestrel::pictures::testing {
 
-class ScratchDir {
+// A fresh folder per test that writes picture files and opens them.
+class ScratchDir : public ::kestrel::testing::TempRoot {
 public:
-    // mkdtemp: a folder of its own, never one left behind by an earlier test or run.
-    ScratchDir() {
-        std::string name = (std::filesystem::temp_directory_path() / "kestrel-pictures-XXXXXX").string();
-        if (!::mkdtemp(name.data()))
-            throw std::filesystem::filesystem_error("mkdtemp", name, std::error_code(errno, std::generic_category()));
-        path_ = name;
-    }
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-    ~ScratchDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
     std::filesystem::path write(const std::string& name, const core::Bytes& bytes) const {
-        std::ofstream(path_ / name, std::ios::binary | std::ios::trunc)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        return path_ / name;
+        TempRoot::write(name, bytes);
+        return *this / name;
     }
     // Opened and loaded, or nothing.
     std::unique_ptr<Picture> load(const std::string& name, const core::Bytes& bytes,
@@ -41,10 +25,6 @@ public:
         auto picture = OpenPicture(write(name, bytes), display);
         return picture && picture->Load() ? std::move(picture) : nullptr;
     }
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-
-private:
-    std::filesystem::path path_;
 };
 
 // Appends little-endian fields, so a file reads as its list of fields.

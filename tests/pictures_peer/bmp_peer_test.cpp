@@ -51,21 +51,8 @@ TEST(BmpAgainstReference, TrueColour24And32) {
             }
 }
 
-class BmpWrittenByConverter : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (!findConverter()) GTEST_SKIP() << "the convert program is not installed";
-    }
-    // `format` is the converter's output prefix: "" for its default header.
-    Bytes converterWrites(const std::string& source, const std::string& format, const std::string& options = "") {
-        const auto out = dir_ / "out.bmp";
-        std::filesystem::remove(out);
-        if (!runConverter("'" + (dir_ / source).string() + "' " + options + " '" + format + out.string() + "'"))
-            return {};
-        return readFile(out);
-    }
-    ScratchDir dir_;
-};
+// The format prefix "" gives the converter's default header, "BMP3:" the 40-byte one.
+using BmpWrittenByConverter = WithConverter;
 
 int infoSizeOf(const Bytes& bmp) { return bmp.size() > 54 ? bmp[14] | bmp[15] << 8 : -1; }
 int bitsOf(const Bytes& bmp) { return bmp.size() > 54 ? bmp[28] : -1; }
@@ -81,13 +68,13 @@ TEST_F(BmpWrittenByConverter, IndexedWithLongAndShortHeaders) {
         for (const std::string format : {"", "BMP3:"}) {
             SCOPED_TRACE(::testing::Message() << c.colours << " colours, format '" << format << "'");
             const IndexedImage img = patternImage(13, 5, c.colours, seed++);
-            writeFile(dir_ / "in.gif", writeGif(img, {.minCodeSize = std::max(2, c.tableBits), .tableBits = c.tableBits}));
-            const Bytes bmp = converterWrites("in.gif", format, "-compress none");
+            dir_.write("in.gif", writeGif(img, {.minCodeSize = std::max(2, c.tableBits), .tableBits = c.tableBits}));
+            const Bytes bmp = converted("in.gif", "-compress none", format, "out.bmp");
             ASSERT_EQ(infoSizeOf(bmp), format.empty() ? 124 : 40);
             ASSERT_EQ(bitsOf(bmp), c.bits);
             expectSameAsReference(bmp, expectedColours(img));
             if (c.bits != 8) continue;  // the converter codes 8-bit rows only
-            const Bytes coded = converterWrites("in.gif", format);
+            const Bytes coded = converted("in.gif", "", format, "out.bmp");
             ASSERT_EQ(coded[30], 1);
             EXPECT_FALSE(decodeOurs(PictureKind::Bmp, coded).has_value());
         }
@@ -98,12 +85,12 @@ TEST_F(BmpWrittenByConverter, TrueColourWithAndWithoutMasks) {
     RgbImage img{7, 3, {}};
     for (int i = 0; i < 21; ++i)
         img.pixels.push_back({std::uint8_t(rng.below(256)), std::uint8_t(rng.below(256)), std::uint8_t(rng.below(256))});
-    writePpm(dir_ / "in.ppm", img);
-    const Bytes plain = converterWrites("in.ppm", "BMP3:");
+    dir_.write("in.ppm", ppmOf(img));
+    const Bytes plain = converted("in.ppm", "", "BMP3:", "out.bmp");
     ASSERT_EQ(bitsOf(plain), 24);
     expectSameAsReference(plain, img);
     // With an alpha channel the converter writes 32 bits with colour masks.
-    const Bytes masked = converterWrites("in.ppm", "", "-alpha on");
+    const Bytes masked = converted("in.ppm", "-alpha on", "", "out.bmp");
     ASSERT_EQ(bitsOf(masked), 32);
     ASSERT_EQ(masked[30], 3);
     expectSameAsReference(masked, img);

@@ -54,6 +54,9 @@ TEST(GifAgainstReference, FullTableClearedOrKept) {
     expectSameAsReference(patternImage(90, 70, 256, 7), {.deferredClear = true});
     expectSameAsReference(patternImage(250, 100, 4, 8), {.minCodeSize = 2, .deferredClear = true});
     expectSameAsReference(patternImage(160, 97, 16, 9), {.minCodeSize = 4, .interlaced = true, .deferredClear = true});
+    // The table does fill: kept full, the codes differ from those of a cleared table.
+    for (const auto& [img, size] : {std::pair{patternImage(90, 70, 256, 7), 8}, {patternImage(250, 100, 4, 8), 2}})
+        EXPECT_NE(writeGif(img, {.minCodeSize = size}), writeGif(img, {.minCodeSize = size, .deferredClear = true}));
 }
 
 // Long runs make strings longer than a row, so they wrap into the next row

@@ -8,48 +8,36 @@
 namespace kestrel::pictures::peer {
 namespace {
 
-class PcxAgainstConverter : public ::testing::Test {
+class PcxAgainstConverter : public WithConverter {
 protected:
-    void SetUp() override {
-        if (!findConverter()) GTEST_SKIP() << "the convert program is not installed";
-    }
-
     // The converter's own reading of a PCX file.
     std::optional<RgbImage> converterReads(const Bytes& pcx) {
-        writeFile(dir_ / "in.pcx", pcx);
-        if (!runConverter("'" + (dir_ / "in.pcx").string() + "' -depth 8 'ppm:" + (dir_ / "back.ppm").string() + "'"))
-            return std::nullopt;
-        return readPpm(dir_ / "back.ppm");
+        dir_.write("in.pcx", pcx);
+        return readPpm(converted("in.pcx", "-depth 8", "ppm:", "back.ppm"));
     }
 
     // The converter turns a GIF (its palette kept) into a PCX file.
     Bytes converterWritesPcx(const Bytes& gif) {
-        writeFile(dir_ / "source.gif", gif);
-        const auto out = dir_ / "out.pcx";
-        std::filesystem::remove(out);
-        if (!runConverter("'" + (dir_ / "source.gif").string() + "' '" + out.string() + "'")) return {};
-        return readFile(out);
+        dir_.write("source.gif", gif);
+        return converted("source.gif", "", "", "out.pcx");
     }
 
-    void expectAllAgree(const Bytes& pcx, const RgbImage& expected) {
-        const auto reference = converterReads(pcx);
+    // Ours gives the converter's colours, or with `inverted` their opposites.
+    void expectAllAgree(const Bytes& pcx, const RgbImage& expected, bool inverted = false) {
+        auto reference = converterReads(pcx);
         ASSERT_TRUE(reference.has_value());
         ASSERT_TRUE(sameImage(expected, *reference));
         const auto ours = decodeOurs(PictureKind::Pcx, pcx);
         ASSERT_TRUE(ours.has_value());
+        if (inverted)
+            for (Colour& c : reference->pixels)
+                c = {std::uint8_t(255 - c.r), std::uint8_t(255 - c.g), std::uint8_t(255 - c.b)};
         EXPECT_TRUE(sameImage(*reference, ours->image));
     }
-
-    ScratchDir dir_;
 };
 
 int bitsOf(const Bytes& pcx) { return pcx.size() > 65 ? pcx[3] : -1; }
 int planesOf(const Bytes& pcx) { return pcx.size() > 65 ? pcx[65] : -1; }
-
-RgbImage inverted(RgbImage img) {
-    for (Colour& c : img.pixels) c = {std::uint8_t(255 - c.r), std::uint8_t(255 - c.g), std::uint8_t(255 - c.b)};
-    return img;
-}
 
 // The converter stores lines of odd length for odd widths.
 TEST_F(PcxAgainstConverter, ConverterWrittenEightBitWithTrailingPalette) {
@@ -80,56 +68,35 @@ TEST_F(PcxAgainstConverter, ConverterWrittenMonochrome) {
             ASSERT_EQ(bitsOf(pcx), 1);
             ASSERT_EQ(planesOf(pcx), 1);
             ASSERT_EQ(Bytes(pcx.begin() + 16, pcx.begin() + 22), (Bytes{0, 0, 0, 255, 255, 255}));
-            const auto reference = converterReads(pcx);
-            ASSERT_TRUE(reference.has_value());
-            ASSERT_TRUE(sameImage(expectedColours(img), *reference));
-            const auto ours = decodeOurs(PictureKind::Pcx, pcx);
-            ASSERT_TRUE(ours.has_value());
-            EXPECT_TRUE(sameImage(inverted(*reference), ours->image));
+            expectAllAgree(pcx, expectedColours(img), true);
         }
 }
 
-// The converter cannot write 16-colour planes, so we write them and it reads them.
-TEST_F(PcxAgainstConverter, SixteenColourPlanesReadByConverter) {
+// Layouts the converter reads but cannot write (16 colours in planes among
+// them), and lines stored longer than the width needs (the header's bytes per
+// line says how long): the extra bytes belong to no pixel and no other line.
+TEST_F(PcxAgainstConverter, LayoutsAndPaddedLinesWeWriteReadByConverter) {
+    struct Layouts {
+        int bits, planes;
+        std::vector<int> paddings, widths, heights;
+    };
+    const std::vector<int> planes{1, 7, 8, 9, 16, 17, 31, 100}, some{1, 5, 13, 64, 200}, padded{3, 16, 45};
+    const Layouts table[] = {
+        {1, 4, {0}, planes, {1, 5}},    {1, 1, {0}, some, {6}},         {1, 2, {0}, some, {6}},
+        {1, 3, {0}, some, {6}},         {4, 1, {0}, some, {6}},         {8, 1, {0}, some, {6}},
+        {1, 4, {1, 2, 6}, padded, {7}}, {4, 1, {1, 2, 6}, padded, {7}}, {8, 1, {1, 2, 6}, padded, {7}}};
     std::uint32_t seed = 80;
-    for (const int width : {1, 7, 8, 9, 16, 17, 31, 100})
-        for (const int height : {1, 5}) {
-            SCOPED_TRACE(::testing::Message() << width << "x" << height);
-            const IndexedImage img = patternImage(width, height, 16, seed++);
-            expectAllAgree(writePcx(img, 1, 4), expectedColours(img));
-        }
-}
-
-TEST_F(PcxAgainstConverter, OtherLayoutsReadByConverter) {
-    struct Layout {
-        int bits, planes;
-    };
-    std::uint32_t seed = 120;
-    for (const Layout l : {Layout{1, 1}, Layout{1, 2}, Layout{1, 3}, Layout{4, 1}, Layout{8, 1}})
-        for (const int width : {1, 5, 13, 64, 200}) {
-            SCOPED_TRACE(::testing::Message() << l.bits << " bits x " << l.planes << " planes, width " << width);
-            IndexedImage img = patternImage(width, 6, 1 << (l.bits * l.planes), seed++);
-            // A single plane of 1 bit is black (set) and white to the converter whatever the header says.
-            if (l.bits == 1 && l.planes == 1) img.palette = {{255, 255, 255}, {0, 0, 0}};
-            expectAllAgree(writePcx(img, l.bits, l.planes), expectedColours(img));
-        }
-}
-
-// Lines stored longer than the width needs (the header's bytes per line
-// says how long): the extra bytes belong to no pixel and no other line.
-TEST_F(PcxAgainstConverter, PaddedLinesReadByConverter) {
-    struct Layout {
-        int bits, planes;
-    };
-    std::uint32_t seed = 160;
-    for (const Layout l : {Layout{1, 4}, Layout{4, 1}, Layout{8, 1}})
-        for (const int padding : {1, 2, 6})
-            for (const int width : {3, 16, 45}) {
-                SCOPED_TRACE(::testing::Message() << l.bits << " bits x " << l.planes << " planes, width " << width
-                                                  << ", padding " << padding);
-                const IndexedImage img = patternImage(width, 7, 1 << (l.bits * l.planes), seed++);
-                expectAllAgree(writePcx(img, l.bits, l.planes, padding), expectedColours(img));
-            }
+    for (const Layouts& l : table)
+        for (const int padding : l.paddings)
+            for (const int width : l.widths)
+                for (const int height : l.heights) {
+                    SCOPED_TRACE(::testing::Message() << l.bits << " bits x " << l.planes << " planes, " << width << "x"
+                                                      << height << ", padding " << padding);
+                    IndexedImage img = patternImage(width, height, 1 << (l.bits * l.planes), seed++);
+                    // A single plane of 1 bit is black (set) and white to the converter whatever the header says.
+                    if (l.bits == 1 && l.planes == 1) img.palette = {{255, 255, 255}, {0, 0, 0}};
+                    expectAllAgree(writePcx(img, l.bits, l.planes, padding), expectedColours(img));
+                }
 }
 
 }  // namespace

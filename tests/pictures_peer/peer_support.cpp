@@ -1,13 +1,9 @@
 #include "peer_support.hpp"
 
 #include <stb/stb_image.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
-#include <system_error>
 
 namespace kestrel::pictures::peer {
 
@@ -97,43 +93,28 @@ std::optional<RgbImage> decodeReference(const Bytes& file) {
                                          << int{e.r} << "," << int{e.g} << "," << int{e.b};
 }
 
-std::optional<fs::path> findConverter() {
-    const char* path = std::getenv("PATH");
-    std::stringstream dirs(path ? path : "");
-    for (std::string dir; std::getline(dirs, dir, ':');) {
-        if (dir.empty()) continue;
-        const fs::path candidate = fs::path(dir) / "convert";
-        if (::access(candidate.c_str(), X_OK) == 0) return candidate;
-    }
-    return std::nullopt;
+bool haveConverter() {
+    static const bool found = std::system("command -v convert >/dev/null 2>&1") == 0;
+    return found;
 }
 
-bool runConverter(const std::string& args) {
-    const auto converter = findConverter();
-    if (!converter) return false;
-    const std::string command = "'" + converter->string() + "' " + args + " >/dev/null 2>&1";
-    return std::system(command.c_str()) == 0;
+Bytes WithConverter::converted(const std::string& from, const std::string& options, const std::string& format,
+                               const std::string& to) {
+    fs::remove(dir_ / to);
+    const std::string command = "convert '" + (dir_ / from).string() + "' " + options + " '" + format +
+                                (dir_ / to).string() + "' >/dev/null 2>&1";
+    return std::system(command.c_str()) == 0 ? dir_.read(to) : Bytes{};
 }
 
-Bytes readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-}
-
-void writeFile(const fs::path& path, const Bytes& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-void writePpm(const fs::path& path, const RgbImage& img) {
+Bytes ppmOf(const RgbImage& img) {
     const std::string head = "P6\n" + std::to_string(img.width) + " " + std::to_string(img.height) + "\n255\n";
     Bytes b(head.begin(), head.end());
     for (const Colour c : img.pixels) b.insert(b.end(), {c.r, c.g, c.b});
-    writeFile(path, b);
+    return b;
 }
 
-std::optional<RgbImage> readPpm(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
+std::optional<RgbImage> readPpm(const Bytes& ppm) {
+    std::istringstream in(std::string(ppm.begin(), ppm.end()));
     std::string magic;
     int w = 0, h = 0, max = 0;
     if (!(in >> magic >> w >> h >> max) || magic != "P6" || max != 255 || w <= 0 || h <= 0) return std::nullopt;
@@ -145,18 +126,6 @@ std::optional<RgbImage> readPpm(const fs::path& path) {
         c = {std::uint8_t(rgb[0]), std::uint8_t(rgb[1]), std::uint8_t(rgb[2])};
     }
     return img;
-}
-
-// mkdtemp: a folder of its own, never one left behind by an earlier test or run.
-ScratchDir::ScratchDir() {
-    std::string name = (fs::temp_directory_path() / "kestrel-peer-XXXXXX").string();
-    if (!::mkdtemp(name.data())) throw fs::filesystem_error("mkdtemp", name, std::error_code(errno, std::generic_category()));
-    path_ = name;
-}
-
-ScratchDir::~ScratchDir() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
 }
 
 }  // namespace kestrel::pictures::peer

@@ -10,6 +10,7 @@
 
 #include "picture_writers.hpp"
 #include "pictures/picture.hpp"
+#include "support/temp_root.hpp"
 
 namespace kestrel::pictures::peer {
 
@@ -32,27 +33,24 @@ std::optional<RgbImage> decodeReference(const Bytes& file);
 
 ::testing::AssertionResult sameImage(const RgbImage& expected, const RgbImage& actual);
 
-// The external converter, when it is installed.
-std::optional<std::filesystem::path> findConverter();
-// Runs the converter with `args` (already quoted); true on exit status 0.
-bool runConverter(const std::string& args);
+// Whether the external converter is installed.
+bool haveConverter();
 
-Bytes readFile(const std::filesystem::path& path);
-void writeFile(const std::filesystem::path& path, const Bytes& bytes);
-void writePpm(const std::filesystem::path& path, const RgbImage& img);
-std::optional<RgbImage> readPpm(const std::filesystem::path& path);
+Bytes ppmOf(const RgbImage& img);
+std::optional<RgbImage> readPpm(const Bytes& ppm);
 
-// A fresh folder per test, removed afterwards.
-class ScratchDir {
-public:
-    ScratchDir();
-    ~ScratchDir();
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-
-private:
-    std::filesystem::path path_;
+// Tests of what the external converter writes or reads; skipped without it.
+class WithConverter : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!haveConverter()) GTEST_SKIP() << "the convert program is not installed";
+    }
+    // The converter turns the scratch file `from` into `to`, written with the
+    // converter's format prefix ("BMP3:", "ppm:", "" for the name's own);
+    // the bytes of `to`, none when it fails.
+    Bytes converted(const std::string& from, const std::string& options, const std::string& format,
+                    const std::string& to);
+    ::kestrel::testing::TempRoot dir_;
 };
 
 }  // namespace kestrel::pictures::peer

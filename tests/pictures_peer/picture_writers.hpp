@@ -2,8 +2,10 @@
 // benchmarks. Header-only so the separate fuzzing build can use it too.
 #pragma once
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <unordered_map>
@@ -25,6 +27,8 @@ struct IndexedImage {
     std::vector<std::uint8_t> pixels;
     std::vector<Colour> palette;
     std::uint8_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+    // Black past the end of the palette.
+    Colour colour(int i) const { return i < static_cast<int>(palette.size()) ? palette[i] : Colour{}; }
 };
 
 // Three bytes per pixel, rows top to bottom.
@@ -35,17 +39,14 @@ struct RgbImage {
 };
 
 namespace detail {
-inline void put16(Bytes& b, std::uint32_t v) {
-    b.push_back(v & 0xFF);
-    b.push_back((v >> 8) & 0xFF);
+// Little-endian fields in the order given.
+inline void put16(Bytes& b, std::initializer_list<std::uint32_t> values) {
+    for (const std::uint32_t v : values) b.insert(b.end(), {std::uint8_t(v & 0xFF), std::uint8_t((v >> 8) & 0xFF)});
 }
-inline void put32(Bytes& b, std::uint32_t v) {
-    put16(b, v & 0xFFFF);
-    put16(b, v >> 16);
+inline void put32(Bytes& b, std::initializer_list<std::uint32_t> values) {
+    for (const std::uint32_t v : values) put16(b, {v & 0xFFFF, v >> 16});
 }
-inline void set32(Bytes& b, std::size_t at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + i] = (v >> (8 * i)) & 0xFF;
-}
+inline void putRgb(Bytes& b, Colour c) { b.insert(b.end(), {c.r, c.g, c.b}); }
 }  // namespace detail
 
 // A deterministic generator so every run writes the same files.
@@ -105,20 +106,13 @@ inline Bytes gifLzw(const std::vector<std::uint8_t>& indices, int minCodeSize, i
                     bool deferredClear = false) {
     Bytes out;
     std::uint32_t acc = 0;
-    int accBits = 0;
-    int width = minCodeSize + 1;
+    int accBits = 0, width = minCodeSize + 1, sinceClear = 0;
     const int clear = 1 << minCodeSize, eoi = clear + 1;
     int next = eoi + 1;
-    int sinceClear = 0;
     std::unordered_map<std::uint32_t, int> table;
     auto emit = [&](int code) {
         acc |= static_cast<std::uint32_t>(code) << accBits;
-        accBits += width;
-        while (accBits >= 8) {
-            out.push_back(acc & 0xFF);
-            acc >>= 8;
-            accBits -= 8;
-        }
+        for (accBits += width; accBits >= 8; accBits -= 8, acc >>= 8) out.push_back(acc & 0xFF);
     };
     auto reset = [&] {
         emit(clear);
@@ -128,12 +122,7 @@ inline Bytes gifLzw(const std::vector<std::uint8_t>& indices, int minCodeSize, i
         sinceClear = 0;
     };
     reset();
-    if (indices.empty()) {
-        emit(eoi);
-        if (accBits > 0) out.push_back(acc & 0xFF);
-        return out;
-    }
-    int cur = indices[0];
+    int cur = indices.empty() ? 0 : indices[0];
     for (std::size_t i = 1; i < indices.size(); ++i) {
         const int p = indices[i];
         const std::uint32_t key = (static_cast<std::uint32_t>(cur) << 8) | static_cast<std::uint32_t>(p);
@@ -151,22 +140,18 @@ inline Bytes gifLzw(const std::vector<std::uint8_t>& indices, int minCodeSize, i
         if ((next >= 4096 && !deferredClear) || (clearEvery > 0 && sinceClear >= clearEvery)) reset();
         cur = p;
     }
-    emit(cur);
+    if (!indices.empty()) emit(cur);
     emit(eoi);
     if (accBits > 0) out.push_back(acc & 0xFF);
     return out;
 }
 
-// Rows in the order an interlaced GIF stores them.
+// Rows in the order a GIF stores them: one pass, or the four of interlacing.
 inline std::vector<int> gifRowOrder(int height, bool interlaced) {
     std::vector<int> rows;
-    if (!interlaced) {
-        for (int y = 0; y < height; ++y) rows.push_back(y);
-        return rows;
-    }
     const int starts[] = {0, 4, 2, 1}, steps[] = {8, 8, 4, 2};
-    for (int pass = 0; pass < 4; ++pass)
-        for (int y = starts[pass]; y < height; y += steps[pass]) rows.push_back(y);
+    for (int pass = 0; pass < (interlaced ? 4 : 1); ++pass)
+        for (int y = starts[pass]; y < height; y += interlaced ? steps[pass] : 1) rows.push_back(y);
     return rows;
 }
 
@@ -176,30 +161,16 @@ inline Bytes writeGif(const IndexedImage& img, const GifOptions& opt = {}) {
     if (opt.minCodeSize < 2 || opt.minCodeSize > 8) throw std::invalid_argument("GIF code size");
     if (opt.tableBits < 1 || opt.tableBits > 8) throw std::invalid_argument("GIF table size");
     Bytes b(opt.version.begin(), opt.version.end());
-    put16(b, img.width);
-    put16(b, img.height);
-    b.push_back(static_cast<std::uint8_t>(0xF0 | (opt.tableBits - 1)));  // global table, 8-bit colour resolution
-    b.push_back(0);
-    b.push_back(0);
+    put16(b, {std::uint32_t(img.width), std::uint32_t(img.height)});
+    b.insert(b.end(), {std::uint8_t(0xF0 | (opt.tableBits - 1)), 0, 0});  // global table, 8-bit colour resolution
     auto table = [&](bool grey) {
-        for (int i = 0; i < (1 << opt.tableBits); ++i) {
-            const Colour c = grey ? Colour{128, 128, 128}
-                                  : i < static_cast<int>(img.palette.size()) ? img.palette[i] : Colour{};
-            b.insert(b.end(), {c.r, c.g, c.b});
-        }
+        for (int i = 0; i < (1 << opt.tableBits); ++i) putRgb(b, grey ? Colour{128, 128, 128} : img.colour(i));
     };
     table(opt.localTable);
-    if (opt.comment) {
-        b.insert(b.end(), {0x21, 0xFE, 5, 'h', 'e', 'l', 'l', 'o', 0});
-    }
-    if (opt.graphicControl) {
-        b.insert(b.end(), {0x21, 0xF9, 4, 0, 0, 0, 0, 0});
-    }
+    if (opt.comment) b.insert(b.end(), {0x21, 0xFE, 5, 'h', 'e', 'l', 'l', 'o', 0});
+    if (opt.graphicControl) b.insert(b.end(), {0x21, 0xF9, 4, 0, 0, 0, 0, 0});
     b.push_back(0x2C);
-    put16(b, 0);
-    put16(b, 0);
-    put16(b, img.width);
-    put16(b, img.height);
+    put16(b, {0, 0, std::uint32_t(img.width), std::uint32_t(img.height)});
     b.push_back(static_cast<std::uint8_t>((opt.interlaced ? 0x40 : 0x00) |
                                           (opt.localTable ? 0x80 | (opt.tableBits - 1) : 0)));
     if (opt.localTable) table(false);
@@ -215,8 +186,7 @@ inline Bytes writeGif(const IndexedImage& img, const GifOptions& opt = {}) {
         b.push_back(static_cast<std::uint8_t>(n));
         b.insert(b.end(), lzw.begin() + i, lzw.begin() + i + n);
     }
-    b.push_back(0);
-    b.push_back(0x3B);
+    b.insert(b.end(), {0, 0x3B});
     return b;
 }
 
@@ -227,29 +197,15 @@ inline void bmpHeaders(Bytes& b, int width, int height, int bits, int tableEntri
     const std::uint32_t offset = 14 + 40 + 4 * tableEntries;
     const std::uint32_t image = static_cast<std::uint32_t>(rowBytes * height);
     b.insert(b.end(), {'B', 'M'});
-    put32(b, offset + image);
-    put32(b, 0);
-    put32(b, offset);
-    put32(b, 40);
-    put32(b, static_cast<std::uint32_t>(width));
-    put32(b, static_cast<std::uint32_t>(height));
-    put16(b, 1);
-    put16(b, bits);
-    put32(b, 0);  // uncompressed
-    put32(b, image);
-    put32(b, 2835);
-    put32(b, 2835);
-    put32(b, 0);
-    put32(b, 0);
+    put32(b, {offset + image, 0, offset, 40, std::uint32_t(width), std::uint32_t(height)});
+    put16(b, {1, std::uint32_t(bits)});
+    put32(b, {0, image, 2835, 2835, 0, 0});  // uncompressed, image size, resolution, colours used and important
 }
 // The colour table (blue, green, red, 0; black past the palette) and the
 // packed rows bottom-up, each padded to rowBytes: shared by BMP and icon.
 inline void appendTableAndRows(Bytes& b, const IndexedImage& img, int bits, std::size_t rowBytes) {
     const int entries = 1 << bits;
-    for (int i = 0; i < entries; ++i) {
-        const Colour c = i < static_cast<int>(img.palette.size()) ? img.palette[i] : Colour{};
-        b.insert(b.end(), {c.b, c.g, c.r, 0});
-    }
+    for (int i = 0; i < entries; ++i) b.insert(b.end(), {img.colour(i).b, img.colour(i).g, img.colour(i).r, 0});
     const int mask = entries - 1;
     for (int y = img.height - 1; y >= 0; --y) {
         Bytes row(rowBytes, 0);
@@ -287,9 +243,7 @@ inline Bytes writeBmpTrueColour(const RgbImage& img, int bits) {
         Bytes row(rowBytes, 0);
         for (int x = 0; x < img.width; ++x) {
             const Colour c = img.pixels[static_cast<std::size_t>(y) * img.width + x];
-            row[x * bpp] = c.b;
-            row[x * bpp + 1] = c.g;
-            row[x * bpp + 2] = c.r;
+            std::copy_n(std::array{c.b, c.g, c.r}.begin(), 3, row.begin() + x * bpp);
         }
         b.insert(b.end(), row.begin(), row.end());
     }
@@ -320,28 +274,12 @@ inline Bytes writePcx(const IndexedImage& img, int bits, int planes, int linePad
     if (!ok) throw std::invalid_argument("PCX layout");
     std::size_t bpl = (static_cast<std::size_t>(img.width) * bits + 7) / 8;
     bpl += (bpl & 1) + static_cast<std::size_t>(linePadding);
-    Bytes b(128, 0);
-    b[0] = 0x0A;
-    b[1] = 5;
-    b[2] = 1;
-    b[3] = static_cast<std::uint8_t>(bits);
-    auto set16 = [&](std::size_t at, std::uint32_t v) {
-        b[at] = v & 0xFF;
-        b[at + 1] = (v >> 8) & 0xFF;
-    };
-    set16(8, img.width - 1);
-    set16(10, img.height - 1);
-    set16(12, 72);
-    set16(14, 72);
-    for (int i = 0; i < 16; ++i) {
-        const Colour c = i < static_cast<int>(img.palette.size()) ? img.palette[i] : Colour{};
-        b[16 + 3 * i] = c.r;
-        b[17 + 3 * i] = c.g;
-        b[18 + 3 * i] = c.b;
-    }
-    b[65] = static_cast<std::uint8_t>(planes);
-    set16(66, static_cast<std::uint32_t>(bpl));
-    set16(68, 1);
+    Bytes b{0x0A, 5, 1, std::uint8_t(bits)};  // maker, version, encoding, bits
+    put16(b, {0, 0, std::uint32_t(img.width - 1), std::uint32_t(img.height - 1), 72, 72});  // window, resolution
+    for (int i = 0; i < 16; ++i) putRgb(b, img.colour(i));
+    b.insert(b.end(), {0, std::uint8_t(planes)});  // reserved, planes
+    put16(b, {std::uint32_t(bpl), 1});             // bytes per line, palette type
+    b.resize(128, 0);
     const int mask = (1 << (bits * planes)) - 1;
     Bytes line(bpl * planes);
     for (int y = 0; y < img.height; ++y) {
@@ -361,10 +299,7 @@ inline Bytes writePcx(const IndexedImage& img, int bits, int planes, int linePad
     }
     if (bits == 8) {
         b.push_back(12);
-        for (int i = 0; i < 256; ++i) {
-            const Colour c = i < static_cast<int>(img.palette.size()) ? img.palette[i] : Colour{};
-            b.insert(b.end(), {c.r, c.g, c.b});
-        }
+        for (int i = 0; i < 256; ++i) putRgb(b, img.colour(i));
     }
     return b;
 }
@@ -382,28 +317,13 @@ inline Bytes writeIcon(const IndexedImage& img, int bits, const std::vector<bool
     const std::uint32_t bodySize =
         static_cast<std::uint32_t>(40 + 4 * entries + (rowBytes + maskBytes) * img.height);
     Bytes b;
-    put16(b, 0);
-    put16(b, 1);
-    put16(b, 1);
-    b.push_back(static_cast<std::uint8_t>(img.width & 0xFF));
-    b.push_back(static_cast<std::uint8_t>(img.height & 0xFF));
-    b.push_back(static_cast<std::uint8_t>(bits == 8 ? 0 : entries));
-    b.push_back(0);
-    put16(b, 1);
-    put16(b, bits);
-    put32(b, bodySize);
-    put32(b, 22);
-    put32(b, 40);
-    put32(b, static_cast<std::uint32_t>(img.width));
-    put32(b, static_cast<std::uint32_t>(img.height * 2));
-    put16(b, 1);
-    put16(b, bits);
-    put32(b, 0);
-    put32(b, static_cast<std::uint32_t>((rowBytes + maskBytes) * img.height));
-    put32(b, 0);
-    put32(b, 0);
-    put32(b, 0);
-    put32(b, 0);
+    put16(b, {0, 1, 1});  // reserved, type, count
+    b.insert(b.end(), {std::uint8_t(img.width & 0xFF), std::uint8_t(img.height & 0xFF),
+                       std::uint8_t(bits == 8 ? 0 : entries), 0});
+    put16(b, {1, std::uint32_t(bits)});
+    put32(b, {bodySize, 22, 40, std::uint32_t(img.width), std::uint32_t(img.height * 2)});
+    put16(b, {1, std::uint32_t(bits)});
+    put32(b, {0, std::uint32_t((rowBytes + maskBytes) * img.height), 0, 0, 0, 0});
     appendTableAndRows(b, img, bits, rowBytes);
     for (int y = img.height - 1; y >= 0; --y) {
         Bytes row(maskBytes, 0);

@@ -33,6 +33,7 @@ public:
     TempRoot& operator=(const TempRoot&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& rel) const { return path_ / rel; }
     const core::DataRoot& root() const { return root_; }
 
     // Host-relative helpers with '/' separators, exact case.
