@@ -38,17 +38,6 @@ pictures::Rgb bmpPixel(const core::Bytes& bmp, int width, int height, int x, int
     return {bmp[at + 2], bmp[at + 1], bmp[at]};
 }
 
-TEST(RenderMap, ParsedWithTheRootBeforeAndBothArguments) {
-    std::string error;
-    const auto o = parseCommandLine({"--root", "R", "render-map", "ISLANDS", "o.bmp"}, error);
-    ASSERT_TRUE(o);
-    EXPECT_EQ(o->command, Command::RenderMap);
-    EXPECT_EQ(o->name, "ISLANDS");
-    EXPECT_EQ(o->mapOut, "o.bmp");
-    EXPECT_FALSE(parseCommandLine({"render-map", "ISLANDS"}, error));
-    EXPECT_EQ(error, "render-map needs a file");
-}
-
 TEST(RenderMap, EveryTileOfTheMapAtFortyEightPixels) {
     MapScene scene(1);  // 40 by 50, stored 64 to a row
     scene.setCell(39, 49, [](scenario::MapCell& c) { c.setTerrainSlot(12); });
