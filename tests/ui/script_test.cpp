@@ -85,7 +85,7 @@ TEST(ScriptRun, EndOfScriptClosesDialogsAsCancelAndMainAsQuit) {
 
 // Each script fails on its last line. The transcript of the run and of a
 // failure's close: tests/scripts/main_window.kst and failed_expectation.kst;
-// a line that cannot be read: bad_line.kst.
+// a line that cannot be read: bad_line.kst; a dump: army_placement.kst.
 TEST(ScriptRun, FailureTextsNameWhatWasExpectedAndGot) {
     TempRoot t;
     const std::vector<std::pair<std::string, std::string>> cases{
@@ -130,19 +130,6 @@ TEST(ScriptRun, NoMessageSeesEveryMessageNotYetExpected) {
     run = runScript(t.path(), "click 1022\nclick 1005\nexpect message \"Message\" \"No scenario has been loaded!\"\n"
                               "expect message \"Message\" \"No scenario has been loaded!\"\nexpect no-message\n");
     EXPECT_EQ(run.status, 0) << run.transcript;
-}
-
-TEST(ScriptRun, DumpListsEveryControl) {
-    TempRoot t;
-    t.write("CITY/B.CIT", "");
-    t.write("CITY/a.cit", "");
-    const auto run = runScript(t.path(), "click 1006\nselect 1008 \"a\"\ndump\n");
-    EXPECT_NE(run.transcript.find("dump 132 \"City Data List\"\n"
-                                  "  1008 list \"\" text \"a\" selected \"a\" items \"a\" \"B\"\n"
-                                  "  1010 edit \"\" text \"\"\n"
-                                  "  4 button \"New\"\n"),
-              std::string::npos)
-        << run.transcript;
 }
 
 TEST(ScriptRun, SnapshotThatCannotBeWrittenFailsNamingThePath) {

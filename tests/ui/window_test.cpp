@@ -73,7 +73,9 @@ TEST(Window, UserActionsRefuseWrongControls) {
     EXPECT_THROW(o.probe.text(4242), std::out_of_range);
 }
 
-// A handler that runs out of memory fails its operation, not the program.
+// A handler that runs out of memory fails its operation, not the program;
+// Enter reaches the default button's. Enter and Escape closing a dialog:
+// tests/scripts/city_sets.kst and items.kst.
 TEST(Window, RunningOutOfMemoryInAHandlerIsAMessage) {
     class Hungry : public Probe {
     public:
@@ -102,17 +104,6 @@ TEST(Window, SpinStepsFromAnyTypedValueWithinItsRange) {
         EXPECT_TRUE(item.window.userSpin(1198, -1));
         EXPECT_EQ(item.probe.text(1209), down) << typed;
     }
-}
-
-TEST(Window, EnterPressesTheDefaultButtonAndEscapeCancels) {
-    Opened o;
-    o.window.userEnter();
-    EXPECT_EQ(o.probe.events, std::vector<std::string>{"command 1"});
-    EXPECT_TRUE(o.window.isClosed());
-    EXPECT_EQ(o.window.result(), kIdOk);
-    Opened p;
-    p.window.userEscape();
-    EXPECT_EQ(p.window.result(), kIdCancel);
 }
 
 // The city list, 132: its list 1008 is sorted.
