@@ -70,35 +70,28 @@ TEST(DataExport, RecordFilesInCaseInsensitiveOrderAndOnlyWhatCanBeRead) {
     EXPECT_NE(section.find("    #ID:    City\\EMPTY.CIT\r\n    #LVL0:  <>\r\n"), std::string::npos);
 }
 
-TEST(DataExport, ShortRecordsReadAsFarAsTheyGoAndTextsStopAtTheirField) {
+// Short records read as far as they go, a text without a NUL stops at its
+// field's end, and the earlier hero and item layouts have offsets of their own.
+TEST(DataExport, ShortRecordsFullFieldsAndEarlierLayouts) {
     TempRoot t;
-    core::Bytes city(25, 0);
-    std::string_view("Hamlet").copy(reinterpret_cast<char*>(city.data()), 6);
-    std::string_view("Villa").copy(reinterpret_cast<char*>(city.data()) + 20, 5);
-    t.write("CITY/SHORT.CIT", city);
-    EXPECT_EQ(citySection(t),
-              crlf({"    #ID:    City\\SHORT.CIT", "    #LVL0:  <Hamlet>", "    #LOC:   <>", "    #LVL1:  <Villa>",
-                    "    #LOC:   <>", "    #LVL2:  <>", "    #LOC:   <>", "    #LVL3:  <>", "    #LOC:   <>",
-                    "    #NOTES: All strings limited to 19 characters"}));
-    // Twenty letters without a NUL: the text ends with its field.
-    t.write("CITY/SHORT.CIT", std::string("ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
-    EXPECT_NE(citySection(t).find("#LVL0:  <ABCDEFGHIJKLMNOPQRST>\r\n    #LOC:   <>\r\n    #LVL1:  <UVWXYZ>"),
-              std::string::npos);
-}
-
-TEST(DataExport, EarlierHeroAndItemLayoutsAreReadByTheirOwnOffsets) {
-    TempRoot t;
-    core::Bytes hero(1378, 0), item(200, 0);
-    const auto put = [](core::Bytes& b, std::size_t at, std::string_view text) {
-        text.copy(reinterpret_cast<char*>(b.data()) + at, text.size());
+    const auto write = [&t](const std::string& file, std::size_t size,
+                            std::initializer_list<std::pair<std::size_t, std::string_view>> texts) {
+        core::Bytes bytes(size, 0);
+        for (const auto& [at, text] : texts) text.copy(reinterpret_cast<char*>(bytes.data()) + at, text.size());
+        t.write(file, bytes);
     };
-    put(hero, 0, "Old Knight");
-    put(hero, 270, "Squire");     // first male level title
-    put(hero, 622 + 32, "Lady");  // second female level title
-    put(item, 0, "the Old Sword");
-    put(item, 16, "Rusty");
-    t.write("HERO/OLD.HER", hero);
-    t.write("ITEMS/OLD.ITM", item);
+    write("CITY/SHORT.CIT", 25, {{0, "Hamlet"}, {20, "Villa"}});
+    write("CITY/FULL.CIT", 26, {{0, "ABCDEFGHIJKLMNOPQRSTUVWXYZ"}});
+    write("HERO/OLD.HER", 1378, {{0, "Old Knight"}, {270, "Squire"}, {622 + 32, "Lady"}});  // level titles 1 (M), 2 (F)
+    write("ITEMS/OLD.ITM", 200, {{0, "the Old Sword"}, {16, "Rusty"}});
+    const auto city = [](std::string_view file, std::string_view level0, std::string_view level1) {
+        return crlf({"    #ID:    City\\" + std::string(file), "    #LVL0:  <" + std::string(level0) + ">",
+                     "    #LOC:   <>", "    #LVL1:  <" + std::string(level1) + ">", "    #LOC:   <>", "    #LVL2:  <>",
+                     "    #LOC:   <>", "    #LVL3:  <>", "    #LOC:   <>",
+                     "    #NOTES: All strings limited to 19 characters", "", ""});
+    };
+    EXPECT_EQ(citySection(t) + "\r\n\r\n",
+              city("FULL.CIT", "ABCDEFGHIJKLMNOPQRST", "UVWXYZ") + city("SHORT.CIT", "Hamlet", "Villa"));
     const std::string all = exported(t);
     for (const auto* line : {"    #NAME(M): <Old Knight>\r\n", "    #LVL1(M): <Squire>\r\n", "    #LVL2(F): <Lady>\r\n",
                              "    #NAME:  <the Old Sword>\r\n", "    #DESC:  <Rusty>\r\n"})

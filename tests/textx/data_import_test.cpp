@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <random>
 #include <sstream>
 
@@ -92,15 +91,14 @@ TEST(DataImport, ARecordFileNamedTwiceKeepsTheChangesOfBoth) {
 }
 
 TEST(DataImport, PathsOutsideTheSectionsFilesAreRefusedWithTheirTags) {
-    const auto outer = testing::makeUniqueTempDir("kestrel-import-");
-    const TempRoot t;
+    const TempRoot outer, t;
     writeOneOfEach(t);
     t.write("CITY/NOTES.TXT", datasets::writeCitySet({{"a", "b", "c", "d"}}));
     t.write("CITY/SUB/DEEP.CIT", datasets::writeCitySet({{"a", "b", "c", "d"}}));
     t.mkdir("CITY/DIR.CIT");
-    const std::filesystem::path outside = outer / "OUTSIDE.CIT";
-    std::ofstream(outside) << "kept";
-    const std::string beside = "..\\" + outer.filename().string() + "\\OUTSIDE.CIT";
+    outer.write("OUTSIDE.CIT", "kept");
+    const std::filesystem::path outside = outer.path() / "OUTSIDE.CIT";
+    const std::string beside = "..\\" + outer.path().filename().string() + "\\OUTSIDE.CIT";
     // clang-format off
     const std::vector<std::string> refused{beside, "City\\..\\" + beside, outside.string(), "C:\\OUTSIDE.CIT",
         "Army\\PIKEMEN.ARM", "Army\\ELVES.CIT", "City\\NOTES.TXT", "City\\SUB\\DEEP.CIT", "City\\DIR.CIT",
@@ -119,9 +117,7 @@ TEST(DataImport, PathsOutsideTheSectionsFilesAreRefusedWithTheirTags) {
         t.write("CITY/ELVES.CIT", before.at("CITY/ELVES.CIT"));
         EXPECT_EQ(snapshot(t), before) << path;
     }
-    std::ifstream in(outside);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "kept");
-    std::filesystem::remove_all(outer);
+    EXPECT_EQ(outer.read("OUTSIDE.CIT"), (core::Bytes{'k', 'e', 'p', 't'}));
     // Any case and either separator still name the section's file.
     importDataText(t.root(), "***********\n#ID: city/elves.cit\n#LVL3:\n#LOC: <Capital>\n");
     EXPECT_EQ(datasets::readCitySet(t.read("CITY/ELVES.CIT")).levels[3], "Capital");
