@@ -14,16 +14,7 @@ namespace {
 using testing::TempRoot;
 
 TEST(ChooseRoot, RootOptionThenEnvironmentThenWorkingDirectoryAndOnlyTheWindowAsks) {
-    Options window;
-    Options named;
-    named.root = "R";
-    Options script;
-    script.script = "S";
-    script.host = HostKind::Headless;
-    Options qtScript = script;
-    qtScript.host = HostKind::Qt;
-    Options shots;  // the window, saving what opens
-    shots.shots = "D";
+    const Options script{.script = "S", .host = HostKind::Headless};
     struct Case {
         const char* what;
         Options options;
@@ -32,14 +23,14 @@ TEST(ChooseRoot, RootOptionThenEnvironmentThenWorkingDirectoryAndOnlyTheWindowAs
         RootChoice expected;
     };
     const Case cases[] = {
-        {"window from the home folder", window, "", false, {{}, true}},
-        {"window with --shots from the home folder", shots, "", false, {{}, true}},
-        {"window from a data root", window, "", true, {"."}},
-        {"window with KESTREL_ROOT", window, "/games/data", false, {"/games/data"}},
-        {"--root over KESTREL_ROOT", named, "/games/data", false, {"R"}},
-        {"--root from the home folder", named, "", false, {"R"}},
+        {"window from the home folder", {}, "", false, {{}, true}},
+        {"window with --shots from the home folder", {.shots = "D"}, "", false, {{}, true}},
+        {"window from a data root", {}, "", true, {"."}},
+        {"window with KESTREL_ROOT", {}, "/games/data", false, {"/games/data"}},
+        {"--root over KESTREL_ROOT", {.root = "R"}, "/games/data", false, {"R"}},
+        {"--root from the home folder", {.root = "R"}, "", false, {"R"}},
         {"headless script", script, "", false, {"."}},
-        {"script on the widgets", qtScript, "", false, {"."}},
+        {"script on the widgets", {.script = "S", .host = HostKind::Qt}, "", false, {"."}},
         {"script with KESTREL_ROOT", script, "/games/data", false, {"/games/data"}},
     };
     for (const Case& c : cases) {

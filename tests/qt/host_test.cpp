@@ -4,21 +4,18 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileDialog>
-#include <QListView>
 #include <QImage>
 #include <QKeyEvent>
+#include <QListView>
 #include <QTimer>
-#include <cerrno>
-#include <cstdlib>
 #include <filesystem>
 #include <sstream>
-#include <system_error>
 
 #include "qt/qt_host.hpp"
 #include "qt/qt_window.hpp"
 #include "support.hpp"
+#include "support/temp_root.hpp"
 #include "ui/headless_host.hpp"
 #include "ui/script_player.hpp"
 
@@ -70,33 +67,16 @@ std::string play(ui::Host& host, RecordingDialog& dialog, const std::string& scr
     return transcript.str();
 }
 
-// A folder of its own (mkdtemp), removed however the test ends, so no shots are counted from another run.
-struct ShotsFolder {
-    fs::path path;
-    ShotsFolder() {
-        std::string name = (fs::temp_directory_path() / "kstred-qt-shots-XXXXXX").string();
-        if (!::mkdtemp(name.data())) throw fs::filesystem_error("mkdtemp", name, std::error_code(errno, std::generic_category()));
-        path = name;
-    }
-    ~ShotsFolder() {
-        std::error_code ec;
-        fs::remove_all(path, ec);
-    }
-    ShotsFolder(const ShotsFolder&) = delete;
-    ShotsFolder& operator=(const ShotsFolder&) = delete;
-};
-
+// Typing, a button and Enter on the city editor: the same transcript, dump
+// and handler calls in both hosts.
 TEST(QtHostScript, TranscriptMatchesTheHeadlessHostAndShotsAreNumbered) {
-    const ShotsFolder folder;
-    const fs::path& dir = folder.path;
-    const std::string script = "type 1011 \"Riverford\"\n"
-                               "type 1012 \"Caf\xC3\xA9 of the very long name\"\n"
-                               "snapshot \"" + (dir / "client.bmp").string() + "\"\n"
-                               "click 1015\n"
-                               "expect message \"Error\" \"No picture to import.\"\n"
-                               "dump\n"
-                               "key enter\n"
-                               "expect open none\n";
+    const testing::TempRoot folder;
+    const fs::path& dir = folder.path();
+    const std::string script =
+        "type 1011 \"Riverford\"\ntype 1012 \"Caf\xC3\xA9 of the very long name\"\ntype 1013 \"\"\n" +
+        ("type 1014 \"\xC3\x89glise \xE2\x82\xAC\"\nsnapshot \"" + (dir / "client.bmp").string()) +
+        "\"\nclick 1015\nexpect message \"Error\" \"No picture to import.\"\ndump\nkey enter\n"
+        "expect open none\n";
     auto complain = [](RecordingDialog& d, int id) {
         if (id == 1015) d.host().error("No picture to import.");
     };
@@ -191,10 +171,9 @@ TEST(QtHostInteractive, ModalRunsNestMessagesBlockAndResultsComeBack) {
 
 // The dialog the host opens lists x.Pcx and X.BMP under the picture filters.
 TEST(QtHostHelpers, FileDialogFiltersMatchAnyCase) {
-    const ShotsFolder folder;
-    for (const char* name : {"a.pcx", "B.Pcx", "C.PCX", "d.bmp", "E.Bmp", "f.txt"})
-        QFile(QString::fromStdString((folder.path / name).string())).open(QIODevice::WriteOnly);
-    QFileDialog dialog(nullptr, "Open", QString::fromStdString(folder.path.string()),
+    const testing::TempRoot folder;
+    for (const char* name : {"a.pcx", "B.Pcx", "C.PCX", "d.bmp", "E.Bmp", "f.txt"}) folder.write(name, "");
+    QFileDialog dialog(nullptr, "Open", QString::fromStdString(folder.path().string()),
                        fileDialogFilters("PCX Files (*.pcx)|*.pcx|BMP Files (*.bmp)|*.bmp||").join(";;"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.show();

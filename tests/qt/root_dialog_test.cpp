@@ -51,12 +51,15 @@ TEST(RootDialog, OffersTheLastChosenFolderAndForgetsNothingOnCancel) {
     t.mkdir("second");
     const QString first = QString::fromStdString((t.path() / "first").string());
     const QString settingsFile = QString::fromStdString((t.path() / "kstred.conf").string());
+    const auto choose = [&](const char* folder) {
+        return [folder, &t](QFileDialog& d) {
+            d.setDirectory(QString::fromStdString((t.path() / folder).string()));
+            static_cast<QDialog&>(d).accept();  // as the Choose button does
+        };
+    };
     {
         QSettings settings(settingsFile, QSettings::IniFormat);
-        const Asked asked = ask(settings, [&](QFileDialog& d) {
-            d.setDirectory(first);
-            static_cast<QDialog&>(d).accept();  // as the Choose button does
-        });
+        const Asked asked = ask(settings, choose("first"));
         EXPECT_EQ(asked.offered, QDir::homePath());
         ASSERT_TRUE(asked.chosen);
         EXPECT_TRUE(fs::equivalent(*asked.chosen, t.path() / "first"));
@@ -66,10 +69,7 @@ TEST(RootDialog, OffersTheLastChosenFolderAndForgetsNothingOnCancel) {
     Asked asked = ask(settings, [](QFileDialog& d) { d.reject(); });
     EXPECT_EQ(asked.offered, first);
     EXPECT_FALSE(asked.chosen);
-    asked = ask(settings, [&](QFileDialog& d) {
-        d.setDirectory(QString::fromStdString((t.path() / "second").string()));
-        static_cast<QDialog&>(d).accept();  // as the Choose button does
-    });
+    asked = ask(settings, choose("second"));
     EXPECT_EQ(asked.offered, first) << "a cancelled dialog changes nothing";
     ASSERT_TRUE(asked.chosen);
     EXPECT_TRUE(fs::equivalent(*asked.chosen, t.path() / "second"));

@@ -29,9 +29,10 @@ using ui::ControlKind;
 constexpr int kMain = 102, kCityList = 132, kCityEditor = 133;
 
 // A dialog open in a QtWindow, without a host running it.
+template <class D = RecordingDialog>
 struct Open {
     ui::HeadlessHost host;
-    RecordingDialog dialog;
+    D dialog;
     QtWindow window;
     explicit Open(int id, std::function<void(RecordingDialog&)> init = {}) : dialog(host, id), window(dialog) {
         dialog.init = std::move(init);
@@ -194,15 +195,11 @@ TEST(QtWindowTyping, ControllerChangesDuringTypingReachTheWidget) {
             if (t != text(id)) setText(id, t);
         }
     };
-    ui::HeadlessHost host;
-    Upper upper(host, kCityEditor);
-    QtWindow window(upper);
-    upper.attach(&window);
-    auto* edit = dynamic_cast<QLineEdit*>(window.widgetFor(1014));
+    Open<Upper> open(kCityEditor);
+    auto* edit = open.get<QLineEdit>(1014);
     typeKeys(edit, QStringLiteral("ab"));
     EXPECT_EQ(edit->text(), QStringLiteral("AB"));
-    EXPECT_EQ(window.text(1014), "AB");
-    upper.attach(nullptr);
+    EXPECT_EQ(open.window.text(1014), "AB");
 }
 
 TEST(QtWindowTyping, MultiLineEditKeepsEnterRefusesForeignCharactersAndKeepsItsLimit) {

@@ -8,31 +8,20 @@
 #include <sstream>
 
 #include "app/text_command.hpp"
-#include "datasets/spell.hpp"
 #include "support/as_other_user.hpp"
 #include "support/script_run.hpp"
-#include "support/temp_root.hpp"
 #include "textx/import_roots.hpp"
 #include "textx/po_checks.hpp"
 
 namespace kestrel::textx {
 namespace {
 
-using roots::writeOneOfEach;
+using namespace roots;
 using testing::TempRoot;
-
-std::string crlf(std::initializer_list<std::string_view> lines) {
-    std::string out;
-    for (const auto line : lines) (out += line) += "\r\n";
-    return out;
-}
 
 std::string exported(const TempRoot& t) { return dataSetText(t.root()); }
 
 const std::string kBeginning = crlf({"//", "// Main Text Data File for Kestrel III", "//", "//", "", ""});
-std::string banner(std::string_view title) {
-    return crlf({"", "", "*************** " + std::string(title) + " ***************", "", ""});
-}
 const std::string kSectionEnd = crlf({"", ""});
 
 // The export of roots::writeOneOfEach, as a translator receives it.
@@ -40,12 +29,6 @@ const std::string kOneOfEach = [] {
     std::ifstream in(KESTREL_GOLDEN_DIR "/KS_Data.Txt", std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }();
-
-TEST(DataExport, OneRecordOfEveryDataSetLineByLine) {
-    TempRoot t;
-    writeOneOfEach(t);
-    EXPECT_EQ(exported(t), kOneOfEach);
-}
 
 TEST(DataExport, EmptyRootHasTheBeginningAndEightBanners) {
     TempRoot t;
@@ -87,66 +70,56 @@ TEST(DataExport, RecordFilesInCaseInsensitiveOrderAndOnlyWhatCanBeRead) {
     EXPECT_NE(section.find("    #ID:    City\\EMPTY.CIT\r\n    #LVL0:  <>\r\n"), std::string::npos);
 }
 
-TEST(DataExport, ShortRecordsReadAsFarAsTheyGoAndTextsStopAtTheirField) {
+// Short records read as far as they go, a text without a NUL stops at its
+// field's end, and the earlier hero and item layouts have offsets of their own.
+TEST(DataExport, ShortRecordsFullFieldsAndEarlierLayouts) {
     TempRoot t;
-    core::Bytes city(25, 0);
-    std::string_view("Hamlet").copy(reinterpret_cast<char*>(city.data()), 6);
-    std::string_view("Villa").copy(reinterpret_cast<char*>(city.data()) + 20, 5);
-    t.write("CITY/SHORT.CIT", city);
-    EXPECT_EQ(citySection(t),
-              crlf({"    #ID:    City\\SHORT.CIT", "    #LVL0:  <Hamlet>", "    #LOC:   <>", "    #LVL1:  <Villa>",
-                    "    #LOC:   <>", "    #LVL2:  <>", "    #LOC:   <>", "    #LVL3:  <>", "    #LOC:   <>",
-                    "    #NOTES: All strings limited to 19 characters"}));
-    // Twenty letters without a NUL: the text ends with its field.
-    t.write("CITY/SHORT.CIT", std::string("ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
-    EXPECT_NE(citySection(t).find("#LVL0:  <ABCDEFGHIJKLMNOPQRST>\r\n    #LOC:   <>\r\n    #LVL1:  <UVWXYZ>"),
-              std::string::npos);
-}
-
-TEST(DataExport, EarlierHeroAndItemLayoutsAreReadByTheirOwnOffsets) {
-    TempRoot t;
-    core::Bytes hero(1378, 0), item(200, 0);
-    const auto put = [](core::Bytes& b, std::size_t at, std::string_view text) {
-        text.copy(reinterpret_cast<char*>(b.data()) + at, text.size());
+    const auto write = [&t](const std::string& file, std::size_t size,
+                            std::initializer_list<std::pair<std::size_t, std::string_view>> texts) {
+        core::Bytes bytes(size, 0);
+        for (const auto& [at, text] : texts) text.copy(reinterpret_cast<char*>(bytes.data()) + at, text.size());
+        t.write(file, bytes);
     };
-    put(hero, 0, "Old Knight");
-    put(hero, 270, "Squire");     // first male level title
-    put(hero, 622 + 32, "Lady");  // second female level title
-    put(item, 0, "the Old Sword");
-    put(item, 16, "Rusty");
-    t.write("HERO/OLD.HER", hero);
-    t.write("ITEMS/OLD.ITM", item);
+    write("CITY/SHORT.CIT", 25, {{0, "Hamlet"}, {20, "Villa"}});
+    write("CITY/FULL.CIT", 26, {{0, "ABCDEFGHIJKLMNOPQRSTUVWXYZ"}});
+    write("HERO/OLD.HER", 1378, {{0, "Old Knight"}, {270, "Squire"}, {622 + 32, "Lady"}});  // level titles 1 (M), 2 (F)
+    write("ITEMS/OLD.ITM", 200, {{0, "the Old Sword"}, {16, "Rusty"}});
+    const auto city = [](std::string_view file, std::string_view level0, std::string_view level1) {
+        return crlf({"    #ID:    City\\" + std::string(file), "    #LVL0:  <" + std::string(level0) + ">",
+                     "    #LOC:   <>", "    #LVL1:  <" + std::string(level1) + ">", "    #LOC:   <>", "    #LVL2:  <>",
+                     "    #LOC:   <>", "    #LVL3:  <>", "    #LOC:   <>",
+                     "    #NOTES: All strings limited to 19 characters", "", ""});
+    };
+    EXPECT_EQ(citySection(t) + "\r\n\r\n",
+              city("FULL.CIT", "ABCDEFGHIJKLMNOPQRST", "UVWXYZ") + city("SHORT.CIT", "Hamlet", "Villa"));
     const std::string all = exported(t);
     for (const auto* line : {"    #NAME(M): <Old Knight>\r\n", "    #LVL1(M): <Squire>\r\n", "    #LVL2(F): <Lady>\r\n",
                              "    #NAME:  <the Old Sword>\r\n", "    #DESC:  <Rusty>\r\n"})
         EXPECT_NE(all.find(line), std::string::npos) << line;
 }
 
-TEST(DataExport, WritesTheFileOrSaysItCannot) {
+// The tagged file replaces one in any case; with --po, the PO file alone is
+// written: every non-empty text once, in UTF-8, named by its file and tag,
+// and msgfmt accepts it.
+TEST(DataExport, WritesTheTaggedFileOrThePoOfTheSameTextsOrSaysItCannot) {
     TempRoot t;
     writeOneOfEach(t);
     t.write("ks_data.txt", "older");
     std::ostringstream out, err;
     EXPECT_EQ(app::exportDataCommand(t.path(), std::nullopt, out, err), 0);
     EXPECT_EQ(out.str(), "Text Exported!\n");
-    EXPECT_EQ(t.read("ks_data.txt"), core::Bytes(kOneOfEach.begin(), kOneOfEach.end()));
-    EXPECT_FALSE(t.exists("KS_Data.Txt"));  // the existing file is replaced, whatever its case
+    const core::Bytes tagged = t.read("ks_data.txt");
+    EXPECT_EQ(tagged, core::Bytes(kOneOfEach.begin(), kOneOfEach.end()));
 
     TempRoot blocked;
     blocked.mkdir("KS_Data.Txt");
-    std::ostringstream out2, err2;
-    EXPECT_EQ(app::exportDataCommand(blocked.path(), std::nullopt, out2, err2), 1);
-    EXPECT_EQ(err2.str(), "Cannot open data file\n");
+    EXPECT_EQ(app::exportDataCommand(blocked.path(), std::nullopt, out, err), 1);
+    EXPECT_EQ(err.str(), "Cannot open data file\n");
     const auto run =
         testing::runScript(blocked.path(), "click 1330\nexpect message \"Error\" \"Cannot open data file\"\n");
     EXPECT_EQ(run.status, 0) << run.transcript;
     EXPECT_EQ(blocked.files(), std::vector<std::string>{"KS_Data.Txt/"});
-}
 
-// Every non-empty text once, in UTF-8, named by its file and tag; msgfmt accepts the file.
-TEST(DataExport, GettextPoOfTheSameTexts) {
-    TempRoot t;
-    writeOneOfEach(t);
     t.write("SPELL/FIRE.SPL", datasets::writeSpell({.name = "Say \"Fire\"", .description = "a\\b\r\nc"}));
     const std::string po = dataSetPo(t.root());
     EXPECT_TRUE(po.starts_with("msgid \"\"\nmsgstr \"\"\n\"Project-Id-Version: KS_Data\\n\"\n"));
@@ -162,13 +135,12 @@ TEST(DataExport, GettextPoOfTheSameTexts) {
         EXPECT_NE(po.find(entry), std::string::npos) << entry;
     // 4 + 1 + 2 + 1 + 23 + 2 + 19 + 2 texts, none empty.
     EXPECT_EQ(poEntries(po), 54u);
-
-    const auto out = t.path() / "out.po";
-    std::ostringstream said, err;
-    ASSERT_EQ(app::exportDataCommand(t.path(), out, said, err), 0);
-    EXPECT_EQ(said.str(), "Text Exported!\n");
+    out.str("");
+    ASSERT_EQ(app::exportDataCommand(t.path(), t.path() / "out.po", out, err), 0);
+    EXPECT_EQ(out.str(), "Text Exported!\n");
+    EXPECT_EQ(t.read("ks_data.txt"), tagged);
     EXPECT_FALSE(t.exists("KS_Data.Txt"));
-    expectMsgfmtAccepts(t, out);
+    expectMsgfmtAccepts(t, t.path() / "out.po");
 }
 
 }  // namespace

@@ -4,18 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <map>
 #include <random>
 #include <sstream>
 
 #include "app/text_command.hpp"
-#include "datasets/army_type.hpp"
-#include "datasets/city_set.hpp"
-#include "datasets/hero_type.hpp"
-#include "datasets/spell.hpp"
 #include "support/file_faults.hpp"
-#include "support/temp_root.hpp"
 #include "textx/data_export.hpp"
 #include "textx/import_roots.hpp"
 
@@ -25,12 +18,6 @@ namespace {
 using testing::TempRoot;
 using namespace roots;
 using namespace std::string_literals;
-
-std::string banners(int count) {
-    std::string out;
-    for (int i = 0; i < count; ++i) out += "***********\r\n";
-    return out;
-}
 
 // Whatever the line ends: CR LF as exported, LF, or CR CR LF after one text-mode copy too many.
 TEST(DataImport, AnUnchangedExportChangesNothingAndATranslationOfEveryTextLandsInItsField) {
@@ -103,34 +90,15 @@ TEST(DataImport, ARecordFileNamedTwiceKeepsTheChangesOfBoth) {
     EXPECT_TRUE(std::filesystem::is_symlink(t.path() / "CITY/ALIAS.CIT"));
 }
 
-// Only the tags of the section's table count, and a translation must be whole.
-TEST(DataImport, WrongSectionsOpenBracketsAndEmptyTextsLeaveTheRecords) {
-    TempRoot t;
-    writeOneOfEach(t);
-    const auto before = snapshot(t);
-    const std::string file =
-        "***********\n#ID: City\\ELVES.CIT\n#NAME:\n#LOC: <x>\n#TXT00:\n#LOC: <x>\n#LVL0:\n#LOC: <Unclosed\n"
-        "#LVL1:\n#LOC: <>\n#LVL2:\n#LOC: <\0hidden>\n"
-        "***********\n#ID: Terrain\\Data\\GRASS.TER\n#DESC:\n#LOC: <x>\n#GOLD:\n#LOC: <x>\n"
-        "***********\n#ID: Army\\PIKEMEN.ARM\n#LVL0:\n#LOC: <x>\n#MON0:\n#LOC: <x>\n#NAME1:\n#LOC: <x>\n"
-        "***********\n***********\n#ID: Hero\\KNIGHT.HER\n#NAME:\n#LOC: <x>\n"
-        "***********\n***********\n#ID: Advisor\\SAGE.AVR\n#RES11:\n#LOC: <x>\n#RES:\n#LOC: <x>\n"
-        "***********\n***********\n#ID: City\\ELVES.CIT\n#LVL0:\n#LOC: <ninth section>\n#LVL3:"s;
-    const ImportResult result = importDataText(t.root(), file);
-    EXPECT_TRUE(result.written.empty());
-    EXPECT_EQ(snapshot(t), before);
-}
-
 TEST(DataImport, PathsOutsideTheSectionsFilesAreRefusedWithTheirTags) {
-    const auto outer = testing::makeUniqueTempDir("kestrel-import-");
-    const TempRoot t;
+    const TempRoot outer, t;
     writeOneOfEach(t);
     t.write("CITY/NOTES.TXT", datasets::writeCitySet({{"a", "b", "c", "d"}}));
     t.write("CITY/SUB/DEEP.CIT", datasets::writeCitySet({{"a", "b", "c", "d"}}));
     t.mkdir("CITY/DIR.CIT");
-    const std::filesystem::path outside = outer / "OUTSIDE.CIT";
-    std::ofstream(outside) << "kept";
-    const std::string beside = "..\\" + outer.filename().string() + "\\OUTSIDE.CIT";
+    outer.write("OUTSIDE.CIT", "kept");
+    const std::filesystem::path outside = outer.path() / "OUTSIDE.CIT";
+    const std::string beside = "..\\" + outer.path().filename().string() + "\\OUTSIDE.CIT";
     // clang-format off
     const std::vector<std::string> refused{beside, "City\\..\\" + beside, outside.string(), "C:\\OUTSIDE.CIT",
         "Army\\PIKEMEN.ARM", "Army\\ELVES.CIT", "City\\NOTES.TXT", "City\\SUB\\DEEP.CIT", "City\\DIR.CIT",
@@ -149,9 +117,7 @@ TEST(DataImport, PathsOutsideTheSectionsFilesAreRefusedWithTheirTags) {
         t.write("CITY/ELVES.CIT", before.at("CITY/ELVES.CIT"));
         EXPECT_EQ(snapshot(t), before) << path;
     }
-    std::ifstream in(outside);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "kept");
-    std::filesystem::remove_all(outer);
+    EXPECT_EQ(outer.read("OUTSIDE.CIT"), (core::Bytes{'k', 'e', 'p', 't'}));
     // Any case and either separator still name the section's file.
     importDataText(t.root(), "***********\n#ID: city/elves.cit\n#LVL3:\n#LOC: <Capital>\n");
     EXPECT_EQ(datasets::readCitySet(t.read("CITY/ELVES.CIT")).levels[3], "Capital");
@@ -186,19 +152,30 @@ TEST(DataImport, EarlierLayoutsKeepTheirShapeAndShortRecordsGrowOnlyForAFieldBey
     EXPECT_EQ(t.read("CITY/TINY.CIT"), tiny);
 }
 
-TEST(DataImport, SameTextsEmptyAndBinaryFilesWriteNothingAndFailedWritesAreTold) {
+// Nothing is written for the same texts, an empty or binary file, tags not
+// in their section's table or not whole translations; a failed write is told.
+TEST(DataImport, WhatChangesNoTextWritesNothingAndFailedWritesAreTold) {
     TempRoot t;
     writeOneOfEach(t);
     const auto before = snapshot(t);
     std::mt19937 random(7);
     std::string garbage(1 << 16, '\0');
     for (char& c : garbage) c = static_cast<char>(random());
+    const std::string wrongTags =
+        "***********\n#ID: City\\ELVES.CIT\n#NAME:\n#LOC: <x>\n#TXT00:\n#LOC: <x>\n#LVL0:\n#LOC: <Unclosed\n"
+        "#LVL1:\n#LOC: <>\n#LVL2:\n#LOC: <\0hidden>\n"
+        "***********\n#ID: Terrain\\Data\\GRASS.TER\n#DESC:\n#LOC: <x>\n#GOLD:\n#LOC: <x>\n"
+        "***********\n#ID: Army\\PIKEMEN.ARM\n#LVL0:\n#LOC: <x>\n#MON0:\n#LOC: <x>\n#NAME1:\n#LOC: <x>\n"
+        "***********\n***********\n#ID: Hero\\KNIGHT.HER\n#NAME:\n#LOC: <x>\n"
+        "***********\n***********\n#ID: Advisor\\SAGE.AVR\n#RES11:\n#LOC: <x>\n#RES:\n#LOC: <x>\n"
+        "***********\n***********\n#ID: City\\ELVES.CIT\n#LVL0:\n#LOC: <ninth section>\n#LVL3:"s;
     {
         testing::FileFaults counting;
         for (const std::string& file : {banners(1) + "#ID: City\\ELVES.CIT\n#LVL0:\n#LOC: <Hamlet>\n", std::string(),
-                                        garbage, std::string("\r\n\r\n\r#NAME:")})
+                                        garbage, std::string("\r\n\r\n\r#NAME:"), wrongTags})
             EXPECT_TRUE(importDataText(t.root(), file).written.empty());
         EXPECT_EQ(counting.renames(), 0);
+        EXPECT_EQ(snapshot(t), before);
     }
     testing::FileFaults failing(testing::FileFaults::Call::Rename);
     const ImportResult result =

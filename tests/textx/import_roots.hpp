@@ -1,9 +1,12 @@
-// Small data roots for the import tests, written by the codecs that own their
-// files, and a picture of every file below a root.
+// Small data roots for the text exchange tests, written by the codecs that
+// own their files, a picture of every file below a root, and the lines of
+// tagged files.
 #pragma once
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "datasets/advisor.hpp"
@@ -29,6 +32,25 @@
 namespace kestrel::textx::roots {
 
 using kestrel::testing::TempRoot;
+
+// Lines as the export ends them, with CR LF.
+inline std::string crlf(std::initializer_list<std::string_view> lines) {
+    std::string out;
+    for (const auto line : lines) (out += line) += "\r\n";
+    return out;
+}
+
+// A section's banner as the export writes it.
+inline std::string banner(std::string_view title) {
+    return crlf({"", "", "*************** " + std::string(title) + " ***************", "", ""});
+}
+
+// `n` banner lines as a translator may leave them, each starting a section.
+inline std::string banners(int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += "***********\n";
+    return out;
+}
 
 // One record of every data set, every text of it set; the export of it is
 // golden/KS_Data.Txt.

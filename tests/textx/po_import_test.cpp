@@ -5,7 +5,6 @@
 #include <sstream>
 
 #include "app/text_command.hpp"
-#include "support/temp_root.hpp"
 #include "textx/data_export.hpp"
 #include "textx/data_import.hpp"
 #include "textx/import_roots.hpp"
@@ -33,6 +32,11 @@ std::string translatePo(std::string po) {
     return po;
 }
 
+// One translated PO entry.
+std::string entry(const std::string& context, const std::string& text, const std::string& id = "") {
+    return "\nmsgctxt " + poQuoted(context) + "\nmsgid " + poQuoted(id) + "\nmsgstr " + poQuoted(text) + "\n";
+}
+
 TEST(PoImport, ARoundTripGivesTheBytesOfTheTaggedOne) {
     TempRoot tagged, po;
     for (const TempRoot* t : {&tagged, &po}) {
@@ -58,44 +62,15 @@ TEST(PoImport, OnlyPlainTranslationsOfKnownTextsAreApplied) {
     writeOneOfEach(t);
     writeIsle(t);
     const auto before = snapshot(t);
-    const std::string po = R"(msgid ""
-msgstr ""
-"Content-Type: text/plain; charset=UTF-8\n"
-
-#, fuzzy
-msgctxt "City\\ELVES.CIT LVL0"
-msgid "Hamlet"
-msgstr "Fuzzy"
-
-#~ msgctxt "City\\ELVES.CIT LVL1"
-#~ msgid "Village"
-#~ msgstr "Obsolete"
-
-msgctxt "City\\ELVES.CIT LVL2"
-msgid "Town"
-msgid_plural "Towns"
-msgstr[0] "Plural"
-
-msgctxt "City\\..\\..\\ELVES.CIT LVL3"
-msgid "City"
-msgstr "Outside"
-
-msgctxt "Army\\PIKEMEN.ARM LVL0"
-msgid "x"
-msgstr "Unknown tag"
-
-msgctxt "SCENARIO\\ISLE\\MISC.DAT NAME"
-msgid "Isle"
-msgstr "Wrong file"
-
-msgctxt "SCENARIO\\ISLE\\DEEP\\CITY.DAT NAME0"
-msgid "Oldtown"
-msgstr "Deeper folder"
-
-msgctxt "Items\\BLADE.ITM NAME"
-msgid "the Blade"
-msgstr "the Blade ✓"
-)";
+    const std::string po =
+        "msgid \"\"\nmsgstr \"\"\n\"Content-Type: text/plain; charset=UTF-8\\n\"\n\n#, fuzzy" +
+        entry("City\\ELVES.CIT LVL0", "Fuzzy", "Hamlet") +
+        "\n#~ msgctxt \"City\\\\ELVES.CIT LVL1\"\n#~ msgid \"Village\"\n#~ msgstr \"Obsolete\"\n" +
+        "\nmsgctxt \"City\\\\ELVES.CIT LVL2\"\nmsgid \"Town\"\nmsgid_plural \"Towns\"\nmsgstr[0] \"Plural\"\n" +
+        entry("City\\..\\..\\ELVES.CIT LVL3", "Outside", "City") + entry("Army\\PIKEMEN.ARM LVL0", "Unknown tag", "x") +
+        entry("SCENARIO\\ISLE\\MISC.DAT NAME", "Wrong file", "Isle") +
+        entry("SCENARIO\\ISLE\\DEEP\\CITY.DAT NAME0", "Deeper folder", "Oldtown") +
+        entry("Items\\BLADE.ITM NAME", "the Blade \xE2\x9C\x93", "the Blade");
     const ImportResult data = importDataPo(t.root(), po);
     EXPECT_TRUE(data.written.empty());
     EXPECT_EQ(message(data), "No Windows-1252 form for Items\\BLADE.ITM NAME");
@@ -116,11 +91,6 @@ msgstr "the Blade ✓"
     EXPECT_EQ(err2.str(),
               "No Windows-1252 form for Items\\BLADE.ITM NAME\n0 texts changed, 0 files rewritten, 5 texts skipped "
               "(unknown context or tag: 1, refused path: 3, no Windows-1252 form: 1)\n");
-}
-
-// One translated PO entry.
-std::string entry(const std::string& context, const std::string& text) {
-    return "\nmsgctxt " + poQuoted(context) + "\nmsgid \"\"\nmsgstr " + poQuoted(text) + "\n";
 }
 
 // A scenario's PO file names the files of the scenario, with or without the

@@ -9,31 +9,17 @@
 
 #include "app/text_command.hpp"
 #include "core/le.hpp"
-#include "scenario/area_file.hpp"
-#include "scenario/city_file.hpp"
-#include "scenario/misc_data.hpp"
-#include "scenario/ruin_file.hpp"
-#include "scenario/scenario_header.hpp"
-#include "scenario/scenario_terrain.hpp"
-#include "scenario/sides.hpp"
-#include "scenario/site_file.hpp"
 #include "support/script_run.hpp"
-#include "support/temp_root.hpp"
+#include "textx/import_roots.hpp"
 #include "textx/po_checks.hpp"
 
 namespace kestrel::textx {
 namespace {
 
+using roots::banner;
+using roots::crlf;
 using testing::TempRoot;
 
-std::string crlf(std::initializer_list<std::string_view> lines) {
-    std::string out;
-    for (const auto line : lines) (out += line) += "\r\n";
-    return out;
-}
-std::string banner(std::string_view title) {
-    return crlf({"", "", "*************** " + std::string(title) + " ***************", "", ""});
-}
 std::string text(const core::Bytes& bytes) { return {bytes.begin(), bytes.end()}; }
 
 const std::string kDir = "SCENARIO/SMALL/";
@@ -114,22 +100,17 @@ const std::string kRuinLines = crlf({"    #NAME0: <Crypt>", "    #LOC:    <>", "
                                      "    #NOTES:  Name - 15 char's, Description - 127 char's", "", ""});
 const std::string kSiteLines = crlf({""});  // a count of 0
 
-// The whole file from its parts; `without` names the source file whose lines are left out.
+// The whole file from its parts; `without` names the source file whose lines
+// are left out, "*" every one.
 std::string expected(std::string_view without = "") {
     const auto part = [&](std::string_view file, const std::string& lines) {
-        return file == without ? std::string() : lines;
+        return file == without || without == "*" ? std::string() : lines;
     };
     return kBeginning + banner("MISC DATA") + part("SCENARIO.DAT", kHeaderLines) + part("MISC.DAT", kMiscLines) +
            crlf({"", "", ""}) + banner("TERRAIN DATA") + part("TERRAIN.DAT", kTerrainLines) + banner("SIDE DATA") +
            part("SIDES.DAT", kSideLines) + banner("AREA DATA") + part("AREA.DAT", kAreaLines) + banner("CITY DATA") +
            part("CITY.DAT", kCityLines) + banner("RUIN DATA") + part("RUIN.DAT", kRuinLines) + banner("SITE DATA") +
            part("SITE.DAT", kSiteLines);
-}
-
-TEST(ScenarioExport, EverySectionLineByLine) {
-    TempRoot t;
-    writeSmall(t);
-    EXPECT_EQ(scenarioText(t.root(), "SMALL"), expected());
 }
 
 // A file that cannot be read leaves only its section's banner; the first
@@ -145,11 +126,8 @@ TEST(ScenarioExport, MissingSourceFileLeavesItsLinesOut) {
         EXPECT_EQ(scenarioText(t.root(), "SMALL"), expected(file)) << file << " as a folder";
     }
     TempRoot empty;
-    std::string banners = kBeginning + banner("MISC DATA") + crlf({"", "", ""});
-    for (const auto* title : {"TERRAIN DATA", "SIDE DATA", "AREA DATA", "CITY DATA", "RUIN DATA", "SITE DATA"})
-        banners += banner(title);
-    EXPECT_EQ(scenarioText(empty.root(), "SMALL"), banners);
-    EXPECT_EQ(banners.size(), 538u);
+    EXPECT_EQ(scenarioText(empty.root(), "SMALL"), expected("*"));
+    EXPECT_EQ(expected("*").size(), 538u);
 }
 
 std::string section(const TempRoot& t, std::string_view title, std::string_view next) {
@@ -226,16 +204,18 @@ TEST(ScenarioExport, ShortFilesAndFullFields) {
               crlf({"    #NAME0: <Shore>", "    #LOC:    <>", "    #NOTES:  Name - 15 char's", "", ""}));
 }
 
-TEST(ScenarioExport, CommandLineButtonAndMessages) {
+// The tagged file is named after the folder and replaces one in any case;
+// with --po, the PO file alone is written: every non-empty text once, in
+// UTF-8, named by its file in the scenario and its numbered tag, and msgfmt
+// accepts it.
+TEST(ScenarioExport, CommandLineButtonMessagesAndThePoOfTheSameTexts) {
     TempRoot t;
     writeSmall(t);
     t.write("ks_small.txt", "older");
     std::ostringstream out, err;
     EXPECT_EQ(app::exportScenarioCommand(t.path(), "small", std::nullopt, out, err), 0);
     EXPECT_EQ(out.str(), "Text Exported!\n");
-    EXPECT_EQ(text(t.read("ks_small.txt")), expected());  // named after the folder, replacing any case
-    EXPECT_FALSE(t.exists("KS_SMALL.Txt"));
-
+    EXPECT_EQ(text(t.read("ks_small.txt")), expected());
     for (const auto* name : {"NOPE", "..", "SMALL/../SMALL", "SMALL\\", ""}) {
         std::ostringstream out2, err2;
         EXPECT_EQ(app::exportScenarioCommand(t.path(), name, std::nullopt, out2, err2), 1) << name;
@@ -256,13 +236,7 @@ TEST(ScenarioExport, CommandLineButtonAndMessages) {
                                         "click 1331\nexpect message \"Error\" \"Cannot open text file\"\n");
     EXPECT_EQ(run.status, 0) << run.transcript;
     EXPECT_TRUE(std::filesystem::is_directory(blocked.path() / "KS_SMALL.Txt"));
-}
 
-// Every non-empty text once, in UTF-8, named by its file in the scenario and
-// its numbered tag; msgfmt accepts the file.
-TEST(ScenarioExport, GettextPoOfTheSameTexts) {
-    TempRoot t;
-    writeSmall(t);
     const std::string po = scenarioPo(t.root(), "SMALL");
     EXPECT_TRUE(po.starts_with("msgid \"\"\nmsgstr \"\"\n\"Project-Id-Version: KS_SMALL\\n\"\n"));
     for (const auto* entry : {"\n#. at most 31 characters\nmsgctxt \"SCENARIO.DAT NAME\"\nmsgid \"Small Isles\"\n",
@@ -277,14 +251,14 @@ TEST(ScenarioExport, GettextPoOfTheSameTexts) {
         EXPECT_NE(po.find(entry), std::string::npos) << entry;
     // 2 + 3 + 3 + 9 + 3 + 3 + 2 texts, none empty.
     EXPECT_EQ(poEntries(po), 25u);
-
-    const auto out = t.path() / "out.po";
-    std::ostringstream said, err;
-    ASSERT_EQ(app::exportScenarioCommand(t.path(), "SMALL", out, said, err), 0);
-    EXPECT_EQ(said.str(), "Text Exported!\n");
+    out.str("");
+    t.write("ks_small.txt", "older");
+    ASSERT_EQ(app::exportScenarioCommand(t.path(), "SMALL", t.path() / "out.po", out, err), 0);
+    EXPECT_EQ(out.str(), "Text Exported!\n");
     EXPECT_EQ(text(t.read("out.po")), po);
+    EXPECT_EQ(text(t.read("ks_small.txt")), "older");
     EXPECT_FALSE(t.exists("KS_SMALL.Txt"));
-    expectMsgfmtAccepts(t, out);
+    expectMsgfmtAccepts(t, t.path() / "out.po");
 }
 
 }  // namespace

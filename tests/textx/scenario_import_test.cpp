@@ -5,32 +5,19 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <sstream>
 
 #include "app/text_command.hpp"
 #include "core/le.hpp"
-#include "scenario/city_file.hpp"
-#include "scenario/city_ini.hpp"
-#include "scenario/misc_data.hpp"
 #include "support/file_faults.hpp"
 #include "support/script_run.hpp"
-#include "support/temp_root.hpp"
 #include "textx/import_roots.hpp"
 #include "textx/scenario_export.hpp"
 
 namespace kestrel::textx {
 namespace {
 
-using testing::TempRoot;
 using namespace roots;
-
-// Banners up to section `n`, one to a line.
-std::string upTo(int n) {
-    std::string out;
-    for (int i = 0; i < n; ++i) out += "***********\n";
-    return out;
-}
 
 // An unchanged export changes nothing; every text of it filled in with T1,
 // T2, ... shows in the next export, and the renamed references follow.
@@ -67,13 +54,15 @@ TEST(ScenarioImport, ReferencesAreRewrittenOnlyWhenANameTheyHoldChanged) {
     writeIsle(t);
     const core::Bytes ini = t.read(kDir + "CITY.INI");
     testing::FileFaults counting;
-    auto result = importScenarioText(t.root(), "ISLE", upTo(5) + "#NAME2:\n#LOC: <Windmill>\n#NAME1:\n#LOC: <Port>\n");
+    auto result =
+        importScenarioText(t.root(), "ISLE", banners(5) + "#NAME2:\n#LOC: <Windmill>\n#NAME1:\n#LOC: <Port>\n");
     EXPECT_EQ(result.written, std::vector<std::string>{"SCENARIO\\ISLE\\CITY.DAT"});
     EXPECT_EQ(counting.renames(), 1);
     EXPECT_EQ(t.read(kDir + "CITY.INI"), ini);
     // Chained renames follow one another, as each tag is applied in turn.
     result = importScenarioText(
-        t.root(), "ISLE", upTo(5) + "#NAME0:\n#LOC: <Newtown>\n#NAME0:\n#LOC: <Hightown>\n#NAME1:\n#LOC: <Oldtown>\n");
+        t.root(), "ISLE",
+        banners(5) + "#NAME0:\n#LOC: <Newtown>\n#NAME0:\n#LOC: <Hightown>\n#NAME1:\n#LOC: <Oldtown>\n");
     EXPECT_EQ(result.written.size(), 2u);
     const auto renamed = scenario::readCityIni(t.read(kDir + "CITY.INI"));
     EXPECT_EQ(renamed.capitals[0].city, "Hightown");
@@ -103,7 +92,7 @@ TEST(ScenarioImport, RecordsBeyondTheEditorsStorageStayAsTheyAre) {
     t.write(kDir + "CITY.INI", iniFile);
 
     importScenarioText(t.root(), "ISLE",
-                       upTo(5) + "#NAME0:\n#LOC: <Other>\n#NAME150:\n#LOC: <X>\n#DESC151:\n#LOC: <X>\n");
+                       banners(5) + "#NAME0:\n#LOC: <Other>\n#NAME150:\n#LOC: <X>\n#DESC151:\n#LOC: <X>\n");
     core::Bytes expectedCities = cityFile;
     std::string_view("Other").copy(reinterpret_cast<char*>(expectedCities.data()) + 2, 5);
     EXPECT_EQ(t.read(kDir + "CITY.DAT"), expectedCities);
@@ -121,15 +110,15 @@ TEST(ScenarioImport, TagsOutsideTheirSectionOrRecordsAndBlankNamesLeaveTheFiles)
     writeIsle(t);
     const auto before = snapshot(t);
     const std::string file =
-        upTo(1) + "#NAME:\n#LOC: < >\n#MON8:\n#LOC: <x>\n#BONUS0:\n#LOC: <x>\n#LVL0:\n#LOC: <x>\n" + upTo(1) +
-        "#BONUS3:\n#LOC: <x>\n#DESC:\n#LOC: <x>\n#GOLD:\n#LOC: <x>\n" + upTo(1) +
-        "#NAME9:\n#LOC: <x>\n#DESC9:\n#LOC: <x>\n#NAME:\n#LOC: <x>\n" + upTo(1) + "#NAME256:\n#LOC: <x>\n" + upTo(1) +
-        "#NAME3:\n#LOC: <x>\n#NAME0:\n#LOC: < >\n#NAME:\n#LOC: <x>\n" + upTo(1) +
-        "#NAME1:\n#LOC: <x>\n#NAME(M):\n#LOC: <x>\n" + upTo(2) + "#NAME0:\n#LOC: <eighth>\n";
+        banners(1) + "#NAME:\n#LOC: < >\n#MON8:\n#LOC: <x>\n#BONUS0:\n#LOC: <x>\n#LVL0:\n#LOC: <x>\n" + banners(1) +
+        "#BONUS3:\n#LOC: <x>\n#DESC:\n#LOC: <x>\n#GOLD:\n#LOC: <x>\n" + banners(1) +
+        "#NAME9:\n#LOC: <x>\n#DESC9:\n#LOC: <x>\n#NAME:\n#LOC: <x>\n" + banners(1) + "#NAME256:\n#LOC: <x>\n" +
+        banners(1) + "#NAME3:\n#LOC: <x>\n#NAME0:\n#LOC: < >\n#NAME:\n#LOC: <x>\n" + banners(1) +
+        "#NAME1:\n#LOC: <x>\n#NAME(M):\n#LOC: <x>\n" + banners(2) + "#NAME0:\n#LOC: <eighth>\n";
     EXPECT_TRUE(importScenarioText(t.root(), "ISLE", file).written.empty());
     EXPECT_EQ(snapshot(t), before);
     for (const std::string_view bad : {"", "..", "ISLE/..", "NONE"})
-        EXPECT_TRUE(importScenarioText(t.root(), bad, upTo(1) + "#NAME:\n#LOC: <x>\n").written.empty()) << bad;
+        EXPECT_TRUE(importScenarioText(t.root(), bad, banners(1) + "#NAME:\n#LOC: <x>\n").written.empty()) << bad;
     EXPECT_EQ(snapshot(t), before);
 }
 
@@ -139,7 +128,7 @@ TEST(ScenarioImport, TheNeutralsTakeTheirTranslation) {
     TempRoot t;
     writeIsle(t);
     core::Bytes expected = t.read(kDir + "SIDES.DAT");
-    importScenarioText(t.root(), "ISLE", upTo(3) + "#NAME8:\n#LOC: <Wild>\n");
+    importScenarioText(t.root(), "ISLE", banners(3) + "#NAME8:\n#LOC: <Wild>\n");
     importScenarioPo(t.root(), "ISLE",
                      "msgctxt \"SCENARIO\\\\ISLE\\\\SIDES.DAT DESC8\"\nmsgid \"\"\nmsgstr \"Beasts\"\n");
     std::fill_n(expected.begin() + 8 * 452 + 1, 32 + 128, 0);
@@ -151,7 +140,7 @@ TEST(ScenarioImport, TheNeutralsTakeTheirTranslation) {
 TEST(ScenarioImport, TheButtonAndTheCommandLineSayWhatHappened) {
     TempRoot t;
     writeIsle(t);
-    t.write("fr.txt", upTo(1) + "#GOLD:\r\n#LOC: <Crowns>\r\n");
+    t.write("fr.txt", banners(1) + "#GOLD:\r\n#LOC: <Crowns>\r\n");
     const auto run = testing::runScript(
         t.path(), "click 1007\nselect 1007 \"Isle\"\nclick 1\nfile \"" + (t.path() / "fr.txt").string() +
                       "\"\nclick 1333\nexpect message \"Message\" \"Text Imported!\"\n");
@@ -161,7 +150,7 @@ TEST(ScenarioImport, TheButtonAndTheCommandLineSayWhatHappened) {
     std::ostringstream out, err;
     EXPECT_EQ(app::importScenarioCommand(t.path(), "isle", t.path() / "fr.txt", out, err), 0);
     EXPECT_EQ(out.str(), "Text Imported!\n0 texts changed, 0 files rewritten, 0 texts skipped\n");
-    t.write("fr.txt", upTo(1) + "#GOLD:\n#LOC: <Ducats>\n#MON8:\n#LOC: <x>\n#BONUS0:\n#LOC: <x>\n" + upTo(4) +
+    t.write("fr.txt", banners(1) + "#GOLD:\n#LOC: <Ducats>\n#MON8:\n#LOC: <x>\n#BONUS0:\n#LOC: <x>\n" + banners(4) +
                           "#NAME0:\n#LOC: <x>\n");
     std::filesystem::remove(t.path() / (kDir + "CITY.DAT"));
     out.str("");

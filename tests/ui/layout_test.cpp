@@ -78,17 +78,17 @@ TEST(Layouts, MainWindowButtonsSitInTheirGroups) {
     EXPECT_EQ(l.find(1030)->label, "Scenario Sounds");
 }
 
+// The captions of 135 and 100: the transcript of tests/scripts/main_window.kst.
 TEST(Layouts, CityEditorAndSmallDialogs) {
     const Layout& city = layoutFor(133);
     EXPECT_EQ(city.width, 186);
     EXPECT_EQ(city.height, 146);
     for (int id = 1011; id <= 1014; ++id) EXPECT_EQ(city.find(id)->limit, 16);
     EXPECT_EQ(city.find(1015)->label, "Import Picture");
-    EXPECT_EQ(layoutFor(135).caption, "Terrain Data Sub-Menu");
-    EXPECT_EQ(layoutFor(135).width, 125);
-    EXPECT_EQ(layoutFor(135).height, 89);
-    EXPECT_EQ(layoutFor(135).find(1009)->label, "Terrain Sub Types");
-    EXPECT_EQ(layoutFor(100).caption, "About kstred");
+    const Layout& terrain = layoutFor(135);
+    EXPECT_EQ(terrain.width, 125);
+    EXPECT_EQ(terrain.height, 89);
+    EXPECT_EQ(terrain.find(1009)->label, "Terrain Sub Types");
     EXPECT_THROW(layoutFor(99999), std::out_of_range);
 }
 
