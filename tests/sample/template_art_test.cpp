@@ -83,15 +83,6 @@ TEST(TemplateArt, EveryFileDecodesToItsDeclaredPicture) {
     }
 }
 
-// Every folder and file on the way to `paths`, as TempRoot::files() lists them.
-std::vector<std::string> tree(const std::vector<std::string>& paths) {
-    std::set<std::string> out(paths.begin(), paths.end());
-    for (const auto& p : paths)
-        for (auto slash = p.find('/'); slash != std::string::npos; slash = p.find('/', slash + 1))
-            out.insert(p.substr(0, slash + 1));
-    return {out.begin(), out.end()};
-}
-
 // Both writers of sample files: each file byte for byte and nothing else,
 // again over a stale copy; into folders that exist in another case; false
 // where a folder is a file and on a missing root.
@@ -116,7 +107,7 @@ TEST(SampleWriters, ReplaceReuseFoldersInAnyCaseAndFailWhereAFolderIsAFile) {
         {
             TempRoot t;
             ASSERT_TRUE(w.write(t.root()));
-            EXPECT_EQ(t.files(), tree(paths));
+            EXPECT_EQ(t.files(), testing::treeOf(paths));
             for (std::size_t i = 0; i < paths.size(); ++i) EXPECT_EQ(t.read(paths[i]), w.files[i].second) << paths[i];
             t.write(paths[0], "stale");
             ASSERT_TRUE(w.write(t.root()));
@@ -128,7 +119,7 @@ TEST(SampleWriters, ReplaceReuseFoldersInAnyCaseAndFailWhereAFolderIsAFile) {
             ASSERT_TRUE(w.write(t.root())) << folder;
             std::vector<std::string> there;
             for (const auto& p : paths) there.push_back(folder + p.substr(folder.size()));
-            EXPECT_EQ(t.files(), tree(there)) << folder;
+            EXPECT_EQ(t.files(), testing::treeOf(there)) << folder;
         }
         for (const std::string& blocker : w.blockers) {
             TempRoot t;
