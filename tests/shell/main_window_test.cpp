@@ -13,13 +13,10 @@ namespace {
 using testing::runScript;
 using testing::TempRoot;
 
-const std::vector<int> kScenarioButtons{1005, 1009, 1010, 1015, 1017, 1022, 1023, 1024,
-                                        1025, 1026, 1027, 1029, 1030, 1331, 1333};
-
 TEST(MainWindow, EveryScenarioButtonRefusesWithoutAScenario) {
     TempRoot t;
     std::string script;
-    for (const int id : kScenarioButtons)
+    for (const int id : {1005, 1009, 1010, 1015, 1017, 1022, 1023, 1024, 1025, 1026, 1027, 1029, 1030, 1331, 1333})
         script += "click " + std::to_string(id) + "\nexpect message \"Message\" \"No scenario has been loaded!\"\n";
     const auto run = runScript(t.path(), script + "expect open 102\n");
     EXPECT_EQ(run.status, 0) << run.transcript;

@@ -71,10 +71,8 @@ TEST(SidesDialog, WithoutAFileShowsUnusedRowsAndOkWritesTheDefaults) {
         w.userClick(ui::kIdOk);
     });
     EXPECT_TRUE(r.closed);
-    const core::Bytes f = r.file();
-    ASSERT_EQ(f.size(), 4068u);
-    EXPECT_EQ(f, scenario::writeSides(scenario::defaultSides()));
-    EXPECT_EQ(f[8 * 452], 1);
+    EXPECT_EQ(r.file(), scenario::writeSides(scenario::defaultSides()));
+    EXPECT_EQ(r.file()[8 * 452], 1);  // the neutrals are used
 }
 
 // Side Data edits reach the file with every other byte as it was; the
