@@ -15,12 +15,10 @@ using namespace std::string_literals;
 TEST(SiteSetRecord, FieldsAtTheirOffsets) {
     const SiteSet s{"Fifteen Letters", "TEMPLES", {25, 99, -3, "ABCDEFGH"}, false, true, true};
     const core::Bytes r = writeSiteSet(s);
-    EXPECT_EQ(r, patched(core::Bytes(46, 0), {{0, "Fifteen Letters"},
-                                              {16, "TEMPLES"},
-                                              {26,
-                                               "\x19\0\x63\0\xFD\xFF"
-                                               "ABCDEFGH"s},
-                                              {43, "\x01\x01"}}));
+    // clang-format off
+    EXPECT_EQ(r, patched(core::Bytes(46, 0), {{0, "Fifteen Letters"}, {16, "TEMPLES"},
+                                              {26, "\x19\0\x63\0\xFD\xFF" "ABCDEFGH"s}, {43, "\x01\x01"}}));
+    // clang-format on
     EXPECT_EQ(readSiteSet(r), s);
     EXPECT_TRUE(readSiteSet(patched(r, {{42, "\xFF"}})).canRaze);  // any non-zero byte is a checked box
 }
