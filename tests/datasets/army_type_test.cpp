@@ -70,15 +70,6 @@ TEST(ArmyTypeRecord, EarlierLayoutReadsAtItsOwnOffsetsWithMedalChance20) {
     EXPECT_EQ(writeArmyType(earlierArmy(), kEarlierArmyTypeLayout), again);
 }
 
-TEST(ArmyTypeRecord, AnyLengthButTheCurrentOneIsTheEarlierLayout) {
-    for (const std::size_t length : {251u, 253u, 300u}) {
-        core::Bytes r = earlierRecord();
-        r.resize(length, 0x55);
-        EXPECT_EQ(readArmyType(r), earlierArmy()) << length;
-    }
-    EXPECT_EQ(readArmyType({}).medalChance, 20);
-}
-
 // Every length but the current one is the earlier layout: it opens with the
 // medal chance 20 and OK writes the current layout.
 TEST(ArmyTypeEditor, EarlierLayoutOpensWithMedalChance20AndOkWritesTheCurrentLayout) {
@@ -102,37 +93,35 @@ TEST(ArmyTypeEditor, EarlierLayoutOpensWithMedalChance20AndOkWritesTheCurrentLay
     }
 }
 
-// The box stands for an upper-case FLY in the first move bonus, and for nothing else.
+// The box stands for an upper-case FLY in the first move bonus, and for
+// nothing else; while it is checked, what is typed there is ignored.
 TEST(ArmyTypeEditor, CanFlyStandsForUpperCaseFlyOnly) {
-    ArmyType flyer = newArmyType("RIDERS");
-    flyer.moveBonuses = {"FLY", "HILLS", "", ""};
-    EditorRun e(Kind::ArmyType, "RIDERS");
-    e.run(writeArmyType(flyer), [](ui::Window& w) {
-        EXPECT_TRUE(w.checked(Ids::kCanFly));
-        EXPECT_EQ(w.text(Ids::kMoveBonuses[0]), "");
-        EXPECT_EQ(w.text(Ids::kMoveBonuses[1]), "HILLS");
-        w.userType(Ids::kMoveBonuses[0], "GRASS");  // ignored while the box is checked
-        clickOk(w);
-    });
-    EXPECT_EQ(e.saved(), writeArmyType(flyer));
-
-    EditorRun grounded(Kind::ArmyType, "RIDERS");
-    grounded.run(writeArmyType(flyer), [](ui::Window& w) {
+    const auto type = [](const char* text) { return [=](ui::Window& w) { w.userType(Ids::kMoveBonuses[0], text); }; };
+    const auto uncheck = [&](ui::Window& w) {
         w.userCheck(Ids::kCanFly, false);
-        w.userType(Ids::kMoveBonuses[0], "SWAMP");
-        clickOk(w);
-    });
-    EXPECT_EQ(readArmyType(grounded.saved()).moveBonuses[0], "SWAMP");
-
-    ArmyType lower = newArmyType("RIDERS");
-    lower.moveBonuses[0] = "fly";
-    EditorRun l(Kind::ArmyType, "RIDERS");
-    l.run(writeArmyType(lower), [](ui::Window& w) {
-        EXPECT_FALSE(w.checked(Ids::kCanFly));
-        EXPECT_EQ(w.text(Ids::kMoveBonuses[0]), "fly");
-        clickOk(w);
-    });
-    EXPECT_EQ(l.saved(), writeArmyType(lower));
+        type("SWAMP")(w);
+    };
+    // The first move bonus stored, the box, the bonus shown, the play and the bonus stored after OK.
+    const std::tuple<std::string, bool, std::string, std::function<void(ui::Window&)>, std::string> cases[]{
+        {"FLY", true, "", type("GRASS"), "FLY"},
+        {"FLY", true, "", uncheck, "SWAMP"},
+        {"fly", false, "fly", [](ui::Window&) {}, "fly"},
+    };
+    for (const auto& [stored, canFly, shown, play, saved] : cases) {
+        SCOPED_TRACE(saved);
+        ArmyType a = newArmyType("RIDERS");
+        a.moveBonuses = {stored, "HILLS", "", ""};
+        EditorRun e(Kind::ArmyType, "RIDERS");
+        e.run(writeArmyType(a), [&](ui::Window& w) {
+            EXPECT_EQ(w.checked(Ids::kCanFly), canFly);
+            EXPECT_EQ((std::array{w.text(Ids::kMoveBonuses[0]), w.text(Ids::kMoveBonuses[1])}),
+                      (std::array<std::string, 2>{shown, "HILLS"}));
+            play(w);
+            clickOk(w);
+        });
+        a.moveBonuses[0] = saved;
+        EXPECT_EQ(e.saved(), writeArmyType(a));
+    }
 }
 
 }  // namespace

@@ -1,9 +1,13 @@
+#include "datasets/catalogue.hpp"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <optional>
 #include <set>
+#include <tuple>
 
-#include "datasets/catalogue.hpp"
 #include "datasets/catalogue_ops.hpp"
 #include "support/temp_root.hpp"
 
@@ -30,51 +34,43 @@ TEST(Catalogue, TableIsConsistent) {
         EXPECT_EQ(k.templatePicture.empty(), k.templateCopies[0].empty()) << k.name;
         EXPECT_EQ(kindByListDialog(k.listDialog), &k);
     }
-    EXPECT_EQ(info(Kind::HeroType).nameLimit, 7u);
-    EXPECT_EQ(info(Kind::Shield).nameLimit, 7u);
-    EXPECT_EQ(info(Kind::Advisor).recordSize, 1216u);
-    EXPECT_EQ(info(Kind::Flag).captionPrefix, "");
 }
 
 const core::Bytes kRecord(80, 0x41);
 
-TEST(NewEntry, MissingTemplateStillCreatesTheRecord) {
-    TempRoot t;
-    EXPECT_EQ(createEntry(t.root(), info(Kind::TerrainType), "GRASS", core::Bytes(88, 0)), NewResult::Created);
-    EXPECT_EQ(t.files(), (std::vector<std::string>{"TERRAIN/", "TERRAIN/DATA/", "TERRAIN/DATA/GRASS.TER"}));
-}
-
-TEST(NewEntry, HeroTypesGetBothPictures) {
-    TempRoot t;
-    t.write("WSDATA/ARMY.PCX", "a");
-    EXPECT_EQ(createEntry(t.root(), info(Kind::HeroType), "KNIGHT", core::Bytes(1380, 0)), NewResult::Created);
-    EXPECT_TRUE(t.exists("HERO/KNIGHTm.PCX"));
-    EXPECT_TRUE(t.exists("HERO/KNIGHTf.PCX"));
-}
-
-TEST(NewEntry, ExistingEntryInAnyCaseIsLeftAlone) {
-    TempRoot t;
-    t.write("WSDATA/CITY.PCX", "template");
-    t.write("city/Towns.cit", "old record");
-    t.write("city/Towns.pcx", "old picture");
-    EXPECT_EQ(createEntry(t.root(), info(Kind::CitySet), "TOWNS", kRecord), NewResult::Exists);
-    EXPECT_EQ(t.read("city/Towns.cit").size(), 10u);
-    EXPECT_EQ(t.read("city/Towns.pcx").size(), 11u);
-    EXPECT_EQ(t.files().size(), 5u);
-}
-
-TEST(NewEntry, TemplateReplacesAnOldPictureOfANewRecord) {
-    TempRoot t;
-    t.write("WSDATA/CITY.PCX", "template");
-    t.write("CITY/TOWNS.PCX", "old");
-    EXPECT_EQ(createEntry(t.root(), info(Kind::CitySet), "TOWNS", kRecord), NewResult::Created);
-    EXPECT_EQ(t.read("CITY/TOWNS.PCX").size(), 8u);
-}
-
-TEST(NewEntry, EmptyNameDoesNothing) {
-    TempRoot t;
-    EXPECT_EQ(createEntry(t.root(), info(Kind::CitySet), "", kRecord), NewResult::EmptyName);
-    EXPECT_TRUE(t.files().empty());
+// New on a root holding some files: its result and every file after it, with
+// what it holds. The record goes in first, then copies of the kind's template.
+TEST(NewEntry, WritesTheRecordAndCopiesTheTemplateOrLeavesEverythingAlone) {
+    using Files = std::map<std::string, std::string>;
+    const std::string record(kRecord.begin(), kRecord.end());
+    // clang-format off
+    const std::tuple<Kind, std::string, Files, NewResult, std::optional<Files>> cases[]{  // none: as before
+        {Kind::TerrainType, "GRASS", {}, NewResult::Created, Files{{"TERRAIN/DATA/GRASS.TER", record}}},  // no template
+        {Kind::HeroType, "KNIGHT", {{"WSDATA/ARMY.PCX", "a"}}, NewResult::Created,
+         Files{{"WSDATA/ARMY.PCX", "a"}, {"HERO/KNIGHT.HER", record}, {"HERO/KNIGHTm.PCX", "a"}, {"HERO/KNIGHTf.PCX", "a"}}},
+        {Kind::CitySet, "TOWNS", {{"WSDATA/CITY.PCX", "template"}, {"city/Towns.cit", "old record"},
+                                  {"city/Towns.pcx", "old picture"}}, NewResult::Exists, std::nullopt},
+        // The template replaces an old picture of a new record.
+        {Kind::CitySet, "TOWNS", {{"WSDATA/CITY.PCX", "template"}, {"CITY/TOWNS.PCX", "old"}}, NewResult::Created,
+         Files{{"WSDATA/CITY.PCX", "template"}, {"CITY/TOWNS.CIT", record}, {"CITY/TOWNS.PCX", "template"}}},
+        {Kind::CitySet, "", {}, NewResult::EmptyName, std::nullopt},
+        {Kind::CitySet, "TOWNS", {{"CITY", "a file where the folder should be"}}, NewResult::CannotCreate, std::nullopt},
+        {Kind::Campaign, "SAGA", {}, NewResult::Created, Files{{"CAMPAIGN/SAGA/CAMPAIGN.DAT", record}}},
+        {Kind::Campaign, "saga", {{"CAMPAIGN/SAGA/CAMPAIGN.DAT", "old"}}, NewResult::Exists, std::nullopt},
+    };
+    // clang-format on
+    for (const auto& [kind, name, before, result, after] : cases) {
+        SCOPED_TRACE(std::string(info(kind).name) + " " + name);
+        TempRoot t;
+        for (const auto& [path, text] : before) t.write(path, text);
+        EXPECT_EQ(createEntry(t.root(), info(kind), name, kRecord), result);
+        std::vector<std::string> paths;
+        for (const auto& [path, text] : after.value_or(before)) {
+            EXPECT_EQ(t.read(path), core::Bytes(text.begin(), text.end())) << path;
+            paths.push_back(path);
+        }
+        EXPECT_EQ(t.files(), testing::treeOf(paths));
+    }
 }
 
 TEST(NewEntry, NamesTheFileSystemRefusesCreateNothingAnywhere) {
@@ -86,19 +82,6 @@ TEST(NewEntry, NamesTheFileSystemRefusesCreateNothingAnywhere) {
     EXPECT_EQ(createEntry(t.root(), info(Kind::HeroType), "EIGHTCHR", kRecord), NewResult::CannotCreate);
     EXPECT_TRUE(t.files().empty());
     EXPECT_FALSE(std::filesystem::exists(t.path().parent_path() / "X.CIT"));
-}
-
-TEST(NewEntry, UnwritableFolderGivesCannotCreate) {
-    TempRoot t;
-    t.write("CITY", "a file where the folder should be");
-    EXPECT_EQ(createEntry(t.root(), info(Kind::CitySet), "TOWNS", kRecord), NewResult::CannotCreate);
-}
-
-TEST(NewEntry, CampaignGetsItsOwnFolder) {
-    TempRoot t;
-    EXPECT_EQ(createEntry(t.root(), info(Kind::Campaign), "SAGA", core::Bytes(506, 0)), NewResult::Created);
-    EXPECT_EQ(t.read("CAMPAIGN/SAGA/CAMPAIGN.DAT").size(), 506u);
-    EXPECT_EQ(createEntry(t.root(), info(Kind::Campaign), "saga", core::Bytes(506, 0)), NewResult::Exists);
 }
 
 TEST(ListEntries, CutsTheExtensionAndSortsWithoutCase) {
@@ -120,64 +103,48 @@ TEST(ListEntries, CampaignsShowTheNameInTheirRecord) {
     EXPECT_EQ(listEntries(t.root(), info(Kind::Campaign)), std::vector<std::string>{"SA"});
 }
 
-// What Delete must remove, per kind, written out here rather than taken from the catalogue.
-struct DeleteCase {
-    Kind kind;
-    std::string folder;  // as it lies on disk, in another case than the catalogue writes it
-    std::vector<std::string> owned;  // suffixes of the entry name
-};
-
+// What Delete must remove, per kind, written out here rather than taken from
+// the catalogue: the folder as it lies on disk, in another case than the
+// catalogue writes it, and the suffixes of the entry name it owns.
 TEST(DeleteEntry, EveryKindRemovesExactlyTheFilesItsEntryOwns) {
-    const std::vector<std::string> pictures{".pcx", ".bmp"};
-    const std::vector<std::string> heroPictures{"m.pcx", "m.bmp", "f.pcx", "f.bmp"};
-    const auto withPictures = [&](std::string record) {
-        std::vector<std::string> v{record};
-        v.insert(v.end(), pictures.begin(), pictures.end());
-        return v;
-    };
-    std::vector<std::string> hero{".her"};
-    hero.insert(hero.end(), heroPictures.begin(), heroPictures.end());
-    const std::vector<DeleteCase> cases{
-        {Kind::CitySet, "city/", withPictures(".cit")},
-        {Kind::TerrainType, "Terrain/data/", withPictures(".ter")},
+    const std::tuple<Kind, std::string, std::vector<std::string>> cases[]{
+        {Kind::CitySet, "city/", {".cit", ".pcx", ".bmp"}},
+        {Kind::TerrainType, "Terrain/data/", {".ter", ".pcx", ".bmp"}},
         {Kind::TerrainSubtype, "terrain/Subtype/", {".stt"}},
-        {Kind::TerrainBonus, "terrain/bonus/", withPictures(".bon")},
-        {Kind::ArmyType, "army/", withPictures(".arm")},
-        {Kind::RuinSet, "ruins/", withPictures(".rui")},
-        {Kind::SiteSet, "sites/", withPictures(".sit")},
-        {Kind::HeroType, "hero/", hero},
+        {Kind::TerrainBonus, "terrain/bonus/", {".bon", ".pcx", ".bmp"}},
+        {Kind::ArmyType, "army/", {".arm", ".pcx", ".bmp"}},
+        {Kind::RuinSet, "ruins/", {".rui", ".pcx", ".bmp"}},
+        {Kind::SiteSet, "sites/", {".sit", ".pcx", ".bmp"}},
+        {Kind::HeroType, "hero/", {".her", "m.pcx", "m.bmp", "f.pcx", "f.bmp"}},
         {Kind::Item, "items/", {".itm"}},
-        {Kind::Advisor, "advisor/", withPictures(".avr")},
-        {Kind::Spell, "spell/", withPictures(".spl")},
-        {Kind::Shield, "shield/", withPictures(".shi")},
-        {Kind::Flag, "flags/", withPictures(".flg")},
+        {Kind::Advisor, "advisor/", {".avr", ".pcx", ".bmp"}},
+        {Kind::Spell, "spell/", {".spl", ".pcx", ".bmp"}},
+        {Kind::Shield, "shield/", {".shi", ".pcx", ".bmp"}},
+        {Kind::Flag, "flags/", {".flg", ".pcx", ".bmp"}},
         {Kind::Campaign, "campaign/", {"/campaign.dat"}},
     };
-    ASSERT_EQ(cases.size(), catalogue().size());
+    ASSERT_EQ(std::size(cases), catalogue().size());
     // Everything a wrong suffix could hit: each kind's record, each picture, another extension.
-    std::vector<std::string> candidates{".cit", ".ter", ".stt", ".bon", ".arm", ".rui", ".sit", ".her", ".itm",
-                                        ".avr", ".spl", ".shi", ".flg", ".gif", "/campaign.dat", "/.pcx", "/.bmp",
-                                        "/loss0.txt"};
-    candidates.insert(candidates.end(), pictures.begin(), pictures.end());
-    candidates.insert(candidates.end(), heroPictures.begin(), heroPictures.end());
-
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(info(c.kind).name));
+    // clang-format off
+    const std::vector<std::string> candidates{".cit", ".ter", ".stt", ".bon", ".arm", ".rui", ".sit", ".her", ".itm",
+        ".avr", ".spl", ".shi", ".flg", ".gif", ".pcx", ".bmp", "m.pcx", "m.bmp", "f.pcx", "f.bmp", "/campaign.dat",
+        "/.pcx", "/.bmp", "/loss0.txt"};
+    // clang-format on
+    for (const auto& [kind, folder, owned] : cases) {
+        SCOPED_TRACE(std::string(info(kind).name));
         TempRoot t;
         for (const auto& suffix : candidates) {
-            t.write(c.folder + "red" + suffix, "x");
-            t.write(c.folder + "reds" + suffix, "x");  // a neighbour whose name begins with the entry's
+            t.write(folder + "red" + suffix, "x");
+            t.write(folder + "reds" + suffix, "x");  // a neighbour whose name begins with the entry's
         }
         t.write("wsdata/red.pcx", "x");
-        t.write(c.folder + "other.pcx", "x");
+        t.write(folder + "other.pcx", "x");
         std::vector<std::string> expected;
-        for (const auto& file : t.files()) {
-            const bool owned = std::any_of(c.owned.begin(), c.owned.end(),
-                                           [&](const std::string& s) { return file == c.folder + "red" + s; });
-            if (!owned) expected.push_back(file);
-        }
-        ASSERT_EQ(expected.size() + c.owned.size(), t.files().size());
-        deleteEntry(t.root(), info(c.kind), "RED");
+        for (const auto& file : t.files())
+            if (std::none_of(owned.begin(), owned.end(), [&](const auto& s) { return file == folder + "red" + s; }))
+                expected.push_back(file);
+        ASSERT_EQ(expected.size() + owned.size(), t.files().size());
+        deleteEntry(t.root(), info(kind), "RED");
         EXPECT_EQ(t.files(), expected);
     }
 }

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 
-#include "core/le.hpp"
-#include "datasets/item_editor.hpp"
 #include "dataset_testing.hpp"
+#include "datasets/item_editor.hpp"
 #include "sample/pcx_writer.hpp"
 
 namespace kestrel::datasets {
@@ -42,23 +42,20 @@ TEST(ItemRecord, FieldsAtTheirOffsets) {
     EXPECT_EQ(readItem(r), sampleItem());
 }
 
-// Bit 0 of each byte is its flag, the rest its count; the two bytes are independent.
-struct FlagBytes {
-    std::uint8_t charges, limit;
-    bool hasCharges;
-    int chargeCount;
-    bool hasLimit;
-    int limitCount;
-};
-constexpr FlagBytes kFlagBytes[]{
-    {0x0A, 0x03, false, 5, true, 1},
-    {0x03, 0x0A, true, 1, false, 5},
-    {0xC6, 0x00, false, 99, false, 0},
-    {0x00, 0xC7, false, 0, true, 99},
-    {0x01, 0x00, true, 0, false, 0},
-};
-
-TEST(ItemRecord, FlagsAreBitZeroAndIndependentInBothLayouts) {
+// Bit 0 of each byte is its flag, the rest its count; the two bytes are
+// independent, in both layouts and in the editor's boxes and fields.
+TEST(ItemRecord, FlagsAreBitZeroAndIndependentInBothLayoutsAndTheEditor) {
+    struct FlagBytes {
+        std::uint8_t charges, limit;
+        bool hasCharges;
+        int chargeCount;
+        bool hasLimit;
+        int limitCount;
+    };
+    constexpr FlagBytes kFlagBytes[]{
+        {0x0A, 0x03, false, 5, true, 1},  {0x03, 0x0A, true, 1, false, 5}, {0xC6, 0x00, false, 99, false, 0},
+        {0x00, 0xC7, false, 0, true, 99}, {0x01, 0x00, true, 0, false, 0},
+    };
     for (const auto& f : kFlagBytes) {
         SCOPED_TRACE(::testing::Message() << std::hex << int{f.charges} << " " << int{f.limit});
         for (const ItemLayout& l : {kItemLayout, kOldItemLayout}) {
@@ -66,61 +63,13 @@ TEST(ItemRecord, FlagsAreBitZeroAndIndependentInBothLayouts) {
             r[l.charges] = f.charges;
             r[l.limit] = f.limit;
             const Item item = readItem(r);
-            EXPECT_EQ(item.hasCharges, f.hasCharges);
-            EXPECT_EQ(item.charges, f.chargeCount);
-            EXPECT_EQ(item.hasLimit, f.hasLimit);
-            EXPECT_EQ(item.limit, f.limitCount);
+            EXPECT_EQ((std::tuple{item.hasCharges, item.charges, item.hasLimit, item.limit}),
+                      (std::tuple{f.hasCharges, f.chargeCount, f.hasLimit, f.limitCount}));
             const core::Bytes again = writeItem(item);
             EXPECT_EQ(again[182], f.charges);
             EXPECT_EQ(again[183], f.limit);
         }
-    }
-}
-
-// A 16-byte name, no entry name (144 is not read), the rest 16 bytes earlier.
-TEST(ItemRecord, EarlierLayoutOf200Bytes) {
-    const core::Bytes old = patched(core::Bytes(200, 0), {{0, "Fifteen Letters"}, {16, "D"}, {144, "Z"},
-                                                          {160, "\x14\0\x04\0\x20\x4E\x0B\x03\x1C"s}, {184, "\x1E"}});
-    const Item expected{"Fifteen Letters", "D", "", 5, 4, 20000, true, 5, true, 1, {{{28, 0, 0, ""}, {30, 0, 0, ""}}}};
-    EXPECT_EQ(readItem(old), expected);
-}
-
-TEST(ItemRecord, ShortAndOddSizedRecordsReadAsTheCurrentLayout) {
-    core::Bytes r = writeItem(sampleItem());
-    r.resize(181);  // value cut in half
-    const Item item = readItem(r);
-    EXPECT_EQ(item.name, "Ring of Dawn");
-    EXPECT_EQ(item.value, 1500 & 0xFF);
-    EXPECT_EQ(item.abilities[0], SpecialAbility{});
-    EXPECT_EQ(readItem({}), Item{});
-}
-
-TEST(ItemEditor, OldLayoutOpensAndIsRewrittenCurrent) {
-    core::Bytes old(200, 0);
-    const std::string name = "Old Lamp";
-    std::copy(name.begin(), name.end(), old.begin());
-    old[160] = 2 << 2;
-    core::putS16(old, 168, 31);
-    EditorRun e(Kind::Item, "LAMP");
-    e.run(old, [](ui::Window& w) {
-        EXPECT_EQ(w.text(ItemIds::kName), "Old Lamp");
-        EXPECT_EQ(w.text(ItemIds::kIcon), "2");
-        EXPECT_EQ(w.text(ItemIds::kAbilities[0].list), "Medals +N");
-        clickOk(w);
-    });
-    Item expected = newItem("LAMP");
-    expected.name = name;
-    expected.icon = 2;
-    expected.abilities[0].code = 31;
-    EXPECT_EQ(e.saved(), writeItem(expected));
-}
-
-TEST(ItemEditor, ChargeAndLimitFlagsLoadAndSaveIndependently) {
-    for (const auto& f : kFlagBytes) {
-        SCOPED_TRACE(::testing::Message() << std::hex << int{f.charges} << " " << int{f.limit});
-        core::Bytes record = writeItem(newItem("DAWN"));
-        record[182] = f.charges;
-        record[183] = f.limit;
+        const core::Bytes record = patched(writeItem(newItem("DAWN")), {{182, {char(f.charges), char(f.limit)}}});
         EditorRun e(Kind::Item, "DAWN");
         e.run(record, [&](ui::Window& w) {
             EXPECT_TRUE(w.checked(ItemIds::kFirstPower));  // power class 0
@@ -133,6 +82,25 @@ TEST(ItemEditor, ChargeAndLimitFlagsLoadAndSaveIndependently) {
         EXPECT_TRUE(e.messages().empty());
         EXPECT_EQ(e.saved(), record);
     }
+}
+
+// A 16-byte name, no entry name (144 is not read), the rest 16 bytes earlier.
+// The editor opens it and OK writes the current layout.
+TEST(ItemRecord, EarlierLayoutOf200Bytes) {
+    const core::Bytes old = patched(
+        core::Bytes(200, 0),
+        {{0, "Fifteen Letters"}, {16, "D"}, {144, "Z"}, {160, "\x14\0\x04\0\x20\x4E\x0B\x03\x1C"s}, {184, "\x1F"}});
+    Item expected{"Fifteen Letters", "D", "", 5, 4, 20000, true, 5, true, 1, {{{28, 0, 0, ""}, {31, 0, 0, ""}}}};
+    EXPECT_EQ(readItem(old), expected);
+    EditorRun e(Kind::Item, "LAMP");
+    e.run(old, [](ui::Window& w) {
+        EXPECT_EQ(w.text(ItemIds::kName), "Fifteen Letters");
+        EXPECT_EQ(w.text(ItemIds::kIcon), "5");
+        EXPECT_EQ(w.text(ItemIds::kAbilities[1].list), "Medals +N");
+        clickOk(w);
+    });
+    expected.entryName = "LAMP";
+    EXPECT_EQ(e.saved(), writeItem(expected));
 }
 
 // A sheet of 8 x `rows` cells, each filled with the colour of its index.

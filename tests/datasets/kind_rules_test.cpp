@@ -242,7 +242,8 @@ TEST(KindRules, EditorsShowACodeTheirListLacksAsNothingWriteItAs0AndStoreAChosen
     }
 }
 
-// Plays "type ID TEXT", "select ID N", "check ID on|off" or "radio ID".
+// Plays "type ID TEXT", "select ID N", "check ID on|off" or "radio ID"; or
+// checks "unselected ID": nothing chosen in a list.
 bool act(ui::Window& w, const std::string& action) {
     std::istringstream in(action);
     std::string verb, arg;
@@ -253,6 +254,7 @@ bool act(ui::Window& w, const std::string& action) {
     if (verb == "select") return w.userSelect(id, std::stoi(arg));
     if (verb == "check") return w.userCheck(id, arg == "on");
     if (verb == "radio") return w.userRadio(id);
+    if (verb == "unselected") return w.selection(id) == -1;
     return false;
 }
 
@@ -260,9 +262,17 @@ std::string k(std::size_t n) { return std::string(n, 'k'); }
 
 // One action on New's record, then OK: these bytes change and nothing else. Typing
 // stops at a text's limit and OK stores what shows, with a NUL behind it.
+struct Edit {
+    Kind kind;
+    std::string action;
+    std::size_t offset;
+    std::string bytes;
+    std::string stored{};  // laid over New's record at the offset first
+};
+
 TEST(KindRules, EachEditLandsInItsOwnBytes) {
     // clang-format off
-    const std::tuple<Kind, std::string, std::size_t, std::string> edits[]{
+    const Edit edits[]{
         {Kind::CitySet, "type 1013 ", 40, "\0\0\0\0\0\0"s},
         {Kind::ArmyType, "type 1115 3", 232, "\x03"}, {Kind::ArmyType, "select 1118 2", 246, "\x02"},
         {Kind::ArmyType, "select 1304 7", 249, "\x07"}, {Kind::ArmyType, "type 1121 10", 251, "\x0A"},
@@ -303,11 +313,19 @@ TEST(KindRules, EachEditLandsInItsOwnBytes) {
         {Kind::Advisor, "type 1230 " + k(70), 1152, k(63) + '\0'},  // the NUL in the record's last byte
         {Kind::Spell, "type 1036 " + k(20), 0, k(15) + '\0'},
         {Kind::Shield, "type 1036 " + k(45), 10, k(39) + '\0'},
+        // A list index past the list's names shows nothing chosen, and OK writes what nothing
+        // chosen stores: -1 for army types and terrain classes, 0 for hero types.
+        {Kind::ArmyType, "unselected 1118", 246, "\xFF", "\x0B"}, {Kind::ArmyType, "unselected 1119", 247, "\xFF", "\xFF"},
+        {Kind::ArmyType, "unselected 1303", 248, "\xFF", "\x08"},
+        {Kind::HeroType, "unselected 1118", 1370, "\0"s, "\xC8"}, {Kind::HeroType, "unselected 1119", 1371, "\0"s, "\x08"},
+        {Kind::HeroType, "unselected 1304", 1373, "\0"s, "\x09"},
+        {Kind::TerrainType, "unselected 1041", 54, "\xFF\xFF", "\xFF\xFF"},
+        {Kind::TerrainType, "unselected 1049", 58, "\xFF\xFF", "\x0D\0"s},
     };
     // clang-format on
-    for (const auto& [kind, action, offset, bytes] : edits) {
+    for (const auto& [kind, action, offset, bytes, stored] : edits) {
         SCOPED_TRACE(traceOf(kind, action));
-        const Bytes record = newBytes(kind);
+        const Bytes record = patched(newBytes(kind), {{offset, stored}});
         EditorRun e(kind, kEntry);
         e.run(record, [&](ui::Window& w) {
             EXPECT_TRUE(act(w, action));
@@ -315,33 +333,6 @@ TEST(KindRules, EachEditLandsInItsOwnBytes) {
         });
         EXPECT_TRUE(e.messages().empty());
         EXPECT_EQ(e.saved(), patched(record, {{offset, bytes}}));
-    }
-}
-
-// A list index past the list's names shows nothing chosen, and OK writes what nothing
-// chosen stores: -1 for army types and terrain classes, 0 for hero types.
-TEST(KindRules, ListIndicesPastTheNamesShowNothingChosen) {
-    // clang-format off
-    const std::tuple<Kind, std::size_t, std::string, int, std::string> cases[]{
-        {Kind::ArmyType, 246, "\x0B", ArmyTypeIds::kMoveSound, "\xFF"},
-        {Kind::ArmyType, 247, "\xFF", ArmyTypeIds::kFacing, "\xFF"},
-        {Kind::ArmyType, 248, "\x08", ArmyTypeIds::kTriggers[0], "\xFF"},
-        {Kind::HeroType, 1370, "\xC8", HeroTypeIds::kMoveSound, "\0"s},
-        {Kind::HeroType, 1371, "\x08", HeroTypeIds::kFacing, "\0"s},
-        {Kind::HeroType, 1373, "\x09", HeroTypeIds::kTriggers[1], "\0"s},
-        {Kind::TerrainType, 54, "\xFF\xFF", TerrainTypeIds::kClass, "\xFF\xFF"},
-        {Kind::TerrainType, 58, "\x0D\0"s, TerrainTypeIds::kGridClass, "\xFF\xFF"},
-    };
-    // clang-format on
-    for (const auto& [kind, offset, stored, id, written] : cases) {
-        SCOPED_TRACE(traceOf(kind, offset));
-        const Bytes record = patched(newBytes(kind), {{offset, stored}});
-        EditorRun e(kind, kEntry);
-        e.run(record, [&](ui::Window& w) {
-            EXPECT_EQ(w.selection(id), -1);
-            clickOk(w);
-        });
-        EXPECT_EQ(e.saved(), patched(record, {{offset, written}}));
     }
 }
 

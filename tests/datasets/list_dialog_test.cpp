@@ -1,13 +1,14 @@
 // The rules every list dialog follows, played as a user would.
+#include "datasets/list_dialog.hpp"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <memory>
 
-#include "datasets/catalogue.hpp"
+#include "dataset_testing.hpp"
 #include "datasets/catalogue_ops.hpp"
 #include "datasets/city_set.hpp"
-#include "datasets/list_dialog.hpp"
 #include "datasets/shield_list_dialog.hpp"
 #include "support/script_run.hpp"
 #include "support/temp_root.hpp"
@@ -33,21 +34,18 @@ protected:
     TempRoot t;
 };
 
-TEST_F(ListDialogTest, FillsSortedWithNothingSelected) {
-    play("expect items 1008 \"Coast\" \"hills\" \"TOWNS\"\nexpect selected 1008 none\nexpect text 1010 \"\"\n");
-}
-
-TEST_F(ListDialogTest, NewKeepsSelectionAndTypedName) {
-    play("select 1008 \"hills\"\ntype 1010 \"Bay\"\nclick 4\n"
-         "expect items 1008 \"Bay\" \"Coast\" \"hills\" \"TOWNS\"\n"
-         "expect selected 1008 \"hills\"\nexpect text 1010 \"Bay\"\nexpect no-message\n");
+// Sorted with nothing selected. New with nothing selected selects the first
+// entry (an empty previous selection begins every name); with one selected it
+// keeps the selection and the typed name.
+TEST_F(ListDialogTest, FillsSortedAndNewKeepsSelectionAndTypedName) {
+    play(
+        "expect items 1008 \"Coast\" \"hills\" \"TOWNS\"\nexpect selected 1008 none\nexpect text 1010 \"\"\n"
+        "type 1010 \"Delta\"\nclick 4\nexpect selected 1008 \"Coast\"\n"
+        "select 1008 \"hills\"\ntype 1010 \"Bay\"\nclick 4\n"
+        "expect items 1008 \"Bay\" \"Coast\" \"Delta\" \"hills\" \"TOWNS\"\n"
+        "expect selected 1008 \"hills\"\nexpect text 1010 \"Bay\"\nexpect no-message\n");
     EXPECT_EQ(t.read("CITY/Bay.CIT"), writeCitySet(newCitySet()));
     EXPECT_EQ(t.read("CITY/Bay.PCX").size(), 8u);
-}
-
-TEST_F(ListDialogTest, NewWithNothingSelectedSelectsTheFirstEntry) {
-    // An empty previous selection begins every name.
-    play("type 1010 \"Delta\"\nclick 4\nexpect selected 1008 \"Coast\"\n");
 }
 
 TEST_F(ListDialogTest, ARefusedNameDeleteWithoutSelectionAndEnterChangeNoFile) {
@@ -59,17 +57,16 @@ TEST_F(ListDialogTest, ARefusedNameDeleteWithoutSelectionAndEnterChangeNoFile) {
     EXPECT_EQ(t.files(), before);
 }
 
+// The list is not refilled after an edit either.
 TEST_F(ListDialogTest, EscapeAndEditOpenTheSelectedEntryAndTheListStays) {
-    const auto run = play("key escape\nexpect open 132\nselect 1008 \"hills\"\nkey escape\nexpect open 133\n"
-                          "expect caption \"Edit City Data - hills\"\nclick 2\nexpect open 132\nclick 2\n"
-                          "expect open 133\nclick 1\nexpect open 132\n");
+    const auto run = play(
+        "key escape\nexpect open 132\nselect 1008 \"hills\"\nkey escape\nexpect open 133\n"
+        "expect caption \"Edit City Data - hills\"\nclick 2\nexpect open 132\nclick 2\n"
+        "expect open 133\nclick 1\nexpect open 132\nselect 1008 \"Coast\"\nclick 2\n"
+        "type 1011 \"x\"\nclick 1\nexpect items 1008 \"Coast\" \"hills\" \"TOWNS\"\n");
     EXPECT_NE(run.transcript.find("close 133 cancel\nopen 133 \"Edit City Data - hills\"\nclose 133 ok\n"),
               std::string::npos)
         << run.transcript;
-}
-
-TEST_F(ListDialogTest, ListIsNotRefilledAfterEdit) {
-    play("select 1008 \"Coast\"\nclick 2\ntype 1011 \"x\"\nclick 1\nexpect items 1008 \"Coast\" \"hills\" \"TOWNS\"\n");
 }
 
 // Kinds served from above this library bring their own New and Edit; the
@@ -120,13 +117,9 @@ TEST(ListDialogNew, EmptyNameDoesNothingForAnyKind) {
                 t.write(std::string("WSDATA/") + art + ".PCX", "template");
             if (withEntry)
                 for (const auto& letter : letters)
-                    for (const std::string entry : {"OLD", "OTHER"}) {
-                        core::Bytes record(kind.recordSize, 0);
-                        std::copy(entry.begin(), entry.end(), record.begin());
-                        std::string path = recordPath(kind, letter + entry);
-                        std::replace(path.begin(), path.end(), '\\', '/');
-                        t.write(path, record);
-                    }
+                    for (const std::string entry : {"OLD", "OTHER"})
+                        t.write(hostPath(recordPath(kind, letter + entry)),
+                                patched(core::Bytes(kind.recordSize, 0), {{0, entry}}));
             const auto before = t.files();
             ui::HeadlessHost host;
             std::unique_ptr<ui::Dialog> list;
@@ -134,30 +127,25 @@ TEST(ListDialogNew, EmptyNameDoesNothingForAnyKind) {
                 list = std::make_unique<ShieldListDialog>(host, t.root());
             else
                 list = std::make_unique<ListDialog>(host, t.root(), kind);
-            struct Seen {
-                std::vector<std::string> items;
-                int selection = -2;
-                std::string name = "unread";
-            };
-            std::vector<Seen> seen(lists.size());
+            const std::vector<std::string> listed{"OLD", "OTHER"};
+            bool played = false;
             host.onNextModal([&](ui::Window& w) {
                 for (const auto& ids : lists) {
                     if (withEntry) w.userSelect(ids.list, 1);  // the second: a refill would lose it
                     w.userType(ids.name, "");
                     w.userClick(ids.newButton);
                 }
-                for (std::size_t i = 0; i < lists.size(); ++i)
-                    seen[i] = {w.items(lists[i].list), w.selection(lists[i].list), w.text(lists[i].name)};
+                for (const auto& ids : lists) {
+                    EXPECT_EQ(w.items(ids.list), withEntry ? listed : std::vector<std::string>{});
+                    EXPECT_EQ(w.selection(ids.list), withEntry ? 1 : -1);
+                    EXPECT_EQ(w.text(ids.name), "");
+                }
+                played = true;
             });
             host.runModal(*list);
+            EXPECT_TRUE(played);
             EXPECT_TRUE(host.messages().empty()) << host.messages()[0].text;
             EXPECT_EQ(t.files(), before);
-            const std::vector<std::string> listed{"OLD", "OTHER"};
-            for (const auto& s : seen) {
-                EXPECT_EQ(s.items, withEntry ? listed : std::vector<std::string>{});
-                EXPECT_EQ(s.selection, withEntry ? 1 : -1);
-                EXPECT_EQ(s.name, "");
-            }
         }
     }
 }

@@ -2,31 +2,25 @@
 
 #include <gtest/gtest.h>
 
-#include "core/le.hpp"
-#include "datasets/site_set_editor.hpp"
 #include "dataset_testing.hpp"
+#include "datasets/site_set_editor.hpp"
 
 namespace kestrel::datasets {
 namespace {
 
 using Ids = SiteSetIds;
+using namespace std::string_literals;
 
+// The ability's code and values, its text, then the three boxes.
 TEST(SiteSetRecord, FieldsAtTheirOffsets) {
     const SiteSet s{"Fifteen Letters", "TEMPLES", {25, 99, -3, "ABCDEFGH"}, false, true, true};
     const core::Bytes r = writeSiteSet(s);
-    core::Bytes expected(46, 0);
-    std::copy_n("Fifteen Letters", 15, expected.begin());
-    std::copy_n("TEMPLES", 7, expected.begin() + 16);
-    core::putS16(expected, 26, 25);
-    core::putS16(expected, 28, 99);
-    core::putS16(expected, 30, -3);
-    std::copy_n("ABCDEFGH", 8, expected.begin() + 32);
-    expected[43] = expected[44] = 1;
-    EXPECT_EQ(r, expected);
+    // clang-format off
+    EXPECT_EQ(r, patched(core::Bytes(46, 0), {{0, "Fifteen Letters"}, {16, "TEMPLES"},
+                                              {26, "\x19\0\x63\0\xFD\xFF" "ABCDEFGH"s}, {43, "\x01\x01"}}));
+    // clang-format on
     EXPECT_EQ(readSiteSet(r), s);
-    // Any non-zero byte is a checked box.
-    expected[42] = 0xFF;
-    EXPECT_TRUE(readSiteSet(expected).canRaze);
+    EXPECT_TRUE(readSiteSet(patched(r, {{42, "\xFF"}})).canRaze);  // any non-zero byte is a checked box
 }
 
 TEST(SiteSetEditor, TheBoxesShowTheirBytes) {

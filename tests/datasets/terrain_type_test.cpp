@@ -59,31 +59,16 @@ TEST(TerrainTypeRecord, EachMarkHasItsOwnByte) {
     EXPECT_THROW(terrainMarkOffset(-1, 0), std::out_of_range);
 }
 
-TEST(TerrainTypeRecord, AnyNonZeroMarkByteIsAMarkAndByte87IsIgnored) {
-    core::Bytes r = writeTerrainType(newTerrainType("X"));
-    r[61] = 0x80;
-    r[86] = 2;
-    r[87] = 0xFF;
-    TerrainType t = readTerrainType(r);
+// Texts without a NUL read to their field's end; any non-zero mark byte is a
+// mark, written as 1; byte 87 is ignored and written as 0.
+TEST(TerrainTypeRecord, FullTextFieldsMarkBytesAndByte87) {
+    EXPECT_EQ(readTerrainType(core::Bytes(88, 'A')).name, std::string(16, 'A'));
+    EXPECT_EQ(readTerrainType(core::Bytes(88, 'A')).adjoins, std::string(9, 'A'));
+    const core::Bytes fresh = writeTerrainType(newTerrainType("X"));
+    const TerrainType t = readTerrainType(patched(fresh, {{61, "\x80"}, {86, "\x02\xFF"}}));
     EXPECT_TRUE(t.marks[0][1]);
     EXPECT_TRUE(t.marks[8][2]);
-    const core::Bytes again = writeTerrainType(t);
-    EXPECT_EQ(again[61], 1);
-    EXPECT_EQ(again[86], 1);
-    EXPECT_EQ(again[87], 0);
-}
-
-TEST(TerrainTypeRecord, ShortRecordsAndFullTextFields) {
-    core::Bytes r(88, 'A');
-    EXPECT_EQ(readTerrainType(r).name, std::string(16, 'A'));
-    EXPECT_EQ(readTerrainType(r).adjoins, std::string(9, 'A'));
-    r.resize(52);  // ends before the move cost
-    const TerrainType t = readTerrainType(r);
-    EXPECT_EQ(t.subtypes[1], std::string(9, 'A'));
-    EXPECT_EQ(t.moveCost, 0);
-    EXPECT_EQ(t.terrainClass, 0);
-    EXPECT_FALSE(t.marks[0][0]);
-    EXPECT_EQ(readTerrainType({}).name, "");
+    EXPECT_EQ(writeTerrainType(t), patched(fresh, {{61, "\x01"}, {86, "\x01"}}));
 }
 
 TEST(TerrainTypeEditor, MarkBoxesShowAndStoreTheirBytes) {
@@ -98,13 +83,8 @@ TEST(TerrainTypeEditor, MarkBoxesShowAndStoreTheirBytes) {
         w.userCheck(1352, true);   // column 2, row 2
         clickOk(w);
     });
-    const core::Bytes r = e.saved();
-    core::Bytes marks(r.begin() + 60, r.end());
-    core::Bytes expected(28, 0);
-    expected[67 - 60] = 1;  // column 2, row 1
-    expected[68 - 60] = 1;  // column 2, row 2
-    expected[84 - 60] = expected[85 - 60] = expected[86 - 60] = 1;
-    EXPECT_EQ(marks, expected);
+    // Column 2, rows 1 and 2; column 8, every row.
+    EXPECT_EQ(e.saved(), patched(writeTerrainType(newTerrainType("MARSH")), {{67, "\x01\x01"}, {84, "\x01\x01\x01"}}));
 }
 
 TEST(SubtypeList, CountsTheSubtypeFilesWithOrWithoutBoxes) {

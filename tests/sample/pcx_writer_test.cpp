@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <tuple>
 
 #include "core/le.hpp"
 #include "pcx_test_decoder.hpp"
@@ -30,63 +31,43 @@ core::Bytes imageData(const IndexedImage& img) {
     return {b.begin() + kHeader, b.end() - kTrailer};
 }
 
-TEST(PcxWriter, HeaderOfOddWidthPicture) {
-    const core::Bytes b = encodePcx8(image(3, 2, {1, 2, 3, 4, 4, 4}));
-    ASSERT_GE(b.size(), kHeader);
+// The whole file of a picture of odd width: manufacturer, version, run-length
+// encoding, 8 bits a pixel, xmax, ymax, 72 dpi across and down, one plane,
+// bytes a line rounded up to even, a colour palette; the data with a pad byte
+// ending each line; the palette behind its marker.
+TEST(PcxWriter, FileOfAnOddWidthPicture) {
+    const IndexedImage img = image(3, 2, {1, 2, 3, 4, 4, 4});
     core::Bytes expected(kHeader, 0);
-    expected[0] = 10;   // manufacturer
-    expected[1] = 5;    // version
-    expected[2] = 1;    // run-length encoded
-    expected[3] = 8;    // bits per pixel
-    expected[8] = 2;    // xmax
-    expected[10] = 1;   // ymax
-    expected[12] = 72;  // horizontal dpi
-    expected[14] = 72;  // vertical dpi
-    expected[65] = 1;   // planes
-    expected[66] = 4;   // bytes per line: width rounded up to even
-    expected[68] = 1;   // colour palette
-    EXPECT_EQ(core::Bytes(b.begin(), b.begin() + kHeader), expected);
+    for (const auto& [at, value] :
+         {std::pair{0, 10}, {1, 5}, {2, 1}, {3, 8}, {8, 2}, {10, 1}, {12, 72}, {14, 72}, {65, 1}, {66, 4}, {68, 1}})
+        expected[at] = static_cast<std::uint8_t>(value);
+    expected.insert(expected.end(), {1, 2, 3, 0, 0xC3, 4, 0, 0x0C});
+    for (const Rgb& c : img.palette) expected.insert(expected.end(), {c.r, c.g, c.b});
+    EXPECT_EQ(encodePcx8(img), expected);
 }
 
-TEST(PcxWriter, ImageDataOfOddWidthPictureCarriesPadByte) {
-    const core::Bytes data = imageData(image(3, 2, {1, 2, 3, 4, 4, 4}));
-    EXPECT_EQ(data, (core::Bytes{1, 2, 3, 0, 0xC3, 4, 0}));
-    EXPECT_EQ(encodePcx8(image(3, 2, {1, 2, 3, 4, 4, 4})).size(), kHeader + 7 + kTrailer);
-}
+std::vector<std::uint8_t> same(std::size_t n, std::uint8_t v) { return std::vector<std::uint8_t>(n, v); }
 
-TEST(PcxWriter, RunLengths) {
-    EXPECT_EQ(imageData(image(2, 1, {7, 7})), (core::Bytes{0xC2, 7}));
-    EXPECT_EQ(imageData(image(64, 1, std::vector<std::uint8_t>(64, 7))), (core::Bytes{0xFF, 7, 7}));
-    EXPECT_EQ(imageData(image(63, 1, std::vector<std::uint8_t>(63, 7))), (core::Bytes{0xFF, 7, 0}));
-    EXPECT_EQ(imageData(image(130, 1, std::vector<std::uint8_t>(130, 0xEE))),
-              (core::Bytes{0xFF, 0xEE, 0xFF, 0xEE, 0xC4, 0xEE}));
-    EXPECT_EQ(imageData(image(4, 1, {5, 6, 6, 5})), (core::Bytes{5, 0xC2, 6, 5}));
-}
-
-TEST(PcxWriter, SingleHighBytesAreEscaped) {
-    EXPECT_EQ(imageData(image(4, 1, {0xBF, 0xC0, 0xFF, 0x00})), (core::Bytes{0xBF, 0xC1, 0xC0, 0xC1, 0xFF, 0x00}));
-    EXPECT_EQ(imageData(image(2, 1, {0xC0, 0xC0})), (core::Bytes{0xC2, 0xC0}));
-}
-
-TEST(PcxWriter, RunsStopAtRowEnds) {
-    EXPECT_EQ(imageData(image(2, 2, {5, 5, 5, 5})), (core::Bytes{0xC2, 5, 0xC2, 5}));
-    // A zero pad byte joins a trailing run of zeros, but still not the next row.
-    EXPECT_EQ(imageData(image(3, 2, std::vector<std::uint8_t>(6, 0))), (core::Bytes{0xC4, 0, 0xC4, 0}));
-    EXPECT_EQ(imageData(image(3, 2, std::vector<std::uint8_t>(6, 9))), (core::Bytes{0xC3, 9, 0, 0xC3, 9, 0}));
-    EXPECT_EQ(imageData(image(1, 3, {0xC5, 0xC5, 0xC5})), (core::Bytes{0xC1, 0xC5, 0, 0xC1, 0xC5, 0, 0xC1, 0xC5, 0}));
-}
-
-TEST(PcxWriter, PaletteFollowsMarker) {
-    const IndexedImage img = image(5, 3, std::vector<std::uint8_t>(15, 1));
-    const core::Bytes b = encodePcx8(img);
-    ASSERT_GT(b.size(), kHeader + kTrailer);
-    EXPECT_EQ(b[b.size() - 769], 0x0C);
-    for (std::size_t i = 0; i < img.palette.size(); ++i) {
-        const std::size_t at = b.size() - 768 + 3 * i;
-        ASSERT_EQ(b[at], img.palette[i].r) << i;
-        ASSERT_EQ(b[at + 1], img.palette[i].g) << i;
-        ASSERT_EQ(b[at + 2], img.palette[i].b) << i;
-    }
+// Runs of up to 63, single bytes from 0xC0 up escaped, and no run across the
+// end of a line, though a zero pad byte joins a trailing run of zeros.
+TEST(PcxWriter, RunLengthData) {
+    // clang-format off
+    const std::tuple<int, int, std::vector<std::uint8_t>, core::Bytes> cases[]{
+        {2, 1, {7, 7}, {0xC2, 7}},
+        {64, 1, same(64, 7), {0xFF, 7, 7}},
+        {63, 1, same(63, 7), {0xFF, 7, 0}},
+        {130, 1, same(130, 0xEE), {0xFF, 0xEE, 0xFF, 0xEE, 0xC4, 0xEE}},
+        {4, 1, {5, 6, 6, 5}, {5, 0xC2, 6, 5}},
+        {4, 1, {0xBF, 0xC0, 0xFF, 0x00}, {0xBF, 0xC1, 0xC0, 0xC1, 0xFF, 0x00}},
+        {2, 1, {0xC0, 0xC0}, {0xC2, 0xC0}},
+        {2, 2, {5, 5, 5, 5}, {0xC2, 5, 0xC2, 5}},
+        {3, 2, same(6, 0), {0xC4, 0, 0xC4, 0}},
+        {3, 2, same(6, 9), {0xC3, 9, 0, 0xC3, 9, 0}},
+        {1, 3, {0xC5, 0xC5, 0xC5}, {0xC1, 0xC5, 0, 0xC1, 0xC5, 0, 0xC1, 0xC5, 0}},
+    };
+    // clang-format on
+    for (const auto& [width, height, pixels, data] : cases)
+        EXPECT_EQ(imageData(image(width, height, pixels)), data) << width << "x" << height << " of " << int{pixels[0]};
 }
 
 TEST(PcxWriter, RoundTrips) {
@@ -111,21 +92,16 @@ TEST(PcxWriter, RoundTrips) {
     }
 }
 
-TEST(PcxWriter, WidestPictureFitsHeader) {
+TEST(PcxWriter, WidestPictureFitsTheHeaderAndMalformedOnesAreRefused) {
     constexpr int kWidest = 65534;
-    const core::Bytes b = encodePcx8(image(kWidest, 1, std::vector<std::uint8_t>(kWidest, 3)));
+    const core::Bytes b = encodePcx8(image(kWidest, 1, same(kWidest, 3)));
     ASSERT_GT(b.size(), kHeader);
     EXPECT_EQ(core::getU16(b, 8), kWidest - 1);
     EXPECT_EQ(core::getU16(b, 66), kWidest);
-    EXPECT_TRUE(encodePcx8(image(kWidest + 1, 1, std::vector<std::uint8_t>(kWidest + 1, 3))).empty());
-}
-
-TEST(PcxWriter, RefusesMalformedPictures) {
-    EXPECT_TRUE(encodePcx8(image(0, 1, {})).empty());
-    EXPECT_TRUE(encodePcx8(image(1, 0, {})).empty());
-    EXPECT_TRUE(encodePcx8(image(-2, -3, std::vector<std::uint8_t>(6))).empty());
-    EXPECT_TRUE(encodePcx8(image(2, 2, {1, 2, 3})).empty());
-    EXPECT_TRUE(encodePcx8(image(2, 2, {1, 2, 3, 4, 5})).empty());
+    // Width, height and how many pixels there are.
+    for (const auto& [width, height, count] :
+         {std::tuple{kWidest + 1, 1, kWidest + 1}, {0, 1, 0}, {1, 0, 0}, {-2, -3, 6}, {2, 2, 3}, {2, 2, 5}})
+        EXPECT_TRUE(encodePcx8(image(width, height, same(count, 3))).empty()) << width << "x" << height << " " << count;
 }
 
 }  // namespace

@@ -2,23 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include "sample_folder.hpp"
-
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <set>
 
 #include "pcx_test_decoder.hpp"
+#include "sample/item_sheet.hpp"
 #include "sample/pcx_writer.hpp"
-
-namespace fs = std::filesystem;
+#include "support/temp_root.hpp"
 
 namespace kestrel::sample {
 namespace {
 
+using kestrel::testing::TempRoot;
 using pcx_test::decodePcx8;
 
 std::size_t countColour(const IndexedImage& img, std::uint8_t c) {
@@ -59,6 +55,8 @@ TEST(TemplateArt, TableNamesAndSizes) {
     EXPECT_EQ(templatePictures().size(), expected.size());
 }
 
+// Each file decodes to its picture as drawn; only sprites use the transparent
+// colour, for their background.
 TEST(TemplateArt, EveryFileDecodesToItsDeclaredPicture) {
     const auto files = templatePictureFiles();
     const auto table = templatePictures();
@@ -69,61 +67,68 @@ TEST(TemplateArt, EveryFileDecodesToItsDeclaredPicture) {
         EXPECT_EQ(files[i].first, "WSDATA\\" + std::string(t.name) + ".PCX");
         const auto img = decodePcx8(files[i].second);
         ASSERT_TRUE(img);
-        EXPECT_EQ(img->width, t.width);
-        EXPECT_EQ(img->height, t.height);
+        EXPECT_EQ(std::pair(img->width, img->height), std::pair(t.width, t.height));
         EXPECT_EQ(img->palette, templatePalette());
         EXPECT_EQ(img->pixels, t.draw(t.width, t.height).pixels);
         const std::set<std::uint8_t> colours(img->pixels.begin(), img->pixels.end());
         EXPECT_GT(colours.size(), 2u);
-    }
-}
-
-TEST(TemplateArt, OnlySpritesUseTheTransparentColour) {
-    for (const TemplatePicture& t : templatePictures()) {
-        SCOPED_TRACE(std::string(t.name));
-        const IndexedImage img = t.draw(t.width, t.height);
         if (kSprites.contains(t.name)) {
-            EXPECT_EQ(img.at(0, 0), kTransparentIndex);
-            EXPECT_EQ(img.at(t.width - 1, 0), kTransparentIndex);
-            EXPECT_EQ(img.at(t.width - 1, t.height - 1), kTransparentIndex);
-            EXPECT_LT(countColour(img, kTransparentIndex), img.pixels.size());
+            EXPECT_EQ(img->at(0, 0), kTransparentIndex);
+            EXPECT_EQ(img->at(t.width - 1, 0), kTransparentIndex);
+            EXPECT_EQ(img->at(t.width - 1, t.height - 1), kTransparentIndex);
+            EXPECT_LT(countColour(*img, kTransparentIndex), img->pixels.size());
         } else {
-            EXPECT_EQ(countColour(img, kTransparentIndex), 0u);
+            EXPECT_EQ(countColour(*img, kTransparentIndex), 0u);
         }
     }
 }
 
-using TemplateFolder = SampleFolder;
-
-TEST_F(TemplateFolder, WritesEveryPicture) {
-    const core::DataRoot root(dir_);
-    ASSERT_TRUE(writeTemplatePictures(root));
-    const auto files = templatePictureFiles();
-    std::size_t written = 0;
-    for (const auto& entry : fs::directory_iterator(dir_ / "WSDATA")) written += entry.is_regular_file();
-    EXPECT_EQ(written, 12u);
-    for (const auto& [path, bytes] : files) {
-        const fs::path host = dir_ / "WSDATA" / path.substr(path.find('\\') + 1);
-        const core::Bytes onDisk = readHost(host);
-        ASSERT_FALSE(onDisk.empty()) << path;
-        EXPECT_EQ(onDisk[0], 10) << path;
-        EXPECT_EQ(onDisk, bytes) << path;
+// Both writers of sample files: each file byte for byte and nothing else,
+// again over a stale copy; into folders that exist in another case; false
+// where a folder is a file and on a missing root.
+TEST(SampleWriters, ReplaceReuseFoldersInAnyCaseAndFailWhereAFolderIsAFile) {
+    struct Writer {
+        bool (*write)(const core::DataRoot&);
+        std::vector<std::pair<std::string, core::Bytes>> files;
+        std::vector<std::string> otherCase;  // folders there before, one per run
+        std::vector<std::string> blockers;   // a file where a folder goes, one per run
+    };
+    const Writer writers[]{
+        {writeTemplatePictures, templatePictureFiles(), {"wsdata"}, {"WSDATA"}},
+        {writeItemSheet, itemSheetFiles(), {"sets", "Sets/FANTASY"}, {"SETS", "SETS/Fantasy"}},
+    };
+    for (const auto& w : writers) {
+        SCOPED_TRACE(w.files[0].first);
+        std::vector<std::string> paths;
+        for (auto [path, bytes] : w.files) {
+            std::replace(path.begin(), path.end(), '\\', '/');
+            paths.push_back(path);
+        }
+        {
+            TempRoot t;
+            ASSERT_TRUE(w.write(t.root()));
+            EXPECT_EQ(t.files(), testing::treeOf(paths));
+            for (std::size_t i = 0; i < paths.size(); ++i) EXPECT_EQ(t.read(paths[i]), w.files[i].second) << paths[i];
+            t.write(paths[0], "stale");
+            ASSERT_TRUE(w.write(t.root()));
+            EXPECT_EQ(t.read(paths[0]), w.files[0].second);
+        }
+        for (const std::string& folder : w.otherCase) {
+            TempRoot t;
+            t.mkdir(folder);
+            ASSERT_TRUE(w.write(t.root())) << folder;
+            std::vector<std::string> there;
+            for (const auto& p : paths) there.push_back(folder + p.substr(folder.size()));
+            EXPECT_EQ(t.files(), testing::treeOf(there)) << folder;
+        }
+        for (const std::string& blocker : w.blockers) {
+            TempRoot t;
+            t.write(blocker, "not a folder");
+            EXPECT_FALSE(w.write(t.root())) << blocker;
+        }
+        const TempRoot t;
+        EXPECT_FALSE(w.write(core::DataRoot(t.path() / "missing")));
     }
-    // Writing again replaces the files in place.
-    EXPECT_TRUE(writeTemplatePictures(root));
-}
-
-TEST_F(TemplateFolder, ReusesFolderInAnyCase) {
-    ASSERT_TRUE(fs::create_directory(dir_ / "wsdata"));
-    ASSERT_TRUE(writeTemplatePictures(core::DataRoot(dir_)));
-    EXPECT_TRUE(fs::exists(dir_ / "wsdata" / "CITY.PCX"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
-}
-
-TEST_F(TemplateFolder, FailsWhenFolderIsAFile) {
-    std::ofstream(dir_ / "WSDATA") << "not a folder";
-    EXPECT_FALSE(writeTemplatePictures(core::DataRoot(dir_)));
-    EXPECT_FALSE(writeTemplatePictures(core::DataRoot(dir_ / "missing")));
 }
 
 }  // namespace

@@ -19,11 +19,6 @@ namespace {
 
 using Ids = ScenarioDataIds;
 
-std::string textAt(const core::Bytes& r, std::size_t offset, std::size_t size) {
-    std::string s(reinterpret_cast<const char*>(&r[offset]), size);
-    return s.substr(0, s.find('\0'));
-}
-
 // A scenario as New Scenario leaves it: only its header.
 struct DataRun {
     testing::TempRoot t;
@@ -177,10 +172,11 @@ TEST(ScenarioDataDialog, ImportedTextsShowButMustBeShortened) {
         ok(w);
     });
     EXPECT_TRUE(r.closed);
-    ASSERT_EQ(r.host.messages().size(), 2u);
-    EXPECT_EQ(r.host.messages()[0].text, "Please enter no more than 15 characters.");
-    EXPECT_EQ(r.host.messages()[1].text, "Please enter no more than 3 characters.");
-    EXPECT_EQ(textAt(r.t.read(r.file("SCENARIO.DAT")), 56, 32), "Fifteen Letters");
+    EXPECT_EQ(testing::shownMessages(r.host),
+              (std::vector<std::string>{"kstred: Please enter no more than 15 characters.",
+                                        "kstred: Please enter no more than 3 characters."}));
+    header.name = "Fifteen Letters";
+    EXPECT_EQ(r.t.read(r.file("SCENARIO.DAT")), scenario::writeScenarioHeader(header));
     EXPECT_EQ(scenario::loadMiscData(r.t.root(), "ISLANDS").postGold, "cns");
 }
 

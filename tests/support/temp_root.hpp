@@ -1,13 +1,15 @@
 // A fresh data root per test, removed afterwards.
 #pragma once
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <string>
 #include <system_error>
-#include <unistd.h>
 
 #include "core/bytes.hpp"
 #include "core/data_root.hpp"
@@ -20,6 +22,15 @@ inline std::filesystem::path makeUniqueTempDir(const std::string& prefix) {
     if (!::mkdtemp(name.data()))
         throw std::filesystem::filesystem_error("mkdtemp", name, std::error_code(errno, std::generic_category()));
     return name;
+}
+
+// Every folder on the way to `files` and the files, as TempRoot::files() lists them.
+inline std::vector<std::string> treeOf(const std::vector<std::string>& files) {
+    std::set<std::string> out(files.begin(), files.end());
+    for (const auto& f : files)
+        for (auto slash = f.find('/'); slash != std::string::npos; slash = f.find('/', slash + 1))
+            out.insert(f.substr(0, slash + 1));
+    return {out.begin(), out.end()};
 }
 
 class TempRoot {
