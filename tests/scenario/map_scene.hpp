@@ -38,6 +38,14 @@ inline core::Bytes cellPicture(int tag, int columns, int rows, bool holes = fals
     return sample::encodePcx8(img);
 }
 
+// A strategic picture of one blue: STRAT_L is 200 by 250, STRAT_S 100 by 125.
+inline void writeBluePicture(const kestrel::testing::TempRoot& t, const std::string& name, int width, int height) {
+    sample::Palette palette{};
+    palette[1] = {0, 0, 200};
+    t.write("SCENARIO/ISLE/" + name + ".PCX",
+            sample::encodePcx8(sample::IndexedImage::blank(width, height, 1, palette)));
+}
+
 // A count and records of `size` bytes with a name at 0 and x, y at `at`.
 inline core::Bytes placedFile(std::size_t size, std::size_t at, const std::vector<std::tuple<std::string, int, int>>& records) {
     core::Bytes file(2 + records.size() * size, 0);
