@@ -42,17 +42,24 @@ TEST(ScenarioItemsFile, EveryFieldAtItsOffset) {
     EXPECT_EQ(loadScenarioItems(t.root(), "ISLE"), (ScenarioItems{50, {}, {}, {}}));
 }
 
-TEST(ScenarioItemsDialog, WithoutTheFileOkWritesChance50AndNoNames) {
+// A folder in the file's place reads as none: the defaults, and a failed
+// write keeps the dialog open; Cancel writes nothing. Without it OK writes them.
+TEST(ScenarioItemsDialog, WithoutTheFileOkWritesChance50AndNoNamesOrSaysItCannot) {
     ItemsRun r;
     r.t.write("ITEMS/BLADE.ITM", core::Bytes(10, 0));
-    EXPECT_TRUE(r.run([](ui::Window& w) {
+    r.t.mkdir(kFile);
+    const auto defaults = [](ui::Window& w) {
         EXPECT_EQ(w.text(Ids::kChance), "50");
         EXPECT_EQ(w.items(Ids::kUnplaced + 7), Lines{"BLADE"});
         EXPECT_EQ(w.text(Ids::kCompulsory), "");
-    }));
-    core::Bytes want(362, 0);
-    want[0] = 50;
-    EXPECT_EQ(r.t.read(kFile), want);
+    };
+    EXPECT_FALSE(r.run(defaults));
+    EXPECT_TRUE(r.run(defaults, ui::kIdCancel));
+    EXPECT_EQ(r.messages(), Lines{"Error: Error writing SCENARIO\\ISLE\\ITEM.DAT"});
+    EXPECT_TRUE(std::filesystem::is_directory(r.t.path() / kFile));
+    std::filesystem::remove(r.t.path() / kFile);
+    EXPECT_TRUE(r.run(defaults));
+    EXPECT_EQ(r.t.read(kFile), testing::laidOut(362, {}, {{0, 50}}));
 }
 
 TEST(ScenarioItemsDialog, NamesAreKeptOrTypedAndARefusedChanceWritesNothing) {
@@ -82,15 +89,6 @@ TEST(ScenarioItemsDialog, NamesAreKeptOrTypedAndARefusedChanceWritesNothing) {
     ScenarioItems after = before;
     after.optional[15] = "BLADE";
     EXPECT_EQ(r.t.read(kFile), writeScenarioItems(after));
-}
-
-TEST(ScenarioItemsDialog, AFailedWriteKeepsTheDialogOpen) {
-    ItemsRun r;
-    r.t.mkdir(kFile);
-    EXPECT_FALSE(r.run([](ui::Window& w) { w.userType(Ids::kOptional, "CROWN"); }));
-    EXPECT_TRUE(r.run([](ui::Window&) {}, ui::kIdCancel));
-    EXPECT_EQ(r.messages(), Lines{"Error: Error writing SCENARIO\\ISLE\\ITEM.DAT"});
-    EXPECT_TRUE(std::filesystem::is_directory(r.t.path() / kFile));
 }
 
 }  // namespace

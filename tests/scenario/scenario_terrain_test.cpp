@@ -83,14 +83,23 @@ TEST(ScenarioTerrainFile, CountsAreOnePastTheLastName) {
     }
 }
 
-TEST(ScenarioTerrainDialog, WithoutTheFileOkWritesTheDefaults) {
+// A folder in the file's place reads as none: the defaults, and a failed
+// write keeps the dialog open; Cancel writes nothing. Without it OK writes them.
+TEST(ScenarioTerrainDialog, WithoutTheFileOkWritesTheDefaultsOrSaysItCannot) {
     TerrainRun r;
-    EXPECT_TRUE(r.run([](ui::Window& w) {
+    r.t.mkdir(kFile);
+    const auto defaults = [](ui::Window& w) {
         EXPECT_EQ(w.text(Ids::kFirstClass), "Feature");
         EXPECT_EQ(w.text(Ids::kSecondClass + 21), "Basic");
         EXPECT_FALSE(w.checked(Ids::kForestFlags));
         EXPECT_TRUE(w.checked(Ids::kForestFlags + 1));
-    }));
+    };
+    EXPECT_FALSE(r.run(defaults));
+    EXPECT_TRUE(r.run(defaults, ui::kIdCancel));
+    EXPECT_EQ(r.messages(), Lines{"Error: Error writing SCENARIO\\ISLE\\TERRAIN.DAT"});
+    EXPECT_TRUE(std::filesystem::is_directory(r.t.path() / kFile));
+    std::filesystem::remove(r.t.path() / kFile);
+    EXPECT_TRUE(r.run(defaults));
     core::Bytes want(508, 0);
     for (std::size_t slot = 0; slot < 22; ++slot) core::putS16(want, 204 + 2 * slot, 6);
     want[507] = 1;
@@ -111,16 +120,6 @@ TEST(ScenarioTerrainDialog, WhatTheListsDoNotOfferIsShownAndKept) {
     }));
     EXPECT_EQ(r.t.read(kFile), everyFieldBytes());
     EXPECT_TRUE(r.messages().empty());
-}
-
-TEST(ScenarioTerrainDialog, AFailedWriteKeepsTheDialogOpen) {
-    // A folder in its place: the defaults, a message, and the dialog stays; Cancel writes nothing.
-    TerrainRun r;
-    r.t.mkdir(kFile);
-    EXPECT_FALSE(r.run([](ui::Window& w) { w.userType(Ids::kTerrain, "PLAINS"); }));
-    EXPECT_TRUE(r.run([](ui::Window& w) { w.userType(Ids::kTerrain, "PLAINS"); }, ui::kIdCancel));
-    EXPECT_EQ(r.messages(), Lines{"Error: Error writing SCENARIO\\ISLE\\TERRAIN.DAT"});
-    EXPECT_TRUE(std::filesystem::is_directory(r.t.path() / kFile));
 }
 
 }  // namespace
