@@ -2,7 +2,10 @@
 // 48 by 48 cell has its own colour (so a painted pixel tells which cell of
 // which picture it came from) and the records of cities, ruins and sites.
 #pragma once
+#include <gtest/gtest.h>
+
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -44,6 +47,10 @@ inline void writeBluePicture(const kestrel::testing::TempRoot& t, const std::str
     palette[1] = {0, 0, 200};
     t.write("SCENARIO/ISLE/" + name + ".PCX",
             sample::encodePcx8(sample::IndexedImage::blank(width, height, 1, palette)));
+}
+
+inline void expectPixels(const pictures::Surface& s, std::initializer_list<std::tuple<int, int, pictures::Rgb>> want) {
+    for (const auto& [x, y, colour] : want) EXPECT_EQ(s.pixel(x, y), colour) << x << "," << y;
 }
 
 // A count and records of `size` bytes with a name at 0 and x, y at `at`.

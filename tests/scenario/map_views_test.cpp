@@ -102,19 +102,11 @@ TEST_F(LargePicture, MarkersAreThirteenPixelsCurrentRedOthersWhite) {
     const std::vector<MapPosition> markers{{0, 0}, {16, 20}};
     picture.paint(client, markers, 1);
     const pictures::Rgb red{255, 0, 0}, white{255, 255, 255}, blue{0, 0, 200};
-    // (0, 0) lies at pixel (20, 20): marker from (15, 15) to (27, 27), both excluded at 28.
-    EXPECT_EQ(client.pixel(15, 15), red);
-    EXPECT_EQ(client.pixel(27, 27), red);
-    EXPECT_EQ(client.pixel(16, 16), white);
-    EXPECT_EQ(client.pixel(26, 21), white);
-    EXPECT_EQ(client.pixel(28, 21), blue);
-    EXPECT_EQ(client.pixel(21, 28), blue);
-    EXPECT_EQ(client.pixel(14, 21), pictures::Rgb{});  // outside the picture: untouched
-    // (16, 20) lies at (120, 145): filled red, framed white.
-    EXPECT_EQ(client.pixel(115, 140), white);
-    EXPECT_EQ(client.pixel(127, 152), white);
-    EXPECT_EQ(client.pixel(120, 145), red);
-    EXPECT_EQ(client.pixel(128, 145), blue);
+    // (0, 0) lies at pixel (20, 20): marker from (15, 15) to (27, 27), both excluded at 28; outside the
+    // picture, untouched. (16, 20) lies at (120, 145): filled red, framed white.
+    testing::expectPixels(client, {{15, 15, red}, {27, 27, red}, {16, 16, white}, {26, 21, white}, {28, 21, blue}});
+    testing::expectPixels(client, {{21, 28, blue}, {14, 21, pictures::Rgb{}}, {115, 140, white}, {127, 152, white}});
+    testing::expectPixels(client, {{120, 145, red}, {128, 145, blue}});
 }
 
 }  // namespace

@@ -12,6 +12,7 @@ namespace kestrel::scenario {
 namespace {
 
 using testing::cellColour;
+using testing::expectPixels;
 using testing::MapScene;
 using Kind = ui::MouseEvent::Kind;
 
@@ -19,10 +20,6 @@ constexpr pictures::Rgb kBlue{0, 0, 200}, kWhite{255, 255, 255}, kRed{255, 0, 0}
 const pictures::Rgb kTerrain = cellColour(1, 0, 0);
 
 void writeSmallPicture(const MapScene& scene) { testing::writeBluePicture(scene.t, "STRAT_S", 100, 125); }
-
-void expectPixels(const pictures::Surface& s, std::initializer_list<std::tuple<int, int, pictures::Rgb>> want) {
-    for (const auto& [x, y, colour] : want) EXPECT_EQ(s.pixel(x, y), colour) << x << "," << y;
-}
 
 core::Bytes narrowMap() {  // 5 by 4 tiles, stored 8 to a row
     core::Bytes map = writeMapHeader({5, 4, 8, 3, 32, {250, 200, 0, 0}});
