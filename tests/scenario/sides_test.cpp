@@ -118,23 +118,17 @@ TEST(SidesFile, ShortLongAndEmptyFiles) {
     EXPECT_EQ(t.read("SCENARIO/ISLANDS/SIDES.DAT"), whole);
 }
 
-// Side 0 used with armies and heroes, side 1 unused with the same, side 2
-// used with a name as long as a text import can make it.
-Sides listedSides() {
+TEST(SideLists, NamesArmiesAndHeroesAndWithoutAFile) {
+    // Side 0 used with armies and heroes, side 1 unused with the same, side 2
+    // used with a name as long as a text import can make it.
+    const std::string longName(31, 'x');
     Sides s = defaultSides();
-    s[0] = fullSide();
-    s[1] = fullSide();
+    s[0] = s[1] = fullSide();
     s[1].used = false;
     s[2].used = true;
-    s[2].name = std::string(31, 'x');
+    s[2].name = longName;
     s[8].regulars[3] = "WOLVES";
     s[8].mercenaries[0] = "OGRES";
-    return s;
-}
-
-TEST(SideLists, NamesArmiesAndHeroesAndWithoutAFile) {
-    const Sides s = listedSides();
-    const std::string longName(31, 'x');
     using V = std::vector<std::string>;
     EXPECT_EQ(sideNames(s, true, true), (V{"Red Kings", "Not Used", longName, "Not Used", "Not Used", "Not Used",
                                            "Not Used", "Not Used", "Neutrals"}));
