@@ -201,7 +201,7 @@ TEST(RuinsAndSites, FailuresWriteNothingTheyDidNotRead) {
     }
 }
 
-TEST(ScenarioRuins, GuardFlagsAndAbilityAsTheListsShowThem) {
+TEST(ScenarioRuinsAndSites, GuardFlagsAbilityAndRazedAsTheDialogsShowThem) {
     PlacedRun r;
     std::vector<ScenarioRuin> ruins = withHeads<ScenarioRuin>(threeHeads());
     ruins[0].guard = -2;
@@ -244,10 +244,8 @@ TEST(ScenarioRuins, GuardFlagsAndAbilityAsTheListsShowThem) {
         {0, 152, -1}, {0, 166, 0}, {0, 168, 5}, {1, 152, 2}, {1, 166, 13}, {1, 168, 999}, {2, 166, 28},
     };
     for (const auto& [record, offset, value] : words) EXPECT_EQ(core::getS16(f, at(record, offset)), value) << offset;
-}
 
-TEST(ScenarioSites, RazedIsOneByteAndTheNextIsKept) {
-    PlacedRun r;
+    // A site's razed flag is one byte, and the byte after it is kept.
     std::vector<ScenarioSite> sites = withHeads<ScenarioSite>(threeHeads());
     sites[0].untouched = 0x77;
     r.t.write("SCENARIO/ISLE/SITE.DAT", writeSiteFile(sites));
@@ -255,9 +253,9 @@ TEST(ScenarioSites, RazedIsOneByteAndTheNextIsKept) {
         w.userCheck(SiteEditorIds::kRazed, true);
         w.userClick(ui::kIdOk);
     });
-    const core::Bytes f = r.t.read("SCENARIO/ISLE/SITE.DAT");
-    EXPECT_EQ(f[2 + 152], 1);
-    EXPECT_EQ(f[2 + 153], 0x77);
+    const core::Bytes site = r.t.read("SCENARIO/ISLE/SITE.DAT");
+    EXPECT_EQ(site[2 + 152], 1);
+    EXPECT_EQ(site[2 + 153], 0x77);
 }
 
 }  // namespace
