@@ -53,10 +53,6 @@ struct CampaignRun {
         return run<TextFileDialog>(play, button, path);
     }
     Lines messages() const { return testing::shownMessages(host); }
-    std::string str(const std::string& rel) const {
-        const auto b = t.read(rel);
-        return std::string(b.begin(), b.end());
-    }
 };
 
 TEST(CampaignEditor, OkWritesEveryFieldAndTheWorldHeader) {
@@ -216,17 +212,17 @@ TEST(CampaignOptionsAndReward, MissingFilesAndRefusedValues) {
 
 TEST(TextFile, LastLineGainsOneBreakAndLongTextsStayWhole) {
     CampaignRun r;
-    const std::string path = "CAMPAIGN\\SAGA\\LOSS0.TXT";
-    r.t.write("CAMPAIGN/SAGA/LOSS0.TXT", std::string("Lost\r\nall", 9));
-    EXPECT_TRUE(r.textFile(path));
-    EXPECT_EQ(r.str("CAMPAIGN/SAGA/LOSS0.TXT"), "Lost\r\nall\r\n");
-
+    const auto saved = [&](const std::string& text) {  // by OK on the file holding `text`
+        r.t.write("CAMPAIGN/SAGA/LOSS0.TXT", text);
+        EXPECT_TRUE(r.textFile("CAMPAIGN\\SAGA\\LOSS0.TXT"));
+        const core::Bytes b = r.t.read("CAMPAIGN/SAGA/LOSS0.TXT");
+        return std::string(b.begin(), b.end());
+    };
+    EXPECT_EQ(saved("Lost\r\nall"), "Lost\r\nall\r\n");
     std::string longText;
     for (int i = 0; i < 600; ++i) longText += "Line " + std::to_string(i) + " of a long text\r\n";
     ASSERT_GT(longText.size(), 4100u);
-    r.t.write("CAMPAIGN/SAGA/LOSS0.TXT", longText);
-    EXPECT_TRUE(r.textFile(path));
-    EXPECT_EQ(r.str("CAMPAIGN/SAGA/LOSS0.TXT"), longText);
+    EXPECT_EQ(saved(longText), longText);
 
     // A missing file opens empty; Cancel writes nothing; a failed write keeps the dialog open.
     const auto empty = [](ui::Window& w) { EXPECT_EQ(w.text(TextFileIds::kText), ""); };
