@@ -70,37 +70,36 @@ TEST(Diplomacy, ValuesTheListsDoNotOfferAreListedAndNormalisedWhenStored) {
     EXPECT_TRUE(r.messages().empty());
 }
 
-TEST(Diplomacy, FullEmptyAndUnwritableLists) {
-    {  // A full list ignores the adding buttons.
-        DiplomacyRun r;
-        const core::Bytes full = fileOf(100, std::vector<std::array<std::int16_t, 5>>(100, {1, 0, 1, 0, 0}));
-        r.t.write(kFile, full);
-        EXPECT_TRUE(r.run([](ui::Window& w) {
-            for (const int id : {Ids::kNew, Ids::kInsert, Ids::kAppend}) w.userClick(id);
-            EXPECT_EQ(w.items(Ids::kList).size(), 100u);
-            EXPECT_EQ(w.selection(Ids::kList), 0);
-        }));
-        EXPECT_EQ(r.t.read(kFile), full);
-    }
-    {  // No files: eight unused sides; Append to the empty list adds record 0.
-        DiplomacyRun r;
-        EXPECT_TRUE(r.run([](ui::Window& w) {
-            EXPECT_EQ(w.items(Ids::kFirstSide), Lines(8, "Not Used"));
-            w.userClick(Ids::kDelete);
-            w.userClick(Ids::kAppend);
-            EXPECT_EQ(w.items(Ids::kList), Lines{"Not Used Neutral to Not Used: 0%"});
-            EXPECT_EQ(w.text(Ids::kStandingList), "Neutral");
-        }));
-        EXPECT_EQ(r.t.read(kFile), fileOf(1, {{0, 0, 0, 0, 2}}));
-    }
-    {  // A folder in its place: an empty list, and the failed write keeps the dialog open; Cancel writes nothing.
-        DiplomacyRun r;
-        r.t.mkdir(kFile);
-        EXPECT_FALSE(r.run([](ui::Window& w) { w.userClick(Ids::kNew); }));
-        EXPECT_TRUE(r.run([](ui::Window& w) { w.userClick(Ids::kNew); }, ui::kIdCancel));
-        EXPECT_EQ(r.messages(), Lines{"Error: Can't open DIPLOM.INI file"});
-        EXPECT_TRUE(std::filesystem::is_directory(r.t.path() / kFile));
-    }
+TEST(Diplomacy, UnwritableEmptyAndFullLists) {
+    // A folder in the file's place: an empty list, and the failed write keeps the dialog open; Cancel writes nothing.
+    DiplomacyRun r;
+    r.t.mkdir(kFile);
+    EXPECT_FALSE(r.run([](ui::Window& w) { w.userClick(Ids::kNew); }));
+    EXPECT_TRUE(r.run([](ui::Window& w) { w.userClick(Ids::kNew); }, ui::kIdCancel));
+    EXPECT_EQ(r.messages(), Lines{"Error: Can't open DIPLOM.INI file"});
+    EXPECT_TRUE(std::filesystem::is_directory(r.t.path() / kFile));
+
+    // No files: eight unused sides; Append to the empty list adds record 0.
+    std::filesystem::remove(r.t.path() / kFile);
+    EXPECT_TRUE(r.run([](ui::Window& w) {
+        EXPECT_EQ(w.items(Ids::kFirstSide), Lines(8, "Not Used"));
+        w.userClick(Ids::kDelete);
+        w.userClick(Ids::kAppend);
+        EXPECT_EQ(w.items(Ids::kList), Lines{"Not Used Neutral to Not Used: 0%"});
+        EXPECT_EQ(w.text(Ids::kStandingList), "Neutral");
+    }));
+    EXPECT_EQ(r.t.read(kFile), fileOf(1, {{0, 0, 0, 0, 2}}));
+
+    // A full list ignores the adding buttons.
+    const core::Bytes full = fileOf(100, std::vector<std::array<std::int16_t, 5>>(100, {1, 0, 1, 0, 0}));
+    r.t.write(kFile, full);
+    EXPECT_TRUE(r.run([](ui::Window& w) {
+        for (const int id : {Ids::kNew, Ids::kInsert, Ids::kAppend}) w.userClick(id);
+        EXPECT_EQ(w.items(Ids::kList).size(), 100u);
+        EXPECT_EQ(w.selection(Ids::kList), 0);
+    }));
+    EXPECT_EQ(r.t.read(kFile), full);
+    EXPECT_EQ(r.messages().size(), 1u);
 }
 
 }  // namespace
