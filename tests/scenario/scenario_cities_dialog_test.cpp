@@ -229,55 +229,52 @@ TEST(CityLists, TheBlockNotEditedIsWrittenBackAsRead) {
     }
 }
 
-TEST(CityLists, EmptyAndFullBlocksCancelAndAFailedPicture) {
-    {  // No CITY.INI: Insert with no current record adds at 0; Cancel writes nothing.
-        CitiesRun r;
-        const Play insert = [](ui::Window& w) {
-            EXPECT_TRUE(w.items(ListIds::kList).empty());
-            w.userClick(ListIds::kDelete);
-            w.userClick(ListIds::kInsert);
-            EXPECT_EQ(w.items(ListIds::kList), (std::vector<std::string>{"????? for Red Kings(0): 0%"}));
-        };
-        runOwners(r, insert, false);
-        EXPECT_FALSE(r.t.exists(kIni));
-    }
-    {  // A full block ignores the adding buttons.
-        CitiesRun r;
-        const CityIni full{{}, std::vector<CityIniRecord>(150, CityIniRecord{1, 2, "West", {}})};
-        r.t.write(kIni, writeCityIni(full));
-        const core::Bytes written = runOwners(r, [](ui::Window& w) {
-            for (const int id : {ListIds::kNew, ListIds::kInsert, ListIds::kAppend}) w.userClick(id);
-            EXPECT_EQ(w.items(ListIds::kList).size(), 150u);
-        });
-        EXPECT_EQ(written, writeCityIni(full));
-    }
-    {  // The picture gone since the city dialog opened: OK leaves CITY.INI alone.
-        CitiesRun r;
-        r.t.write(kIni, "kept");
-        r.run(
-            [&](ui::Window& w) {
-                std::filesystem::remove(r.t.path() / "SCENARIO/ISLE/STRAT_L.PCX");
-                w.userClick(Ids::kEditCapitals);
-            },
-            {[](ui::Window& w) {
-                EXPECT_EQ(w.layout().caption, "Edit Scenario Capitols");
-                w.userClick(ui::kIdOk);
-                EXPECT_TRUE(w.isClosed());
-            }});
-        EXPECT_EQ(r.t.read(kIni), (core::Bytes{'k', 'e', 'p', 't'}));
-    }
-    {  // CITY.INI cannot be written: said, and the lists stay open with their edits.
-        CitiesRun r;
-        r.t.mkdir(kIni);
-        r.run([](ui::Window& w) { w.userClick(Ids::kEditOwners); }, {[](ui::Window& w) {
-                  w.userClick(ListIds::kNew);
-                  w.userClick(ui::kIdOk);
-                  EXPECT_FALSE(w.isClosed());
-                  EXPECT_EQ(w.items(ListIds::kList).size(), 1u);
-                  w.userClick(ui::kIdCancel);
-              }});
-        EXPECT_EQ(r.messages(), (std::vector<std::string>{"Error: Can't open CITY.INI file"}));
-    }
+TEST(CityLists, UnwritableEmptyAndFullBlocksAndAFailedPicture) {
+    // CITY.INI cannot be written: said, and the lists stay open with their edits.
+    CitiesRun r;
+    r.t.mkdir(kIni);
+    r.run([](ui::Window& w) { w.userClick(Ids::kEditOwners); }, {[](ui::Window& w) {
+              w.userClick(ListIds::kNew);
+              w.userClick(ui::kIdOk);
+              EXPECT_FALSE(w.isClosed());
+              EXPECT_EQ(w.items(ListIds::kList).size(), 1u);
+              w.userClick(ui::kIdCancel);
+          }});
+    EXPECT_EQ(r.messages(), (std::vector<std::string>{"Error: Can't open CITY.INI file"}));
+
+    // No CITY.INI: Insert with no current record adds at 0; Cancel writes nothing.
+    std::filesystem::remove(r.t.path() / kIni);
+    const Play insert = [](ui::Window& w) {
+        EXPECT_TRUE(w.items(ListIds::kList).empty());
+        w.userClick(ListIds::kDelete);
+        w.userClick(ListIds::kInsert);
+        EXPECT_EQ(w.items(ListIds::kList), (std::vector<std::string>{"????? for Red Kings(0): 0%"}));
+    };
+    runOwners(r, insert, false);
+    EXPECT_FALSE(r.t.exists(kIni));
+
+    // A full block ignores the adding buttons.
+    const CityIni full{{}, std::vector<CityIniRecord>(150, CityIniRecord{1, 2, "West", {}})};
+    r.t.write(kIni, writeCityIni(full));
+    const core::Bytes written = runOwners(r, [](ui::Window& w) {
+        for (const int id : {ListIds::kNew, ListIds::kInsert, ListIds::kAppend}) w.userClick(id);
+        EXPECT_EQ(w.items(ListIds::kList).size(), 150u);
+    });
+    EXPECT_EQ(written, writeCityIni(full));
+
+    // The picture gone since the city dialog opened: OK leaves CITY.INI alone.
+    r.t.write(kIni, "kept");
+    r.run(
+        [&](ui::Window& w) {
+            std::filesystem::remove(r.t.path() / "SCENARIO/ISLE/STRAT_L.PCX");
+            w.userClick(Ids::kEditCapitals);
+        },
+        {[](ui::Window& w) {
+            EXPECT_EQ(w.layout().caption, "Edit Scenario Capitols");
+            w.userClick(ui::kIdOk);
+            EXPECT_TRUE(w.isClosed());
+        }});
+    EXPECT_EQ(r.t.read(kIni), (core::Bytes{'k', 'e', 'p', 't'}));
 }
 
 }  // namespace
