@@ -1,9 +1,8 @@
 // Records laid out by hand for the codec tests: texts and 16-bit words put at
-// their offsets, and what a record holds at one.
+// their offsets in zero bytes.
 #pragma once
 #include <algorithm>
 #include <initializer_list>
-#include <string>
 #include <string_view>
 #include <utility>
 
@@ -27,15 +26,6 @@ inline core::Bytes laidOut(std::size_t size, Texts texts, Words words = {}) {
     putTexts(b, texts);
     putWords(b, words);
     return b;
-}
-
-// The `size` bytes at `at`, and the text there up to its NUL.
-inline std::string bytesAt(const core::Bytes& b, std::size_t at, std::size_t size) {
-    return std::string(b.begin() + static_cast<std::ptrdiff_t>(at), b.begin() + static_cast<std::ptrdiff_t>(at + size));
-}
-inline std::string textAt(const core::Bytes& b, std::size_t at, std::size_t size) {
-    const std::string s = bytesAt(b, at, size);
-    return s.substr(0, s.find('\0'));
 }
 
 }  // namespace kestrel::testing
