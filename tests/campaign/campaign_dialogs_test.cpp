@@ -53,10 +53,6 @@ struct CampaignRun {
         return run<TextFileDialog>(play, button, path);
     }
     Lines messages() const { return testing::shownMessages(host); }
-    std::string str(const std::string& rel) const {
-        const auto b = t.read(rel);
-        return std::string(b.begin(), b.end());
-    }
 };
 
 TEST(CampaignEditor, OkWritesEveryFieldAndTheWorldHeader) {
@@ -79,9 +75,7 @@ TEST(CampaignEditor, OkWritesEveryFieldAndTheWorldHeader) {
         }
         w.userSelect(Ids::kWorld, 0);
     }));
-    const auto record = r.t.read(kRecord);
-    EXPECT_EQ(record, writeCampaign(want));
-    EXPECT_EQ(readCampaign(record), want);
+    EXPECT_EQ(r.t.read(kRecord), writeCampaign(want));
     EXPECT_EQ(r.t.read(kWorld), writeCampaignWorld("Ashlands"));
 
     // "None" removes the world header, and so does nothing typed.
@@ -147,9 +141,8 @@ TEST(CampaignEditor, RefusalsAndFailuresKeepTheDialogOpen) {
               (Lines{"kstred: Please enter an integer between 0 and 10.", "kstred: Please enter an integer."}));
 
     // A record that cannot be read: empty fields and no worlds; writing it fails.
-    testing::TempRoot& t = r.t;
-    std::filesystem::remove(t.path() / kRecord);
-    t.mkdir(kRecord);
+    std::filesystem::remove(r.t.path() / kRecord);
+    r.t.mkdir(kRecord);
     EXPECT_FALSE(r.edit([](ui::Window& w) {
         EXPECT_EQ(w.text(Ids::kName), "");
         EXPECT_EQ(w.text(Ids::kEpisodes), "0");
@@ -158,10 +151,10 @@ TEST(CampaignEditor, RefusalsAndFailuresKeepTheDialogOpen) {
     }));
     EXPECT_EQ(r.messages().back(), "Error: Error writing CAMPAIGN\\SAGA\\CAMPAIGN.DAT");
     // The world header was written first; the record stays a folder.
-    EXPECT_TRUE(t.exists(kWorld));
+    EXPECT_TRUE(r.t.exists(kWorld));
 }
 
-TEST(CampaignOptions, MissingFileDefaultsAndTheRangeOfTheDice) {
+TEST(CampaignOptionsAndReward, MissingFilesAndRefusedValues) {
     CampaignRun r;
     const char* file = "CAMPAIGN/SAGA/OPT0.DAT";
     EXPECT_FALSE(r.options([](ui::Window& w) {
@@ -178,7 +171,6 @@ TEST(CampaignOptions, MissingFileDefaultsAndTheRangeOfTheDice) {
     EXPECT_FALSE(r.t.exists(file));
     EXPECT_TRUE(r.options([](ui::Window& w) { w.userType(1320, "20"); }));
     EXPECT_EQ(r.t.read(file), writeOptions(defaultOptions()));
-    EXPECT_EQ(r.messages(), Lines{"kstred: Please enter an integer between 18 and 24."});
 
     // Strong neutrals of 2 show checked and are written as 1; a razing value
     // no button shows is kept.
@@ -192,25 +184,24 @@ TEST(CampaignOptions, MissingFileDefaultsAndTheRangeOfTheDice) {
     }));
     odd[6] = 2;
     EXPECT_EQ(r.t.read(file), odd);
-}
 
-TEST(CampaignReward, MissingFileAndRefusedAmounts) {
-    CampaignRun r;
-    const char* file = "CAMPAIGN/SAGA/REWARD8.DAT";
+    // The reward: none without the file, a refused amount writes nothing.
+    const char* reward = "CAMPAIGN/SAGA/REWARD8.DAT";
     EXPECT_FALSE(r.reward([](ui::Window& w) {
         EXPECT_EQ(w.text(RewardIds::kCount), "0");
         for (int id : RewardIds::kKinds) EXPECT_EQ(w.selection(id), -1);
         w.userType(RewardIds::kAmounts[3], "11");
     }));
-    EXPECT_FALSE(r.t.exists(file));
+    EXPECT_FALSE(r.t.exists(reward));
     EXPECT_TRUE(r.reward([](ui::Window& w) {
         w.userType(RewardIds::kAmounts[3], "10");
         w.userSelect(1267, 5);
     }));
-    EXPECT_EQ(r.t.read(file), writeReward({0, {-1, 5, -1, -1}, {0, 0, 0, 10}}));
-    EXPECT_EQ(r.messages(), Lines{"kstred: Please enter an integer between 0 and 10."});
+    EXPECT_EQ(r.t.read(reward), writeReward({0, {-1, 5, -1, -1}, {0, 0, 0, 10}}));
+    EXPECT_EQ(r.messages(), (Lines{"kstred: Please enter an integer between 18 and 24.",
+                                   "kstred: Please enter an integer between 0 and 10."}));
     // Kinds outside the list show none chosen.
-    r.t.write(file, writeReward({1, {6, -7, 2, 0}, {1, 2, 3, 4}}));
+    r.t.write(reward, writeReward({1, {6, -7, 2, 0}, {1, 2, 3, 4}}));
     EXPECT_TRUE(r.reward(
         [](ui::Window& w) {
             for (const auto& [id, want] : {std::pair{1266, -1}, {1267, -1}, {1268, 2}})
@@ -221,17 +212,17 @@ TEST(CampaignReward, MissingFileAndRefusedAmounts) {
 
 TEST(TextFile, LastLineGainsOneBreakAndLongTextsStayWhole) {
     CampaignRun r;
-    const std::string path = "CAMPAIGN\\SAGA\\LOSS0.TXT";
-    r.t.write("CAMPAIGN/SAGA/LOSS0.TXT", std::string("Lost\r\nall", 9));
-    EXPECT_TRUE(r.textFile(path));
-    EXPECT_EQ(r.str("CAMPAIGN/SAGA/LOSS0.TXT"), "Lost\r\nall\r\n");
-
+    const auto saved = [&](const std::string& text) {  // by OK on the file holding `text`
+        r.t.write("CAMPAIGN/SAGA/LOSS0.TXT", text);
+        EXPECT_TRUE(r.textFile("CAMPAIGN\\SAGA\\LOSS0.TXT"));
+        const core::Bytes b = r.t.read("CAMPAIGN/SAGA/LOSS0.TXT");
+        return std::string(b.begin(), b.end());
+    };
+    EXPECT_EQ(saved("Lost\r\nall"), "Lost\r\nall\r\n");
     std::string longText;
     for (int i = 0; i < 600; ++i) longText += "Line " + std::to_string(i) + " of a long text\r\n";
     ASSERT_GT(longText.size(), 4100u);
-    r.t.write("CAMPAIGN/SAGA/LOSS0.TXT", longText);
-    EXPECT_TRUE(r.textFile(path));
-    EXPECT_EQ(r.str("CAMPAIGN/SAGA/LOSS0.TXT"), longText);
+    EXPECT_EQ(saved(longText), longText);
 
     // A missing file opens empty; Cancel writes nothing; a failed write keeps the dialog open.
     const auto empty = [](ui::Window& w) { EXPECT_EQ(w.text(TextFileIds::kText), ""); };

@@ -1,19 +1,16 @@
-// CITY.DAT and CITY.INI: every field at its offset, counts clamped to what
-// the editor holds and to what the file has.
+// CITY.DAT and CITY.INI: every field at its offset; CITY.INI's two blocks
+// with their counts clamped to what the editor holds and to what the file has.
 #include "scenario/city_file.hpp"
 
 #include <gtest/gtest.h>
 
-#include "core/le.hpp"
 #include "scenario/city_ini.hpp"
+#include "support/laid_out.hpp"
 
 namespace kestrel::scenario {
 namespace {
 
-std::string at(const core::Bytes& b, std::size_t offset, std::size_t size) {
-    return std::string(b.begin() + static_cast<std::ptrdiff_t>(offset),
-                       b.begin() + static_cast<std::ptrdiff_t>(offset + size));
-}
+using testing::laidOut;
 
 City everyField() {
     City c;
@@ -34,42 +31,15 @@ City everyField() {
 }
 
 TEST(CityFile, EveryFieldAtItsOffset) {
-    const core::Bytes r = writeCity(everyField());
-    ASSERT_EQ(r.size(), 208u);
-    EXPECT_EQ(at(r, 0, 16), std::string("Ravenholm\0\0\0\0\0\0\0", 16));
-    EXPECT_EQ(at(r, 16, 16), "\xE0\xE1\xE2\xE3\xE4\xE5\xE6\xE7\xE8\xE9\xEA\xEB\xEC\xED\xEE\xEF");
-    EXPECT_EQ(at(r, 32, 11), std::string("Grey walls\0", 11));
-    EXPECT_EQ(at(r, 43, 117), std::string(117, '\0'));
-    const std::vector<std::pair<std::size_t, int>> words{{160, 75}, {162, 127}, {164, 159}};
-    for (const auto& [offset, value] : words) EXPECT_EQ(core::getS16(r, offset), value) << offset;
-    EXPECT_EQ(at(r, 166, 4), "\x03\x63\x02\x2A");  // level, income, mana type, mana
-    EXPECT_EQ(at(r, 170, 9), std::string("PIKEMEN\0\0", 9));
-    EXPECT_EQ(at(r, 179, 9), std::string("GRIFFINS\0", 9));
-    EXPECT_EQ(at(r, 188, 9), std::string(9, '\0'));
-    EXPECT_EQ(at(r, 197, 9), std::string("ABCDEFGH\0", 9));
-    EXPECT_EQ(r[206], 1);
-    EXPECT_EQ(r[207], 0xAB);
-    EXPECT_EQ(readCity(r), everyField());
-}
-
-TEST(CityFile, CountIsClampedToTheLimitAndToTheRecordsOfTheFile) {
-    const std::vector<City> many(151, everyField());
-    const core::Bytes file = writeCities(many);
-    ASSERT_EQ(file.size(), 2u + 150 * 208);
-    EXPECT_EQ(core::getS16(file, 0), 150);
-    EXPECT_EQ(at(file, 2 + 149 * 208, 208), at(writeCity(everyField()), 0, 208));
-
-    const auto withCount = [&](int count, std::size_t size) {
-        core::Bytes f(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(size));
-        core::putS16(f, 0, static_cast<std::int16_t>(count));
-        return readCities(f).size();
-    };
-    EXPECT_EQ(withCount(3, file.size()), 3u);
-    EXPECT_EQ(withCount(-1, file.size()), 0u);
-    EXPECT_EQ(withCount(32000, file.size()), 150u);
-    EXPECT_EQ(withCount(5, 2 + 2 * 208 + 100), 2u);  // the cut third record is not taken
-    EXPECT_TRUE(readCities(core::Bytes{7}).empty());
-    EXPECT_EQ(writeCities({}), (core::Bytes{0, 0}));
+    const City c = everyField();
+    core::Bytes want = laidOut(208, {{0, "Ravenholm"}, {32, "Grey walls"}, {170, "PIKEMEN"}, {179, "GRIFFINS"}},
+                               {{160, 75}, {162, 127}, {164, 159}});          // chance, x, y
+    testing::putTexts(want, {{166, "\x03\x63\x02\x2A"}, {197, "ABCDEFGH"}});  // level, income, mana type, mana
+    std::copy(c.reserved16.begin(), c.reserved16.end(), want.begin() + 16);
+    want[206] = 1;
+    want[207] = 0xAB;
+    EXPECT_EQ(writeCity(c), want);
+    EXPECT_EQ(readCity(want), c);
 }
 
 CityIniRecord ini(int side, std::string city, int chance) {
@@ -78,19 +48,13 @@ CityIniRecord ini(int side, std::string city, int chance) {
 
 TEST(CityIniFile, BlocksOneAfterTheOtherEveryFieldAtItsOffset) {
     const CityIni file{{ini(8, "Ravenholm", 50)}, {ini(2, std::string(31, 'n'), 100), ini(-1, "", -7)}};
-    const core::Bytes b = writeCityIni(file);
-    ASSERT_EQ(b.size(), 2u + 72 + 2 + 2 * 72);
-    EXPECT_EQ(core::getS16(b, 0), 1);
-    EXPECT_EQ(core::getS16(b, 2), 50);
-    EXPECT_EQ(core::getS16(b, 4), 8);
-    EXPECT_EQ(at(b, 6, 32), std::string("Ravenholm") + std::string(23, '\0'));
-    EXPECT_EQ(at(b, 38, 36), std::string("WOLVES\0\0\0", 9) + std::string(9, '\0') + std::string("PIKEMEN\0\0", 9) +
-                                 std::string("ABCDEFGH\0", 9));
-    EXPECT_EQ(core::getS16(b, 74), 2);
-    EXPECT_EQ(at(b, 76 + 4, 32), std::string(31, 'n') + '\0');
-    EXPECT_EQ(core::getS16(b, 76 + 72), -7);
-    EXPECT_EQ(core::getS16(b, 76 + 74), -1);
-    EXPECT_EQ(readCityIni(b), file);
+    // Each block a count and records of chance, side, city and four productions.
+    core::Bytes want = laidOut(2 + 72 + 2 + 2 * 72, {{6, "Ravenholm"}, {80, std::string(31, 'n')}},
+                               {{0, 1}, {2, 50}, {4, 8}, {74, 2}, {76, 100}, {78, 2}, {148, -7}, {150, -1}});
+    for (const std::size_t at : {2, 76, 148})
+        testing::putTexts(want, {{at + 36, "WOLVES"}, {at + 54, "PIKEMEN"}, {at + 63, "ABCDEFGH"}});
+    EXPECT_EQ(writeCityIni(file), want);
+    EXPECT_EQ(readCityIni(want), file);
     EXPECT_EQ(writeCityIni({}), (core::Bytes{0, 0, 0, 0}));
     EXPECT_EQ(CityIniRecord{}, (CityIniRecord{0, 0, "?????", {}}));
 }
@@ -101,10 +65,7 @@ TEST(CityIniFile, CountsAreClampedAndTheOwnersFollowEveryCapitalOfTheFile) {
     full.capitals[149].city = "Last";
     full.owners = {ini(3, "Own", 20)};
     // What a file with 152 capitals holds: the writer keeps to 150, so build it by hand.
-    core::Bytes b;
-    core::Bytes count{0, 0};
-    core::putS16(count, 0, 152);
-    b.insert(b.end(), count.begin(), count.end());
+    core::Bytes b{152, 0};
     for (const auto& r : full.capitals) {
         const core::Bytes rec = writeCityIniRecord(r);
         b.insert(b.end(), rec.begin(), rec.end());

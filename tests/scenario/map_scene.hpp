@@ -2,7 +2,10 @@
 // 48 by 48 cell has its own colour (so a painted pixel tells which cell of
 // which picture it came from) and the records of cities, ruins and sites.
 #pragma once
+#include <gtest/gtest.h>
+
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -36,6 +39,18 @@ inline core::Bytes cellPicture(int tag, int columns, int rows, bool holes = fals
         }
     img.palette[255] = {255, 0, 255};
     return sample::encodePcx8(img);
+}
+
+// A strategic picture of one blue: STRAT_L is 200 by 250, STRAT_S 100 by 125.
+inline void writeBluePicture(const kestrel::testing::TempRoot& t, const std::string& name, int width, int height) {
+    sample::Palette palette{};
+    palette[1] = {0, 0, 200};
+    t.write("SCENARIO/ISLE/" + name + ".PCX",
+            sample::encodePcx8(sample::IndexedImage::blank(width, height, 1, palette)));
+}
+
+inline void expectPixels(const pictures::Surface& s, std::initializer_list<std::tuple<int, int, pictures::Rgb>> want) {
+    for (const auto& [x, y, colour] : want) EXPECT_EQ(s.pixel(x, y), colour) << x << "," << y;
 }
 
 // A count and records of `size` bytes with a name at 0 and x, y at `at`.

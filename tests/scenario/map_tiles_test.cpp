@@ -54,39 +54,35 @@ pictures::Surface tile(MapTiles& tiles, int x, int y) {
 
 TEST(MapTilesPaint, TerrainCellsAndSlotsWithoutAPicture) {
     MapScene scene;
+    scene.t.write("TERRAIN/DATA/SMALL.PCX", testing::cellPicture(4, 2, 1));  // 96 x 48
+    scene.terrain.terrain[1] = "SMALL";
+    scene.saveTerrain();
     scene.setCell(4, 5, [](MapCell& c) { c.setTerrainSlot(12), c.setVariant(7); });
     scene.setCell(1, 1, [](MapCell& c) { c.setVariant(3 | 2 << 3); });
-    scene.setCell(2, 1, [](MapCell& c) { c.setTerrainSlot(5); });   // named nothing
-    scene.setCell(3, 1, [](MapCell& c) { c.setTerrainSlot(25); });  // beyond the 22 slots
+    scene.setCell(2, 1, [](MapCell& c) { c.setTerrainSlot(5); });
+    scene.setCell(3, 1, [](MapCell& c) { c.setTerrainSlot(25); });
+    scene.setCell(5, 1, [](MapCell& c) { c.setTerrainSlot(1), c.setVariant(1); });
+    scene.setCell(6, 1, [](MapCell& c) { c.setTerrainSlot(1), c.setVariant(31); });
     MapTiles tiles;
     ASSERT_EQ(tiles.load(scene.t.root(), MapScene::kScenario), std::nullopt);
-    EXPECT_EQ(tile(tiles, 4, 5).pixel(0, 0), cellColour(2, 4, 5));
-    EXPECT_EQ(tile(tiles, 4, 5).pixel(47, 47), cellColour(2, 4, 5));
-    EXPECT_EQ(tile(tiles, 1, 1).pixel(10, 10), cellColour(1, 3, 2));
-    EXPECT_EQ(tile(tiles, 0, 0).pixel(10, 10), cellColour(1, 0, 0));
-    EXPECT_EQ(tile(tiles, 2, 1).pixel(10, 10), (pictures::Rgb{1, 2, 3}));
-    EXPECT_EQ(tile(tiles, 3, 1).pixel(10, 10), (pictures::Rgb{1, 2, 3}));
-    // Off the map (32 x 40), even where the stride stores cells: nothing.
-    EXPECT_EQ(tile(tiles, 32, 0).pixel(10, 10), (pictures::Rgb{1, 2, 3}));
-    EXPECT_EQ(tile(tiles, 0, 40).pixel(10, 10), (pictures::Rgb{1, 2, 3}));
-    EXPECT_EQ(tile(tiles, -1, 0).pixel(10, 10), (pictures::Rgb{1, 2, 3}));
-}
-
-TEST(MapTilesPaint, PictureSmallerThanTheCellIsClippedNotOverread) {
-    MapScene scene;
-    scene.t.write("TERRAIN/DATA/GRID.PCX", testing::cellPicture(1, 2, 1));  // 96 x 48
-    scene.setCell(0, 0, [](MapCell& c) { c.setVariant(1); });
-    scene.setCell(1, 0, [](MapCell& c) { c.setVariant(31); });
-    MapTiles tiles;
-    ASSERT_EQ(tiles.load(scene.t.root(), MapScene::kScenario), std::nullopt);
-    EXPECT_EQ(tile(tiles, 0, 0).pixel(47, 47), cellColour(1, 1, 0));
-    EXPECT_EQ(tile(tiles, 1, 0).pixel(0, 0), (pictures::Rgb{1, 2, 3}));
+    const auto expectTile = [&](MapPosition at, pictures::Rgb colour) {
+        EXPECT_EQ(tile(tiles, at.x, at.y).pixel(0, 0), colour) << at;
+        EXPECT_EQ(tile(tiles, at.x, at.y).pixel(47, 47), colour) << at;
+    };
+    expectTile({4, 5}, cellColour(2, 4, 5));
+    expectTile({1, 1}, cellColour(1, 3, 2));
+    expectTile({0, 0}, cellColour(1, 0, 0));
+    expectTile({5, 1}, cellColour(4, 1, 0));
+    // Slots named nothing, beyond the 22 or beyond their picture; off the map
+    // (32 x 40), even where the stride stores cells: nothing.
+    const MapPosition nothing[] = {{2, 1}, {3, 1}, {6, 1}, {32, 0}, {0, 40}, {-1, 0}};
+    for (const MapPosition at : nothing) expectTile(at, {1, 2, 3});
 }
 
 TEST(MapTilesPaint, CitiesCoverFourTilesAndHideRuinsAndSitesThere) {
     MapScene scene;
-    scene.cities({{"Late", 11, 11}, {"Port", 10, 10}});  // the first in file order that covers wins
-    scene.ruins({{"Tomb", 11, 11}, {"Keep", 5, 5}, {"Both", 6, 6}});
+    scene.cities({{"Late", 11, 11}, {"Port", 10, 10}, {"Far", 20, 20}});  // the first in file order that covers wins
+    scene.ruins({{"Tomb", 11, 11}, {"Keep", 5, 5}, {"Both", 6, 6}, {"Hidden", 21, 21}});
     scene.sites({{"Shrine", 6, 6}, {"Well", 7, 7}});
     scene.setCell(12, 12, [](MapCell& c) { c.setOverlayKind(2); });  // covered by Late, but no symbols here
     MapTiles tiles;
@@ -97,21 +93,13 @@ TEST(MapTilesPaint, CitiesCoverFourTilesAndHideRuinsAndSitesThere) {
         {{12, 11}, cellColour(kSymbolTag, 1, 0)}, {{5, 5}, cellColour(kSymbolTag, 2, 0)},
         {{6, 6}, cellColour(kSymbolTag, 2, 0)},   {{7, 7}, cellColour(kSymbolTag, 2, 1)},
         {{12, 12}, cellColour(1, 0, 0)},          {{9, 9}, cellColour(1, 0, 0)},
+        {{21, 21}, cellColour(kSymbolTag, 1, 1)},  // a city's south-east quarter
     };
     for (const auto& [at, colour] : expected) {
         const pictures::Surface s = tile(tiles, at.x, at.y);
         EXPECT_EQ(s.pixel(0, 0), colour) << at;
         EXPECT_EQ(s.pixel(22, 22), cellColour(1, 0, 0)) << at;  // magenta lets the terrain through
     }
-}
-
-TEST(MapTilesPaint, CityAtTenTenShowsItsSouthEastQuarterOnElevenEleven) {
-    MapScene scene;
-    scene.cities({{"Port", 10, 10}});
-    scene.ruins({{"Tomb", 11, 11}});
-    MapTiles tiles;
-    ASSERT_EQ(tiles.load(scene.t.root(), MapScene::kScenario), std::nullopt);
-    EXPECT_EQ(tile(tiles, 11, 11).pixel(5, 5), cellColour(kSymbolTag, 1, 1));
 }
 
 TEST(MapTilesPaint, RoadsOnOverlayOneFromEitherRoadPicture) {

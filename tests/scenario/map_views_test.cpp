@@ -2,33 +2,18 @@
 // the city, ruin and site editors share.
 #include <gtest/gtest.h>
 
-#include "core/le.hpp"
-#include "sample/pcx_writer.hpp"
-#include "scenario/map_file.hpp"
 #include "scenario/map_location.hpp"
+#include "scenario/map_scene.hpp"
 #include "scenario/placed_records.hpp"
 #include "scenario/strategic_picture.hpp"
-#include "support/temp_root.hpp"
+#include "support/laid_out.hpp"
 #include "ui/headless_host.hpp"
 
 namespace kestrel::scenario {
 namespace {
 
-using testing::TempRoot;
-
-// A count and records of `size` bytes with a name at 0 and x, y at `at`.
-core::Bytes placedFile(int count, std::size_t size, std::size_t at,
-                       std::vector<std::tuple<std::string, int, int>> records) {
-    core::Bytes file(2 + records.size() * size, 0);
-    core::putS16(file, 0, static_cast<std::int16_t>(count));
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        const auto& [name, x, y] = records[i];
-        std::copy(name.begin(), name.end(), file.begin() + 2 + i * size);
-        core::putS16(file, 2 + i * size + at, static_cast<std::int16_t>(x));
-        core::putS16(file, 2 + i * size + at + 2, static_cast<std::int16_t>(y));
-    }
-    return file;
-}
+using kestrel::testing::TempRoot;
+using testing::placedFile;
 
 TEST(PickRule, LargerDistanceWinsSmallestAndTheEarliestOnTies) {
     const std::vector<MapPosition> at{{10, 10}, {12, 7}, {8, 12}, {30, 30}};
@@ -41,19 +26,6 @@ TEST(PickRule, LargerDistanceWinsSmallestAndTheEarliestOnTies) {
     EXPECT_EQ(nearestPlaced(at, {5000, 5000}, 10000), 3);    // the map location has no limit
 }
 
-TEST(PlacedRecords, CountsAreClampedToTheLimitAndToTheFile) {
-    const auto two = placedFile(2, 192, 148, {{"Tomb", 3, 4}, {"Keep", 5, 6}});
-    EXPECT_EQ(placedCount(two, kRuinPlaces), 2u);
-    auto lying = two;
-    core::putS16(lying, 0, 7);  // more than the file holds
-    EXPECT_EQ(placedCount(lying, kRuinPlaces), 2u);
-    core::putS16(lying, 0, -3);
-    EXPECT_EQ(placedCount(lying, kRuinPlaces), 0u);
-    EXPECT_EQ(placedCount(core::Bytes{5}, kRuinPlaces), 0u);
-    const auto many = placedFile(30000, 154, 148, std::vector<std::tuple<std::string, int, int>>(120, {"S", 1, 1}));
-    EXPECT_EQ(placedCount(many, kSitePlaces), 100u);
-}
-
 TEST(MapLocation, NamesAreaAndNearestOfEachKindOrADash) {
     TempRoot t;
     t.mkdir("SCENARIO/ISLE");
@@ -64,21 +36,12 @@ TEST(MapLocation, NamesAreaAndNearestOfEachKindOrADash) {
     putMapCell(map, mapCellOffset(readMapHeader(map), 3, 4), cell);
     t.write("SCENARIO/ISLE/MAP.DAT", map);
     EXPECT_EQ(mapLocationText(t.root(), "ISLE", {3, 4}), "Area:-   City:-   Ruin:-   Site:-   ");  // no AREA.DAT
-    core::Bytes areas(256 * 34, 0);
-    std::string marsh = "Marsh";
-    std::copy(marsh.begin(), marsh.end(), areas.begin() + 2 * 34);
-    t.write("SCENARIO/ISLE/AREA.DAT", areas);
-    t.write("SCENARIO/ISLE/CITY.DAT", placedFile(2, 208, 162, {{"Far", 30, 30}, {"Near", 1, 1}}));
-    t.write("SCENARIO/ISLE/RUIN.DAT", placedFile(0, 192, 148, {}));
-    t.write("SCENARIO/ISLE/SITE.DAT", placedFile(1, 154, 148, {{"Shrine", 900, 900}}));
+    t.write("SCENARIO/ISLE/AREA.DAT", kestrel::testing::laidOut(256 * 34, {{2 * 34, "Marsh"}}));
+    t.write("SCENARIO/ISLE/CITY.DAT", placedFile(208, 162, {{"Far", 30, 30}, {"Near", 1, 1}}));
+    t.write("SCENARIO/ISLE/RUIN.DAT", placedFile(192, 148, {}));
+    t.write("SCENARIO/ISLE/SITE.DAT", placedFile(154, 148, {{"Shrine", 900, 900}}));
     EXPECT_EQ(mapLocationText(t.root(), "ISLE", {3, 4}), "Area:Marsh   City:Near   Ruin:-   Site:Shrine   ");
     EXPECT_EQ(mapLocationText(t.root(), "ISLE", {0, 0}), "Area:   City:Near   Ruin:-   Site:Shrine   ");
-
-    ui::HeadlessHost host;
-    ShowMapLocation(host, t.root(), "ISLE", {3, 4});
-    ASSERT_EQ(host.messages().size(), 1u);
-    EXPECT_EQ(host.messages()[0].caption, "Map Location (3,4)");
-    EXPECT_EQ(host.messages()[0].icon, ui::Icon::None);
 }
 
 // The editors hold 150 cities and 100 ruins or sites; the nearest record is
@@ -88,20 +51,14 @@ TEST(MapLocation, TheNearestMayLieBeyondWhatTheEditorsHold) {
     for (const PlacedFile& kind : {kCityPlaces, kRuinPlaces, kSitePlaces}) {
         std::vector<std::tuple<std::string, int, int>> records(static_cast<std::size_t>(kind.limit) + 5, {"Far", 0, 0});
         records.back() = {"Target", 31, 39};
-        t.write("SCENARIO/ISLE/" + std::string(kind.file),
-                placedFile(static_cast<int>(records.size()), kind.recordSize, kind.positionAt, records));
+        t.write("SCENARIO/ISLE/" + std::string(kind.file), placedFile(kind.recordSize, kind.positionAt, records));
     }
     EXPECT_EQ(mapLocationText(t.root(), "ISLE", {30, 38}), "Area:-   City:Target   Ruin:Target   Site:Target   ");
 }
 
 class LargePicture : public ::testing::Test {
 protected:
-    void SetUp() override {
-        t.mkdir("SCENARIO/ISLE");
-        sample::Palette palette{};
-        palette[1] = {0, 0, 200};
-        t.write("SCENARIO/ISLE/STRAT_L.PCX", sample::encodePcx8(sample::IndexedImage::blank(200, 250, 1, palette)));
-    }
+    void SetUp() override { testing::writeBluePicture(t, "STRAT_L", 200, 250); }
     std::vector<ui::MessageBox> load() {
         ui::HeadlessHost host;
         picture.load(host, t.root(), "ISLE");
@@ -145,19 +102,11 @@ TEST_F(LargePicture, MarkersAreThirteenPixelsCurrentRedOthersWhite) {
     const std::vector<MapPosition> markers{{0, 0}, {16, 20}};
     picture.paint(client, markers, 1);
     const pictures::Rgb red{255, 0, 0}, white{255, 255, 255}, blue{0, 0, 200};
-    // (0, 0) lies at pixel (20, 20): marker from (15, 15) to (27, 27), both excluded at 28.
-    EXPECT_EQ(client.pixel(15, 15), red);
-    EXPECT_EQ(client.pixel(27, 27), red);
-    EXPECT_EQ(client.pixel(16, 16), white);
-    EXPECT_EQ(client.pixel(26, 21), white);
-    EXPECT_EQ(client.pixel(28, 21), blue);
-    EXPECT_EQ(client.pixel(21, 28), blue);
-    EXPECT_EQ(client.pixel(14, 21), pictures::Rgb{});  // outside the picture: untouched
-    // (16, 20) lies at (120, 145): filled red, framed white.
-    EXPECT_EQ(client.pixel(115, 140), white);
-    EXPECT_EQ(client.pixel(127, 152), white);
-    EXPECT_EQ(client.pixel(120, 145), red);
-    EXPECT_EQ(client.pixel(128, 145), blue);
+    // (0, 0) lies at pixel (20, 20): marker from (15, 15) to (27, 27), both excluded at 28; outside the
+    // picture, untouched. (16, 20) lies at (120, 145): filled red, framed white.
+    testing::expectPixels(client, {{15, 15, red}, {27, 27, red}, {16, 16, white}, {26, 21, white}, {28, 21, blue}});
+    testing::expectPixels(client, {{21, 28, blue}, {14, 21, pictures::Rgb{}}, {115, 140, white}, {127, 152, white}});
+    testing::expectPixels(client, {{120, 145, red}, {128, 145, blue}});
 }
 
 }  // namespace

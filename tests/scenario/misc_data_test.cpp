@@ -2,16 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "core/le.hpp"
+#include "support/laid_out.hpp"
 #include "support/temp_root.hpp"
 
 namespace kestrel::scenario {
 namespace {
 
-std::string textAt(const core::Bytes& r, std::size_t offset, std::size_t size) {
-    std::string s(reinterpret_cast<const char*>(&r[offset]), size);
-    return s.substr(0, s.find('\0'));
-}
+using testing::laidOut;
 
 MiscData sampleData() {
     MiscData d;
@@ -28,33 +25,22 @@ MiscData sampleData() {
 }
 
 TEST(MiscDataRecord, DefaultsAndFieldsAtTheirOffsets) {
-    core::Bytes expected(348, 0);
-    const auto put = [&](std::size_t at, std::string_view text) { std::copy(text.begin(), text.end(), &expected[at]); };
-    put(6, "gp");
-    expected[12] = 6;
-    for (std::size_t i = 0; i < 8; ++i) {
-        put(158 + 18 * i, "Goblin");
-        expected[158 + 18 * i + 16] = 2;
-    }
-    put(302, "Fantasy");
+    // "gp", a bonus of 6, goblins of strength 2 and the graphics "Fantasy".
+    core::Bytes expected = laidOut(348, {{6, "gp"}, {302, "Fantasy"}}, {{12, 6}});
+    for (std::size_t at = 158; at < 302; at += 18) testing::putTexts(expected, {{at, "Goblin"}, {at + 16, "\x02"}});
     EXPECT_EQ(writeMiscData(defaultMiscData()), expected);
     testing::TempRoot t;
     EXPECT_EQ(loadMiscData(t.root(), "ISLANDS"), defaultMiscData());
 
-    const core::Bytes r = writeMiscData(sampleData());
-    ASSERT_EQ(r.size(), 348u);
-    EXPECT_EQ(textAt(r, 0, 6) + "|" + textAt(r, 6, 6), "$|cr.");
-    EXPECT_EQ(core::getS16(r, 12), 99);
-    EXPECT_EQ(textAt(r, 14, 9), "TOMBS");
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&r[77]), 9), std::string("ABCDEFGH\0", 9));  // ruin slot 7
-    EXPECT_EQ(textAt(r, 86, 9) + "|" + textAt(r, 149, 9), "HARBOURS|TEMPLES");                       // site slots 0, 7
-    EXPECT_EQ(core::getS16(r, 158 + 18 + 16), 1);
-    EXPECT_EQ(textAt(r, 284, 16), "Fifteen Letters");
-    EXPECT_EQ(core::getS16(r, 300), 7);
-    EXPECT_EQ(textAt(r, 302, 9), "Gothic");
-    EXPECT_EQ(textAt(r, 311, 9) + "|" + textAt(r, 338, 9), "TOWNS|None");  // city slots 0, 3
-    EXPECT_EQ(r[347], 0);
-    EXPECT_EQ(readMiscData(r), sampleData());
+    // Gold texts, bonus, ruin sets 0 and 7, site sets 0 and 7, the monsters, graphics and city sets 0 and 3.
+    core::Bytes want = laidOut(348, {{0, "$"}, {6, "cr."}, {14, "TOMBS"}, {77, "ABCDEFGH"}}, {{12, 99}});
+    testing::putTexts(want, {{86, "HARBOURS"}, {149, "TEMPLES"}, {302, "Gothic"}, {311, "TOWNS"}, {338, "None"}});
+    for (std::size_t i = 0; i < 8; ++i) {
+        testing::putTexts(want, {{158 + 18 * i, i == 7 ? "Fifteen Letters" : "Monster " + std::to_string(i)}});
+        testing::putWords(want, {{158 + 18 * i + 16, static_cast<int>(i)}});
+    }
+    EXPECT_EQ(writeMiscData(sampleData()), want);
+    EXPECT_EQ(readMiscData(want), sampleData());
 
     ASSERT_TRUE(t.root().makeDirectory("SCENARIO") && t.root().makeDirectory("SCENARIO\\ISLANDS"));
     ASSERT_TRUE(saveMiscData(t.root(), "ISLANDS", sampleData()));

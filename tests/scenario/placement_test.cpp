@@ -1,17 +1,16 @@
 // ITEM.INI, ARMY.INI and HERO.INI with their three list editors: the bytes at
-// their offsets, the counts an odd file gives, the markers of the position
-// picker pixel by pixel, and the rules of the dialogs that a script would not
-// reach. The everyday flows are played by the placement scripts.
+// their offsets, the markers of the position picker pixel by pixel, and the
+// rules of the dialogs that a script would not reach. The counts are with
+// every counted file's; the everyday flows are played by the placement scripts.
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 
-#include "core/le.hpp"
 #include "scenario/placement_dialogs.hpp"
 #include "scenario/placement_files.hpp"
 #include "scenario/placement_markers.hpp"
 #include "scenario/sides.hpp"
+#include "support/laid_out.hpp"
 #include "support/modal_play.hpp"
 #include "support/temp_root.hpp"
 #include "ui/headless_host.hpp"
@@ -20,88 +19,34 @@ namespace kestrel::scenario {
 namespace {
 
 using Lines = std::vector<std::string>;
+using testing::laidOut;
 using testing::Play;
 
-void text(core::Bytes& b, std::size_t at, std::string_view s) { std::copy(s.begin(), s.end(), b.begin() + at); }
-
-void words(core::Bytes& b, std::initializer_list<std::pair<int, int>> atValue) {
-    for (const auto& [at, v] : atValue) core::putS16(b, at, static_cast<std::int16_t>(v));
-}
-
-core::Bytes counted(int count, const std::vector<core::Bytes>& records) {
-    core::Bytes file(2, 0);
-    core::putS16(file, 0, static_cast<std::int16_t>(count));
-    for (const auto& r : records) file.insert(file.end(), r.begin(), r.end());
-    return file;
-}
-
 TEST(PlacementFiles, EveryFieldAtItsOffset) {
-    core::Bytes item(34, 0);
-    text(item, 0, "DAWNRING");
-    item[10] = 1;                                   // with a hero
-    words(item, {{12, 55}, {14, -3}, {16, 159}});  // chance, x, y
-    text(item, 18, "Fifteen Letters");
-    const ItemPlacement itemRead{"DAWNRING", 0, 1, 0, 55, {-3, 159}, "Fifteen Letters"};
+    const core::Bytes item =
+        laidOut(34, {{0, "DAWNRING"}, {10, "\x01"}, {18, "Fifteen Letters"}}, {{12, 55}, {14, -3}, {16, 159}});
+    const ItemPlacement itemRead{"DAWNRING", 0, 1, 0, 55, {-3, 159}, "Fifteen Letters"};  // with a hero
     EXPECT_EQ(readItemPlacement(item), itemRead);
     EXPECT_EQ(writeItemPlacement(itemRead), item);
 
-    core::Bytes army(20, 0);
-    words(army, {{0, 90}, {2, 127}, {4, 160}, {6, 6}, {8, 8}});
-    text(army, 10, "WOLVES");
+    const core::Bytes army = laidOut(20, {{10, "WOLVES"}}, {{0, 90}, {2, 127}, {4, 160}, {6, 6}, {8, 8}});
     const ArmyPlacement armyRead{90, {127, 160}, 6, 8, "WOLVES"};
     EXPECT_EQ(readArmyPlacement(army), armyRead);
     EXPECT_EQ(writeArmyPlacement(armyRead), army);
+    // A cut record reads as if padded with zeros.
+    EXPECT_EQ(readArmyPlacements(core::Bytes{1, 0, 0, 0, 0, 0, 0, 0, 5}),
+              (std::vector<ArmyPlacement>{{0, {0, 0}, 5, 0, ""}}));
 
-    core::Bytes hero(202, 0);
-    words(hero, {{0, 100}, {2, 1}, {4, 2}, {6, 7}, {24, 1}, {26, 3}, {28, 10}, {30, 1024}, {194, 9}, {196, 99},
-                 {198, 4}, {200, 9}});
-    text(hero, 8, "Sir Aldric");
-    hero[32] = hero[33] = 1;  // flying, all-terrain bonus
-    // Slot 1 a spell; slot 10 a code no list offers, its name filling all 10 bytes.
-    words(hero, {{34, 20}, {36, 999}, {34 + 9 * 16, 7}, {34 + 9 * 16 + 4, -5}});
-    text(hero, 40, "FIREBALL");
-    text(hero, 34 + 9 * 16 + 6, "TENLETTERS");
+    // Flying and the all-terrain bonus at 32 and 33; slot 1 a spell, slot 10 a
+    // code no list offers, its name filling all 10 bytes.
+    core::Bytes hero = laidOut(202, {{8, "Sir Aldric"}, {32, "\x01\x01"}, {40, "FIREBALL"}, {184, "TENLETTERS"}},
+                               {{0, 100}, {2, 1}, {4, 2}, {6, 7}, {24, 1}, {26, 3}, {28, 10}, {30, 1024}});
+    testing::putWords(hero, {{194, 9}, {196, 99}, {198, 4}, {200, 9}, {34, 20}, {36, 999}, {178, 7}, {182, -5}});
     HeroPlacement heroRead{100, {1, 2}, 7, "Sir Aldric", 1, 3, 10, 1024, 1, 1, {}, 9, 99, 4, 9};
     heroRead.abilities[0] = {20, 999, 0, "FIREBALL"};
     heroRead.abilities[9] = {7, 0, -5, "TENLETTERS"};
     EXPECT_EQ(readHeroPlacement(hero), heroRead);
     EXPECT_EQ(writeHeroPlacement(heroRead), hero);
-}
-
-TEST(PlacementFiles, CountsAreClampedToTheStorageAndTheFile) {
-    const struct {
-        const char* what;
-        std::size_t size, limit;
-        std::function<std::size_t(const core::Bytes&)> records;
-    } kinds[] = {
-        {"ITEM.INI", 34, 200, [](const core::Bytes& f) { return readItemPlacements(f).size(); }},
-        {"ARMY.INI", 20, 200, [](const core::Bytes& f) { return readArmyPlacements(f).size(); }},
-        {"HERO.INI", 202, 50, [](const core::Bytes& f) { return readHeroPlacements(f).size(); }},
-    };
-    for (const auto& k : kinds) {
-        const core::Bytes r(k.size, 1);
-        core::Bytes cut = counted(2, {r, r});
-        cut.resize(cut.size() - 5);
-        const std::pair<core::Bytes, std::size_t> cases[] = {
-            {{}, 0},
-            {{7}, 0},
-            {counted(-1, {r}), 0},
-            {counted(3, {r, r}), 2},
-            {cut, 2},
-            {counted(1, {r, r}), 1},
-            {counted(32767, std::vector(k.limit + 1, r)), k.limit},
-        };
-        for (const auto& [file, want] : cases) EXPECT_EQ(k.records(file), want) << k.what << " " << file.size();
-    }
-    // A cut record reads as if padded with zeros; writing stops at the limit.
-    core::Bytes shortArmy = counted(1, {core::Bytes(20, 0)});
-    core::putS16(shortArmy, 2 + 6, 5);
-    shortArmy.resize(2 + 7);
-    EXPECT_EQ(readArmyPlacements(shortArmy), (std::vector<ArmyPlacement>{{0, {0, 0}, 5, 0, ""}}));
-    EXPECT_EQ(writeHeroPlacements(std::vector<HeroPlacement>(51)).size(), 2u + 50 * 202);
-    EXPECT_EQ(writeArmyPlacements(std::vector<ArmyPlacement>(201)).size(), 2u + 200 * 20);
-    testing::TempRoot t;
-    EXPECT_FALSE(loadItemPlacements(t.root(), "ISLE"));
 }
 
 // Markers on a grey surface, for the tile whose corner is (48, 96).
@@ -245,11 +190,8 @@ TEST(ArmyPlacementDialog, AppendToEmptyDeleteTheLastAndFailedWrite) {
         EXPECT_EQ(w.items(Ids::kArmy), (Lines{"WOLVES", "?????"}));
         EXPECT_EQ(w.items(Ids::kSide).size(), 9u);
     }));
-    core::Bytes one = counted(1, {core::Bytes(20, 0)});
-    one[2 + 6] = 1;
-    one[2 + 8] = 8;
-    text(one, 2 + 10, "?????");
-    EXPECT_EQ(r.t.read("SCENARIO/ISLE/ARMY.INI"), one);
+    // One army of the neutrals, of the name no army has.
+    EXPECT_EQ(r.t.read("SCENARIO/ISLE/ARMY.INI"), laidOut(22, {{12, "?????"}}, {{0, 1}, {8, 1}, {10, 8}}));
 
     const std::vector<ArmyPlacement> three{{1, {1, 1}, 1, 0, "A"}, {2, {2, 2}, 2, 1, "B"}, {3, {3, 3}, 3, 9, "C"}};
     r.t.write("SCENARIO/ISLE/ARMY.INI", writeArmyPlacements(three));

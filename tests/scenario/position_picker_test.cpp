@@ -12,21 +12,14 @@ namespace kestrel::scenario {
 namespace {
 
 using testing::cellColour;
+using testing::expectPixels;
 using testing::MapScene;
 using Kind = ui::MouseEvent::Kind;
 
 constexpr pictures::Rgb kBlue{0, 0, 200}, kWhite{255, 255, 255}, kRed{255, 0, 0}, kGreen{0, 255, 0};
 const pictures::Rgb kTerrain = cellColour(1, 0, 0);
 
-void writeSmallPicture(const MapScene& scene) {
-    sample::Palette palette{};
-    palette[1] = {0, 0, 200};
-    scene.t.write("SCENARIO/ISLE/STRAT_S.PCX", sample::encodePcx8(sample::IndexedImage::blank(100, 125, 1, palette)));
-}
-
-void expectPixels(const pictures::Surface& s, std::initializer_list<std::tuple<int, int, pictures::Rgb>> want) {
-    for (const auto& [x, y, colour] : want) EXPECT_EQ(s.pixel(x, y), colour) << x << "," << y;
-}
+void writeSmallPicture(const MapScene& scene) { testing::writeBluePicture(scene.t, "STRAT_S", 100, 125); }
 
 core::Bytes narrowMap() {  // 5 by 4 tiles, stored 8 to a row
     core::Bytes map = writeMapHeader({5, 4, 8, 3, 32, {250, 200, 0, 0}});

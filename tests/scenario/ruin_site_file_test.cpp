@@ -1,33 +1,27 @@
-// RUIN.DAT and SITE.DAT: every field at its offset, the counts as read and
-// written, and what an odd file gives.
+// RUIN.DAT and SITE.DAT: every field at its offset. Every file of a count and
+// records: the counts as read, loaded and written, and what an odd file gives.
 #include <gtest/gtest.h>
 
-#include <functional>
-
-#include "core/le.hpp"
+#include "scenario/city_file.hpp"
+#include "scenario/diplomacy_file.hpp"
+#include "scenario/placed_records.hpp"
+#include "scenario/placement_files.hpp"
 #include "scenario/ruin_file.hpp"
 #include "scenario/site_file.hpp"
+#include "support/laid_out.hpp"
+#include "support/temp_root.hpp"
 
 namespace kestrel::scenario {
 namespace {
 
-using Names = std::vector<std::string>;
-
-void put(core::Bytes& b, std::size_t at, std::string_view text) {
-    std::copy(text.begin(), text.end(), b.begin() + static_cast<std::ptrdiff_t>(at));
-}
+using testing::laidOut;
 
 // Values at the edges of what each field holds, the same in both records.
 PlacedHead fullHead() { return {"Fifteen Letters", std::string(127, 'd'), 7, 100, {128, -3}}; }
+// Name and description each with a NUL left; type, chance, x and y.
 core::Bytes fullHeadBytes(std::size_t size) {
-    core::Bytes b(size, 0);
-    put(b, 0, "Fifteen Letters");       // 0: name, NUL at 15
-    put(b, 16, std::string(127, 'd'));  // 16: description, NUL at 143
-    core::putS16(b, 144, 7);            // type
-    core::putS16(b, 146, 100);          // chance
-    core::putS16(b, 148, 128);          // x
-    core::putS16(b, 150, -3);           // y
-    return b;
+    return laidOut(size, {{0, "Fifteen Letters"}, {16, std::string(127, 'd')}},
+                   {{144, 7}, {146, 100}, {148, 128}, {150, -3}});
 }
 
 TEST(RuinFile, EveryFieldAtItsOffset) {
@@ -39,19 +33,14 @@ TEST(RuinFile, EveryFieldAtItsOffset) {
     ruin.ability = {22, 999, -2, "WOLVESAB"};
     ruin.specialFile = "HOARDING";
     core::Bytes want = fullHeadBytes(192);
-    core::putS16(want, 152, -1);  // guard
-    const std::uint8_t flags[] = {1, 0, 1, 1, 0, 1, 0, 0, 1, 1, 2};
-    std::copy(std::begin(flags), std::end(flags), want.begin() + 154);
+    testing::putWords(want, {{152, -1}, {166, 22}, {168, 999}, {170, -2}});  // guard, the ability's numbers
+    std::copy(ruin.flags.begin(), ruin.flags.end(), want.begin() + 154);
     want[165] = 0xAB;
-    core::putS16(want, 166, 22);
-    core::putS16(want, 168, 999);
-    core::putS16(want, 170, -2);
-    put(want, 172, "WOLVESAB");  // NUL at 180, 181 zero
-    put(want, 182, "HOARDING");
+    testing::putTexts(want, {{172, "WOLVESAB"}, {182, "HOARDING"}});  // NUL at 180, 181 zero
     EXPECT_EQ(writeRuin(ruin), want);
     EXPECT_EQ(readRuin(want), ruin);
     // Ten-byte texts that fill their field read whole.
-    put(want, 172, "ABCDEFGHIJ");
+    testing::putTexts(want, {{172, "ABCDEFGHIJ"}});
     EXPECT_EQ(readRuin(want).ability.text, "ABCDEFGHIJ");
     EXPECT_EQ(readRuin(want).specialFile, "HOARDING");
 }
@@ -68,67 +57,63 @@ TEST(SiteFile, EveryFieldAtItsOffset) {
               (ScenarioSite{{fullHead().name, fullHead().description, 7, 100, {128, 0}}}));
 }
 
-// The two files, seen through the names of their records.
-struct Kind {
-    const char* file;
-    std::size_t recordSize;
-    std::function<Names(std::span<const std::uint8_t>)> read;
-    std::function<core::Bytes(const Names&)> write;
-};
-
-template <class Record>
-Names namesOf(const std::vector<Record>& records) {
-    Names names;
-    for (const auto& r : records) names.push_back(r.head.name);
-    return names;
-}
-template <class Record>
-std::vector<Record> named(const Names& names) {
-    std::vector<Record> records(names.size());
-    for (std::size_t i = 0; i < names.size(); ++i) records[i].head.name = names[i];
-    return records;
+// A count, then `records` records of ones, the last cut by `cut` bytes.
+core::Bytes countedFile(int count, std::size_t records, std::size_t size, std::size_t cut = 0) {
+    core::Bytes file(2 + records * size - cut, 1);
+    core::putS16(file, 0, static_cast<std::int16_t>(count));
+    return file;
 }
 
-const Kind kKinds[] = {
-    {"RUIN.DAT", 192, [](auto f) { return namesOf(readRuinFile(f)); },
-     [](const Names& n) { return writeRuinFile(named<ScenarioRuin>(n)); }},
-    {"SITE.DAT", 154, [](auto f) { return namesOf(readSiteFile(f)); },
-     [](const Names& n) { return writeSiteFile(named<ScenarioSite>(n)); }},
-};
-
-TEST(RuinAndSiteFiles, CountThenRecordsClampedWhenReadAndWritten) {
-    for (const auto& k : kKinds) {
-        SCOPED_TRACE(k.file);
-        const core::Bytes two = k.write({"Tomb", "Keep"});
-        ASSERT_EQ(two.size(), 2 + 2 * k.recordSize);
-        EXPECT_EQ(core::getS16(two, 0), 2);
-        EXPECT_EQ(two[2 + k.recordSize], 'K');
-        EXPECT_EQ(k.read(two), (Names{"Tomb", "Keep"}));
-        EXPECT_EQ(k.write({}), (core::Bytes{0, 0}));
-
-        core::Bytes odd = two;
-        for (const int count : {0, -1, -32768}) {
-            core::putS16(odd, 0, static_cast<std::int16_t>(count));
-            EXPECT_TRUE(k.read(odd).empty()) << count;
+// The count is clamped to the records the editors hold and to those of the
+// file; a cut last record is read when `cutRead`, and never by the map views.
+template <auto read, auto load, auto write>
+void expectClampedCounts(const char* file, std::size_t size, std::size_t limit, bool cutRead,
+                         const PlacedFile* places = nullptr) {
+    SCOPED_TRACE(file);
+    using Record = typename decltype(read(core::Bytes{}))::value_type;
+    const struct {
+        const char* what;
+        core::Bytes file;
+        std::size_t withCut, whole;  // records read with a cut one, and whole records only
+    } cases[] = {
+        {"empty", {}, 0, 0},
+        {"one byte", {7}, 0, 0},
+        {"count 0", countedFile(0, 1, size), 0, 0},
+        {"negative count", countedFile(-1, 1, size), 0, 0},
+        {"the lowest count", countedFile(-32768, 1, size), 0, 0},
+        {"records beyond the count", countedFile(1, 2, size), 1, 1},
+        {"a count beyond the records", countedFile(3, 2, size), 2, 2},
+        {"a cut last record", countedFile(2, 2, size, 5), 2, 1},
+        {"more than the editors hold", countedFile(32767, limit + 1, size), limit, limit},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(read(c.file).size(), cutRead ? c.withCut : c.whole) << c.what;
+        if (places) {
+            EXPECT_EQ(placedCount(c.file, *places), c.whole) << c.what;
         }
-        core::putS16(odd, 0, 1);
-        EXPECT_EQ(k.read(odd), Names{"Tomb"});
-        // More promised than there: the records the file reaches, a cut one padded.
-        core::putS16(odd, 0, 3);
-        odd.resize(2 + k.recordSize + 2);
-        EXPECT_EQ(k.read(odd), (Names{"Tomb", "Ke"}));
-        EXPECT_TRUE(k.read(core::Bytes{5}).empty());
-
-        // At most 100, read or written.
-        const Names many(120, "R");
-        const core::Bytes written = k.write(many);
-        EXPECT_EQ(written.size(), 2 + 100 * k.recordSize);
-        EXPECT_EQ(core::getS16(written, 0), 100);
-        core::Bytes lying = written;
-        lying.resize(2 + 120 * k.recordSize, 'X');
-        core::putS16(lying, 0, 120);
-        EXPECT_EQ(k.read(lying).size(), 100u);
     }
+    // A missing file is nothing; a longer one is read to the limit.
+    testing::TempRoot t;
+    EXPECT_FALSE(load(t.root(), "ISLE"));
+    t.write(std::string("SCENARIO/ISLE/") + file, countedFile(32767, limit + 5, size));
+    const auto loaded = load(t.root(), "ISLE");
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->size(), limit);
+    // Written: the count, then at most the limit.
+    EXPECT_EQ(write(std::vector<Record>{}), (core::Bytes{0, 0}));
+    const core::Bytes many = write(std::vector<Record>(limit + 1));
+    EXPECT_EQ(many.size(), 2 + limit * size);
+    EXPECT_EQ(core::getS16(many, 0), static_cast<int>(limit));
+}
+
+TEST(CountedFiles, CountsAreClampedToTheEditorsAndToTheFile) {
+    expectClampedCounts<readCities, loadCities, writeCities>("CITY.DAT", 208, 150, false, &kCityPlaces);
+    expectClampedCounts<readRuinFile, loadRuins, writeRuinFile>("RUIN.DAT", 192, 100, true, &kRuinPlaces);
+    expectClampedCounts<readSiteFile, loadSites, writeSiteFile>("SITE.DAT", 154, 100, true, &kSitePlaces);
+    expectClampedCounts<readItemPlacements, loadItemPlacements, writeItemPlacements>("ITEM.INI", 34, 200, true);
+    expectClampedCounts<readArmyPlacements, loadArmyPlacements, writeArmyPlacements>("ARMY.INI", 20, 200, true);
+    expectClampedCounts<readHeroPlacements, loadHeroPlacements, writeHeroPlacements>("HERO.INI", 202, 50, true);
+    expectClampedCounts<readDiplomacy, loadDiplomacy, writeDiplomacy>("DIPLOM.INI", 10, 100, true);
 }
 
 }  // namespace

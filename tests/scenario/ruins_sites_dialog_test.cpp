@@ -9,21 +9,19 @@
 #include <tuple>
 
 #include "core/le.hpp"
-#include "sample/pcx_writer.hpp"
-#include "scenario/map_file.hpp"
+#include "scenario/map_scene.hpp"
 #include "scenario/misc_data.hpp"
 #include "scenario/ruin_file.hpp"
 #include "scenario/site_file.hpp"
 #include "shell/current_scenario.hpp"
 #include "support/modal_play.hpp"
-#include "support/temp_root.hpp"
 #include "ui/headless_host.hpp"
 
 namespace kestrel::scenario {
 namespace {
 
 using Ids = PlacedEditorIds;
-using testing::Play;
+using kestrel::testing::Play;
 using Names = std::vector<std::string>;
 const pictures::Rgb kRed{255, 0, 0}, kWhite{255, 255, 255};
 
@@ -72,14 +70,12 @@ const DialogKind kKinds[] = {
 
 // A blue STRAT_L over a 32 by 40 map, sets and monsters in MISC.DAT.
 struct PlacedRun {
-    testing::TempRoot t;
+    kestrel::testing::TempRoot t;
     ui::HeadlessHost host;
     shell::CurrentScenario current;
     bool closed = false;
     PlacedRun() {
-        sample::Palette palette{};
-        palette[1] = {0, 0, 200};
-        t.write("SCENARIO/ISLE/STRAT_L.PCX", sample::encodePcx8(sample::IndexedImage::blank(200, 250, 1, palette)));
+        testing::writeBluePicture(t, "STRAT_L", 200, 250);
         t.write("SCENARIO/ISLE/MAP.DAT", newMapFile(mapSizes()[0]));
         MiscData misc = defaultMiscData();
         misc.ruinSets[0] = "TOMBS";
@@ -92,9 +88,9 @@ struct PlacedRun {
     std::string path(const DialogKind& k) const { return std::string("SCENARIO/ISLE/") + k.file; }
     void run(const DialogKind& k, const Play& play) {
         const auto dialog = k.make(host, t.root(), current);
-        closed = testing::playModal(host, *dialog, play, std::nullopt);
+        closed = kestrel::testing::playModal(host, *dialog, play, std::nullopt);
     }
-    Names messages() const { return testing::shownMessages(host); }
+    Names messages() const { return kestrel::testing::shownMessages(host); }
 };
 
 void left(ui::Window& w, int x, int y) { w.userMouse({ui::MouseEvent::Kind::LeftDown, x, y}); }
@@ -108,10 +104,8 @@ TEST(RuinsAndSites, PickingTheNearestMarkerAndTheMapLocation) {
         r.run(k, [&](ui::Window& w) {
             EXPECT_EQ(w.text(Ids::kName), "Corner");
             EXPECT_EQ(w.items(Ids::kType), k.types);
-            EXPECT_EQ(w.client().pixel(20, 20), kRed);  // Corner's marker, from (15, 15) to (27, 27)
-            EXPECT_EQ(w.client().pixel(15, 15), kWhite);
-            EXPECT_EQ(w.client().pixel(82, 82), kWhite);  // West at (82, 82), framed red
-            EXPECT_EQ(w.client().pixel(77, 77), kRed);
+            EXPECT_EQ(w.client().pixel(20, 20), kRed);    // the current record's marker
+            EXPECT_EQ(w.client().pixel(82, 82), kWhite);  // West's
             // The current record's own marker stores nothing, not even a refused field.
             w.userType(Ids::kChance, "abc");
             left(w, 22, 22);
@@ -207,7 +201,7 @@ TEST(RuinsAndSites, FailuresWriteNothingTheyDidNotRead) {
     }
 }
 
-TEST(ScenarioRuins, GuardFlagsAndAbilityAsTheListsShowThem) {
+TEST(ScenarioRuinsAndSites, GuardFlagsAbilityAndRazedAsTheDialogsShowThem) {
     PlacedRun r;
     std::vector<ScenarioRuin> ruins = withHeads<ScenarioRuin>(threeHeads());
     ruins[0].guard = -2;
@@ -241,21 +235,17 @@ TEST(ScenarioRuins, GuardFlagsAndAbilityAsTheListsShowThem) {
     const core::Bytes f = r.t.read("SCENARIO/ISLE/RUIN.DAT");
     ASSERT_EQ(f.size(), 2u + 3 * 192);
     const auto at = [&](int record, std::size_t offset) { return 2 + record * 192 + offset; };
-    EXPECT_EQ(core::getS16(f, at(0, 152)), -1);
     EXPECT_EQ(f[at(0, 154)], 1);  // Mana
     EXPECT_EQ(f[at(0, 164)], 0);  // Special
     EXPECT_EQ(f[at(0, 165)], 0x5A);
-    EXPECT_EQ(core::getS16(f, at(0, 166)), 0);  // shown as "Nothing", stored as 0
-    EXPECT_EQ(core::getS16(f, at(0, 168)), 5);
-    EXPECT_EQ(core::getS16(f, at(1, 152)), 2);
-    EXPECT_EQ(core::getS16(f, at(1, 166)), 13);
-    EXPECT_EQ(core::getS16(f, at(1, 168)), 999);
     EXPECT_EQ(std::string(f.begin() + at(1, 182), f.begin() + at(1, 189)), "SPECIAL");
-    EXPECT_EQ(core::getS16(f, at(2, 166)), 28);  // never shown
-}
+    // Guards and abilities: the one shown as "Nothing" stored as 0, record 2's never shown.
+    const std::tuple<int, std::size_t, int> words[] = {
+        {0, 152, -1}, {0, 166, 0}, {0, 168, 5}, {1, 152, 2}, {1, 166, 13}, {1, 168, 999}, {2, 166, 28},
+    };
+    for (const auto& [record, offset, value] : words) EXPECT_EQ(core::getS16(f, at(record, offset)), value) << offset;
 
-TEST(ScenarioSites, RazedIsOneByteAndTheNextIsKept) {
-    PlacedRun r;
+    // A site's razed flag is one byte, and the byte after it is kept.
     std::vector<ScenarioSite> sites = withHeads<ScenarioSite>(threeHeads());
     sites[0].untouched = 0x77;
     r.t.write("SCENARIO/ISLE/SITE.DAT", writeSiteFile(sites));
@@ -263,9 +253,9 @@ TEST(ScenarioSites, RazedIsOneByteAndTheNextIsKept) {
         w.userCheck(SiteEditorIds::kRazed, true);
         w.userClick(ui::kIdOk);
     });
-    const core::Bytes f = r.t.read("SCENARIO/ISLE/SITE.DAT");
-    EXPECT_EQ(f[2 + 152], 1);
-    EXPECT_EQ(f[2 + 153], 0x77);
+    const core::Bytes site = r.t.read("SCENARIO/ISLE/SITE.DAT");
+    EXPECT_EQ(site[2 + 152], 1);
+    EXPECT_EQ(site[2 + 153], 0x77);
 }
 
 }  // namespace

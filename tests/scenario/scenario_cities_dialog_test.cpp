@@ -8,13 +8,11 @@
 #include <functional>
 #include <optional>
 
-#include "sample/pcx_writer.hpp"
 #include "scenario/city_ini.hpp"
 #include "scenario/city_ini_dialog.hpp"
-#include "scenario/map_file.hpp"
+#include "scenario/map_scene.hpp"
 #include "scenario/sides.hpp"
 #include "support/modal_play.hpp"
-#include "support/temp_root.hpp"
 #include "ui/headless_host.hpp"
 
 namespace kestrel::scenario {
@@ -22,11 +20,11 @@ namespace {
 
 using Ids = ScenarioCitiesIds;
 using ListIds = CityIniIds;
-using testing::Play;
+using kestrel::testing::Play;
 
 constexpr const char* kCities = "SCENARIO/ISLE/CITY.DAT";
 constexpr const char* kIni = "SCENARIO/ISLE/CITY.INI";
-const pictures::Rgb kRed{255, 0, 0}, kWhite{255, 255, 255}, kBlue{0, 0, 200};
+const pictures::Rgb kRed{255, 0, 0}, kWhite{255, 255, 255};
 
 City city(std::string name, int x, int y, std::array<std::string, 4> production = {}) {
     City c;
@@ -41,12 +39,10 @@ City city(std::string name, int x, int y, std::array<std::string, 4> production 
 // A 32 by 40 map under a blue STRAT_L; side 0 "Red Kings", side 1 with a
 // name longer than list lines take, the neutrals offering WOLVES and PIKEMEN.
 struct CitiesRun {
-    testing::TempRoot t;
+    kestrel::testing::TempRoot t;
     ui::HeadlessHost host;
     CitiesRun() {
-        sample::Palette palette{};
-        palette[1] = {0, 0, 200};
-        t.write("SCENARIO/ISLE/STRAT_L.PCX", sample::encodePcx8(sample::IndexedImage::blank(200, 250, 1, palette)));
+        testing::writeBluePicture(t, "STRAT_L", 200, 250);
         t.write("SCENARIO/ISLE/MAP.DAT", newMapFile(mapSizes()[0]));
         Sides sides = defaultSides();
         sides[0].used = sides[1].used = true;
@@ -65,18 +61,15 @@ struct CitiesRun {
         for (const auto& play : opened) host.onNextModal(play);
         host.runModal(dialog);
     }
-    std::vector<std::string> messages() const { return testing::shownMessages(host); }
+    std::vector<std::string> messages() const { return kestrel::testing::shownMessages(host); }
 };
 
 TEST(ScenarioCities, PickingMarkersAndTheMapLocation) {
     CitiesRun r;
     r.run([](ui::Window& w) {
         EXPECT_EQ(w.text(Ids::kName), "Corner");
-        EXPECT_EQ(w.client().pixel(20, 20), kRed);  // Corner's marker, from (15, 15)
-        EXPECT_EQ(w.client().pixel(15, 15), kWhite);
-        EXPECT_EQ(w.client().pixel(82, 82), kWhite);  // West at (82, 82), framed red
-        EXPECT_EQ(w.client().pixel(77, 77), kRed);
-        EXPECT_EQ(w.client().pixel(90, 82), kBlue);  // right edge of West's marker excluded
+        EXPECT_EQ(w.client().pixel(20, 20), kRed);    // the current record's marker
+        EXPECT_EQ(w.client().pixel(82, 82), kWhite);  // West's
         // Equally near West and East: the earlier record wins.
         w.userMouse({ui::MouseEvent::Kind::LeftDown, 95, 83});
         EXPECT_EQ(w.text(Ids::kName), "West");
@@ -100,8 +93,8 @@ TEST(ScenarioCities, ProductionKeepsWhatTheNeutralsDoNotOfferAndLimitsHold) {
     City c = city("Keep", 3, 4, {"GRIFFINS", "wol", "", ""});
     c.level = 9;  // beyond the list: shown as nothing, kept
     c.reserved16.fill(0x5A);
-    r.write({c, city("Far", 32000, -32000)});  // its marker lies off the picture and the client
-    const core::Bytes before = r.t.read(kCities);
+    const City far = city("Far", 32000, -32000);  // its marker lies off the picture and the client
+    r.write({c, far});
     r.run([](ui::Window& w) {
         EXPECT_EQ(w.items(Ids::kFirstProduction), (std::vector<std::string>{"PIKEMEN", "WOLVES"}));
         EXPECT_EQ(w.text(Ids::kFirstProduction), "GRIFFINS");
@@ -119,10 +112,7 @@ TEST(ScenarioCities, ProductionKeepsWhatTheNeutralsDoNotOfferAndLimitsHold) {
     });
     EXPECT_EQ(r.messages(), (std::vector<std::string>{"kstred: Please enter an integer between 0 and 100."}));
     c.production = {"GRIFFINS", "WOLVES", "OGRES", ""};
-    core::Bytes expected = before;
-    const core::Bytes record = writeCity(c);
-    std::copy(record.begin(), record.end(), expected.begin() + 2);
-    EXPECT_EQ(r.t.read(kCities), expected);
+    EXPECT_EQ(r.t.read(kCities), writeCities(std::vector{c, far}));
 }
 
 // No picture: nothing was read, so OK must not empty the file. No CITY.DAT: OK
@@ -239,55 +229,52 @@ TEST(CityLists, TheBlockNotEditedIsWrittenBackAsRead) {
     }
 }
 
-TEST(CityLists, EmptyAndFullBlocksCancelAndAFailedPicture) {
-    {  // No CITY.INI: Insert with no current record adds at 0; Cancel writes nothing.
-        CitiesRun r;
-        const Play insert = [](ui::Window& w) {
-            EXPECT_TRUE(w.items(ListIds::kList).empty());
-            w.userClick(ListIds::kDelete);
-            w.userClick(ListIds::kInsert);
-            EXPECT_EQ(w.items(ListIds::kList), (std::vector<std::string>{"????? for Red Kings(0): 0%"}));
-        };
-        runOwners(r, insert, false);
-        EXPECT_FALSE(r.t.exists(kIni));
-    }
-    {  // A full block ignores the adding buttons.
-        CitiesRun r;
-        const CityIni full{{}, std::vector<CityIniRecord>(150, CityIniRecord{1, 2, "West", {}})};
-        r.t.write(kIni, writeCityIni(full));
-        const core::Bytes written = runOwners(r, [](ui::Window& w) {
-            for (const int id : {ListIds::kNew, ListIds::kInsert, ListIds::kAppend}) w.userClick(id);
-            EXPECT_EQ(w.items(ListIds::kList).size(), 150u);
-        });
-        EXPECT_EQ(written, writeCityIni(full));
-    }
-    {  // The picture gone since the city dialog opened: OK leaves CITY.INI alone.
-        CitiesRun r;
-        r.t.write(kIni, "kept");
-        r.run(
-            [&](ui::Window& w) {
-                std::filesystem::remove(r.t.path() / "SCENARIO/ISLE/STRAT_L.PCX");
-                w.userClick(Ids::kEditCapitals);
-            },
-            {[](ui::Window& w) {
-                EXPECT_EQ(w.layout().caption, "Edit Scenario Capitols");
-                w.userClick(ui::kIdOk);
-                EXPECT_TRUE(w.isClosed());
-            }});
-        EXPECT_EQ(r.t.read(kIni), (core::Bytes{'k', 'e', 'p', 't'}));
-    }
-    {  // CITY.INI cannot be written: said, and the lists stay open with their edits.
-        CitiesRun r;
-        r.t.mkdir(kIni);
-        r.run([](ui::Window& w) { w.userClick(Ids::kEditOwners); }, {[](ui::Window& w) {
-                  w.userClick(ListIds::kNew);
-                  w.userClick(ui::kIdOk);
-                  EXPECT_FALSE(w.isClosed());
-                  EXPECT_EQ(w.items(ListIds::kList).size(), 1u);
-                  w.userClick(ui::kIdCancel);
-              }});
-        EXPECT_EQ(r.messages(), (std::vector<std::string>{"Error: Can't open CITY.INI file"}));
-    }
+TEST(CityLists, UnwritableEmptyAndFullBlocksAndAFailedPicture) {
+    // CITY.INI cannot be written: said, and the lists stay open with their edits.
+    CitiesRun r;
+    r.t.mkdir(kIni);
+    r.run([](ui::Window& w) { w.userClick(Ids::kEditOwners); }, {[](ui::Window& w) {
+              w.userClick(ListIds::kNew);
+              w.userClick(ui::kIdOk);
+              EXPECT_FALSE(w.isClosed());
+              EXPECT_EQ(w.items(ListIds::kList).size(), 1u);
+              w.userClick(ui::kIdCancel);
+          }});
+    EXPECT_EQ(r.messages(), (std::vector<std::string>{"Error: Can't open CITY.INI file"}));
+
+    // No CITY.INI: Insert with no current record adds at 0; Cancel writes nothing.
+    std::filesystem::remove(r.t.path() / kIni);
+    const Play insert = [](ui::Window& w) {
+        EXPECT_TRUE(w.items(ListIds::kList).empty());
+        w.userClick(ListIds::kDelete);
+        w.userClick(ListIds::kInsert);
+        EXPECT_EQ(w.items(ListIds::kList), (std::vector<std::string>{"????? for Red Kings(0): 0%"}));
+    };
+    runOwners(r, insert, false);
+    EXPECT_FALSE(r.t.exists(kIni));
+
+    // A full block ignores the adding buttons.
+    const CityIni full{{}, std::vector<CityIniRecord>(150, CityIniRecord{1, 2, "West", {}})};
+    r.t.write(kIni, writeCityIni(full));
+    const core::Bytes written = runOwners(r, [](ui::Window& w) {
+        for (const int id : {ListIds::kNew, ListIds::kInsert, ListIds::kAppend}) w.userClick(id);
+        EXPECT_EQ(w.items(ListIds::kList).size(), 150u);
+    });
+    EXPECT_EQ(written, writeCityIni(full));
+
+    // The picture gone since the city dialog opened: OK leaves CITY.INI alone.
+    r.t.write(kIni, "kept");
+    r.run(
+        [&](ui::Window& w) {
+            std::filesystem::remove(r.t.path() / "SCENARIO/ISLE/STRAT_L.PCX");
+            w.userClick(Ids::kEditCapitals);
+        },
+        {[](ui::Window& w) {
+            EXPECT_EQ(w.layout().caption, "Edit Scenario Capitols");
+            w.userClick(ui::kIdOk);
+            EXPECT_TRUE(w.isClosed());
+        }});
+    EXPECT_EQ(r.t.read(kIni), (core::Bytes{'k', 'e', 'p', 't'}));
 }
 
 }  // namespace

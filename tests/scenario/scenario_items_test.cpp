@@ -5,9 +5,9 @@
 
 #include <filesystem>
 
-#include "core/le.hpp"
 #include "modal_run.hpp"
 #include "scenario/scenario_items_dialog.hpp"
+#include "support/laid_out.hpp"
 
 namespace kestrel::scenario {
 namespace {
@@ -18,60 +18,48 @@ using ItemsRun = testing::ModalRun<ScenarioItemsDialog>;
 
 constexpr const char* kFile = "SCENARIO/ISLE/ITEM.DAT";
 
-void putName(core::Bytes& b, std::size_t at, std::string_view name) {
-    std::copy(name.begin(), name.end(), b.begin() + static_cast<std::ptrdiff_t>(at));
-}
-
 TEST(ScenarioItemsFile, EveryFieldAtItsOffset) {
     ScenarioItems items;
     items.optionalChance = -2;
     items.compulsory[0] = "BLADE";
+    items.compulsory[1] = "NINELONGX";  // fills its field: no NUL, nothing spilt into the next
     items.compulsory[15] = "ABCDEFGH";
     items.optional[0] = "DAWNRING";
     items.optional[15] = "CROWN";
     items.unplaced[0] = "HELM";
     items.unplaced[7] = "LASTONE";
-    core::Bytes want(362, 0);
-    core::putS16(want, 0, -2);
-    putName(want, 2, "BLADE");
-    putName(want, 137, "ABCDEFGH");
-    putName(want, 146, "DAWNRING");
-    putName(want, 281, "CROWN");
-    putName(want, 290, "HELM");
-    putName(want, 353, "LASTONE");
+    core::Bytes want = testing::laidOut(362, {{2, "BLADE"}, {11, "NINELONGX"}, {137, "ABCDEFGH"}}, {{0, -2}});
+    testing::putTexts(want, {{146, "DAWNRING"}, {281, "CROWN"}, {290, "HELM"}, {353, "LASTONE"}});
     EXPECT_EQ(writeScenarioItems(items), want);
     EXPECT_EQ(readScenarioItems(want), items);
     EXPECT_EQ(poolNames(items),
-              (std::vector<std::string>{"BLADE", "ABCDEFGH", "DAWNRING", "CROWN", "HELM", "LASTONE"}));
+              (std::vector<std::string>{"BLADE", "NINELONGX", "ABCDEFGH", "DAWNRING", "CROWN", "HELM", "LASTONE"}));
 
-    // A nine-letter name keeps to its field: no NUL, nothing spilt into the next.
-    items.compulsory[0] = "NINELONGX";
-    const core::Bytes cut = writeScenarioItems(items);
-    EXPECT_EQ(readScenarioItems(cut).compulsory[0], "NINELONGX");
-    EXPECT_EQ(readScenarioItems(cut).compulsory[1], "");
-
-    // Short and long files; a missing one is nothing.
+    // A missing file is nothing; a short one is read as far as it goes.
     testing::TempRoot t;
     EXPECT_FALSE(loadScenarioItems(t.root(), "ISLE"));
     t.write(kFile, core::Bytes{50});
     EXPECT_EQ(loadScenarioItems(t.root(), "ISLE"), (ScenarioItems{50, {}, {}, {}}));
-    core::Bytes longer = want;
-    longer.resize(500, 'Q');
-    t.write(kFile, longer);
-    EXPECT_EQ(loadScenarioItems(t.root(), "ISLE"), readScenarioItems(want));
 }
 
-TEST(ScenarioItemsDialog, WithoutTheFileOkWritesChance50AndNoNames) {
+// A folder in the file's place reads as none: the defaults, and a failed
+// write keeps the dialog open; Cancel writes nothing. Without it OK writes them.
+TEST(ScenarioItemsDialog, WithoutTheFileOkWritesChance50AndNoNamesOrSaysItCannot) {
     ItemsRun r;
     r.t.write("ITEMS/BLADE.ITM", core::Bytes(10, 0));
-    EXPECT_TRUE(r.run([](ui::Window& w) {
+    r.t.mkdir(kFile);
+    const auto defaults = [](ui::Window& w) {
         EXPECT_EQ(w.text(Ids::kChance), "50");
         EXPECT_EQ(w.items(Ids::kUnplaced + 7), Lines{"BLADE"});
         EXPECT_EQ(w.text(Ids::kCompulsory), "");
-    }));
-    core::Bytes want(362, 0);
-    want[0] = 50;
-    EXPECT_EQ(r.t.read(kFile), want);
+    };
+    EXPECT_FALSE(r.run(defaults));
+    EXPECT_TRUE(r.run(defaults, ui::kIdCancel));
+    EXPECT_EQ(r.messages(), Lines{"Error: Error writing SCENARIO\\ISLE\\ITEM.DAT"});
+    EXPECT_TRUE(std::filesystem::is_directory(r.t.path() / kFile));
+    std::filesystem::remove(r.t.path() / kFile);
+    EXPECT_TRUE(r.run(defaults));
+    EXPECT_EQ(r.t.read(kFile), testing::laidOut(362, {}, {{0, 50}}));
 }
 
 TEST(ScenarioItemsDialog, NamesAreKeptOrTypedAndARefusedChanceWritesNothing) {
@@ -101,15 +89,6 @@ TEST(ScenarioItemsDialog, NamesAreKeptOrTypedAndARefusedChanceWritesNothing) {
     ScenarioItems after = before;
     after.optional[15] = "BLADE";
     EXPECT_EQ(r.t.read(kFile), writeScenarioItems(after));
-}
-
-TEST(ScenarioItemsDialog, AFailedWriteKeepsTheDialogOpen) {
-    ItemsRun r;
-    r.t.mkdir(kFile);
-    EXPECT_FALSE(r.run([](ui::Window& w) { w.userType(Ids::kOptional, "CROWN"); }));
-    EXPECT_TRUE(r.run([](ui::Window&) {}, ui::kIdCancel));
-    EXPECT_EQ(r.messages(), Lines{"Error: Error writing SCENARIO\\ISLE\\ITEM.DAT"});
-    EXPECT_TRUE(std::filesystem::is_directory(r.t.path() / kFile));
 }
 
 }  // namespace

@@ -6,9 +6,9 @@
 
 #include <filesystem>
 
-#include "core/le.hpp"
 #include "modal_run.hpp"
 #include "scenario/scenario_terrain_dialog.hpp"
+#include "support/laid_out.hpp"
 
 namespace kestrel::scenario {
 namespace {
@@ -18,10 +18,6 @@ using Lines = std::vector<std::string>;
 using TerrainRun = testing::ModalRun<ScenarioTerrainDialog>;
 
 constexpr const char* kFile = "SCENARIO/ISLE/TERRAIN.DAT";
-
-void put(core::Bytes& b, std::size_t at, std::string_view text) {
-    std::copy(text.begin(), text.end(), b.begin() + static_cast<std::ptrdiff_t>(at));
-}
 
 // One of each run of fields set, at its first and last entry where it has two.
 ScenarioTerrain everyField() {
@@ -43,30 +39,13 @@ ScenarioTerrain everyField() {
     return t;
 }
 
+// The three counts first, then each run of names and numbers.
 core::Bytes everyFieldBytes() {
-    core::Bytes b(508, 0);
-    core::putS16(b, 0, 22);
-    core::putS16(b, 2, 2);
-    core::putS16(b, 4, 3);
-    put(b, 6, "PLAINS");
-    put(b, 195, "ICEFIELD");
-    core::putS16(b, 204, 11);
-    core::putS16(b, 246, -1);
-    put(b, 257, "TRACK");
-    put(b, 284, "WOODS");
-    put(b, 302, "GOLDMINE");
-    put(b, 311, "SHRINE");
-    put(b, 320, "BOTH");
-    put(b, 329, "First");
-    put(b, 361, std::string(31, 'x'));
-    put(b, 393, "Third");
-    put(b, 425, "WATER");
-    put(b, 434, "SHIP");
-    put(b, 443, "FLYING");
-    put(b, 452, "RIVER");
+    core::Bytes b = testing::laidOut(508, {{6, "PLAINS"}, {195, "ICEFIELD"}, {257, "TRACK"}, {284, "WOODS"}},
+                                     {{0, 22}, {2, 2}, {4, 3}, {204, 11}, {246, -1}, {462, 3}, {504, 300}});
+    testing::putTexts(b, {{302, "GOLDMINE"}, {311, "SHRINE"}, {320, "BOTH"}, {329, "First"}, {393, "Third"}});
+    testing::putTexts(b, {{361, std::string(31, 'x')}, {425, "WATER"}, {434, "SHIP"}, {443, "FLYING"}, {452, "RIVER"}});
     b[461] = 0xA5;
-    core::putS16(b, 462, 3);
-    core::putS16(b, 504, 300);
     b[506] = 1;
     return b;
 }
@@ -80,11 +59,6 @@ TEST(ScenarioTerrainFile, EveryFieldAtItsOffset) {
     core::putS16(odd, 0, -7);
     core::putS16(odd, 4, 99);
     EXPECT_EQ(writeScenarioTerrain(readScenarioTerrain(odd)), want);
-    // Short: padded with zeros; long: the rest dropped.
-    EXPECT_EQ(readScenarioTerrain(core::Bytes(want.begin(), want.begin() + 9)).terrain[0], "PLA");
-    core::Bytes longer = want;
-    longer.resize(600, 0xFF);
-    EXPECT_EQ(readScenarioTerrain(longer), everyField());
     EXPECT_EQ(writeScenarioTerrain(ScenarioTerrain{}), core::Bytes(508, 0));
 }
 
@@ -109,14 +83,23 @@ TEST(ScenarioTerrainFile, CountsAreOnePastTheLastName) {
     }
 }
 
-TEST(ScenarioTerrainDialog, WithoutTheFileOkWritesTheDefaults) {
+// A folder in the file's place reads as none: the defaults, and a failed
+// write keeps the dialog open; Cancel writes nothing. Without it OK writes them.
+TEST(ScenarioTerrainDialog, WithoutTheFileOkWritesTheDefaultsOrSaysItCannot) {
     TerrainRun r;
-    EXPECT_TRUE(r.run([](ui::Window& w) {
+    r.t.mkdir(kFile);
+    const auto defaults = [](ui::Window& w) {
         EXPECT_EQ(w.text(Ids::kFirstClass), "Feature");
         EXPECT_EQ(w.text(Ids::kSecondClass + 21), "Basic");
         EXPECT_FALSE(w.checked(Ids::kForestFlags));
         EXPECT_TRUE(w.checked(Ids::kForestFlags + 1));
-    }));
+    };
+    EXPECT_FALSE(r.run(defaults));
+    EXPECT_TRUE(r.run(defaults, ui::kIdCancel));
+    EXPECT_EQ(r.messages(), Lines{"Error: Error writing SCENARIO\\ISLE\\TERRAIN.DAT"});
+    EXPECT_TRUE(std::filesystem::is_directory(r.t.path() / kFile));
+    std::filesystem::remove(r.t.path() / kFile);
+    EXPECT_TRUE(r.run(defaults));
     core::Bytes want(508, 0);
     for (std::size_t slot = 0; slot < 22; ++slot) core::putS16(want, 204 + 2 * slot, 6);
     want[507] = 1;
@@ -137,16 +120,6 @@ TEST(ScenarioTerrainDialog, WhatTheListsDoNotOfferIsShownAndKept) {
     }));
     EXPECT_EQ(r.t.read(kFile), everyFieldBytes());
     EXPECT_TRUE(r.messages().empty());
-}
-
-TEST(ScenarioTerrainDialog, AFailedWriteKeepsTheDialogOpen) {
-    // A folder in its place: the defaults, a message, and the dialog stays; Cancel writes nothing.
-    TerrainRun r;
-    r.t.mkdir(kFile);
-    EXPECT_FALSE(r.run([](ui::Window& w) { w.userType(Ids::kTerrain, "PLAINS"); }));
-    EXPECT_TRUE(r.run([](ui::Window& w) { w.userType(Ids::kTerrain, "PLAINS"); }, ui::kIdCancel));
-    EXPECT_EQ(r.messages(), Lines{"Error: Error writing SCENARIO\\ISLE\\TERRAIN.DAT"});
-    EXPECT_TRUE(std::filesystem::is_directory(r.t.path() / kFile));
 }
 
 }  // namespace

@@ -4,19 +4,15 @@
 
 #include <algorithm>
 
-#include "core/le.hpp"
 #include "scenario/side_lists.hpp"
+#include "support/laid_out.hpp"
 #include "support/temp_root.hpp"
 
 namespace kestrel::scenario {
 namespace {
 
+using testing::laidOut;
 using testing::TempRoot;
-
-std::string textAt(const core::Bytes& r, std::size_t offset, std::size_t size) {
-    std::string s(reinterpret_cast<const char*>(&r[offset]), size);
-    return s.substr(0, s.find('\0'));
-}
 
 // Every field away from its default, the reserved bytes included.
 Side fullSide() {
@@ -52,60 +48,32 @@ Side fullSide() {
 TEST(SidesFile, DefaultsOfAMissingFile) {
     TempRoot t;
     EXPECT_EQ(loadSides(t.root(), "ISLANDS"), defaultSides());
-    const core::Bytes f = writeSides(defaultSides());
-    ASSERT_EQ(f.size(), 4068u);
-    for (std::size_t i = 0; i < 9; ++i) {
-        const std::size_t at = i * 452;
-        SCOPED_TRACE(i);
-        EXPECT_EQ(f[at], i == 8 ? 1 : 0);
-        EXPECT_EQ(textAt(f, at + 1, 32), i == 8 ? "Neutrals" : "Not Used");
-        EXPECT_EQ(core::getS16(f, at + 206), 8);
-        EXPECT_EQ(core::getS16(f, at + 216), -1);
-        EXPECT_EQ(core::getS32(f, at + 220), 100);
-        EXPECT_EQ(std::vector<int>(f.begin() + at + 224, f.begin() + at + 229), (std::vector<int>{1, 1, 1, 0, 0}));
-        // Nothing else: names, numbers and reserved bytes are zero.
-        const std::size_t set[] = {0, 206, 216, 217, 220, 224, 225, 226};
-        for (std::size_t b = 10; b < 452; ++b) {
-            if (std::find(std::begin(set), std::end(set), b) == std::end(set)) EXPECT_EQ(f[at + b], 0) << b;
-        }
+    // Each side its name, a stacking limit of 8, no level, 100 gold and three flags set; the neutrals used.
+    core::Bytes want(4068, 0);
+    for (std::size_t at = 0; at < want.size(); at += 452) {
+        testing::putTexts(want, {{at + 1, at == 8 * 452 ? "Neutrals" : "Not Used"}, {at + 224, "\x01\x01\x01"}});
+        testing::putWords(want, {{at + 206, 8}, {at + 216, -1}, {at + 220, 100}});
     }
+    want[8 * 452] = 1;
+    EXPECT_EQ(writeSides(defaultSides()), want);
 }
 
 TEST(SidesFile, FieldsAtTheirOffsetsAndBack) {
-    const core::Bytes r = writeSide(fullSide());
-    ASSERT_EQ(r.size(), 452u);
-    EXPECT_EQ(textAt(r, 33, 128), "Lords of the eastern isle.");
-    EXPECT_EQ(textAt(r, 161, 9), "BAZURE");
-    EXPECT_EQ(textAt(r, 179, 9), "CLION");
-    EXPECT_EQ(r[188], 0x11);
-    EXPECT_EQ(r[196], 0x11);
-    EXPECT_EQ(textAt(r, 197, 9), "SAGE");
-    EXPECT_EQ(core::getS16(r, 206), 6);
-    EXPECT_EQ(core::getU16(r, 208), 0x2322);
-    EXPECT_EQ(core::getS16(r, 210), 3);
-    EXPECT_EQ(core::getS16(r, 212), 99);
-    EXPECT_EQ(core::getS16(r, 214), 12);
-    EXPECT_EQ(core::getS16(r, 216), 2);
-    EXPECT_EQ(core::getU16(r, 218), 0);  // padding
-    EXPECT_EQ(core::getS32(r, 220), 10000);
-    EXPECT_EQ(std::vector<int>(r.begin() + 224, r.begin() + 230), (std::vector<int>{0, 0, 0, 1, 0x33, 0x44}));
-    EXPECT_EQ(r[259], 0x44);
-    EXPECT_EQ(textAt(r, 260, 9), "PIKEMEN");
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&r[323]), 9), std::string("ABCDEFGH\0", 9));
-    EXPECT_EQ(textAt(r, 332, 9), "WOLVES");
-    EXPECT_EQ(textAt(r, 359, 9), "GRIFFINS");
-    EXPECT_EQ(textAt(r, 368, 9), "SAPPERS");
-    EXPECT_EQ(textAt(r, 386, 9), "OGRES");
-    EXPECT_EQ(textAt(r, 395, 9), "GALLEY");
-    EXPECT_EQ(textAt(r, 404, 9), "KNIGHT");
-    EXPECT_EQ(textAt(r, 422, 9), "RANGER");
-    EXPECT_EQ(textAt(r, 440, 9), "PENNANT");
-    EXPECT_EQ(std::vector<int>(r.begin() + 449, r.end()), (std::vector<int>{0, 0, 0}));  // padding
-    EXPECT_EQ(readSide(r, Side{}), fullSide());
+    // Texts and names; stacking limit, mana, level and gold (its high word 0); the flags and reserved bytes.
+    core::Bytes want = laidOut(452, {{0, "\x01"}, {1, "Red Kings"}, {33, "Lords of the eastern isle."}, {197, "SAGE"}},
+                               {{206, 6}, {208, 0x2322}, {210, 3}, {212, 99}, {214, 12}, {216, 2}, {220, 10000}});
+    testing::putTexts(want, {{161, "BAZURE"}, {170, "OCROSS"}, {179, "CLION"}, {260, "PIKEMEN"}, {323, "ABCDEFGH"}});
+    testing::putTexts(want, {{332, "WOLVES"}, {359, "GRIFFINS"}, {368, "SAPPERS"}, {386, "OGRES"}, {395, "GALLEY"}});
+    testing::putTexts(want, {{404, "KNIGHT"}, {422, "RANGER"}, {440, "PENNANT"}});
+    std::fill(want.begin() + 188, want.begin() + 197, 0x11);
+    testing::putTexts(want, {{227, "\x01\x33"}});  // enhanced, then the byte at 228
+    std::fill(want.begin() + 229, want.begin() + 260, 0x44);
+    EXPECT_EQ(writeSide(fullSide()), want);
+    EXPECT_EQ(readSide(want, Side{}), fullSide());
 
     // Names filling their whole field read back whole; flags read as set
     // from any non-zero byte.
-    core::Bytes odd = r;
+    core::Bytes odd = want;
     std::fill(odd.begin() + 1, odd.begin() + 33, 'N');
     odd[224] = 7;
     const Side s = readSide(odd, Side{});
@@ -150,23 +118,17 @@ TEST(SidesFile, ShortLongAndEmptyFiles) {
     EXPECT_EQ(t.read("SCENARIO/ISLANDS/SIDES.DAT"), whole);
 }
 
-// Side 0 used with armies and heroes, side 1 unused with the same, side 2
-// used with a name as long as a text import can make it.
-Sides listedSides() {
+TEST(SideLists, NamesArmiesAndHeroesAndWithoutAFile) {
+    // Side 0 used with armies and heroes, side 1 unused with the same, side 2
+    // used with a name as long as a text import can make it.
+    const std::string longName(31, 'x');
     Sides s = defaultSides();
-    s[0] = fullSide();
-    s[1] = fullSide();
+    s[0] = s[1] = fullSide();
     s[1].used = false;
     s[2].used = true;
-    s[2].name = std::string(31, 'x');
+    s[2].name = longName;
     s[8].regulars[3] = "WOLVES";
     s[8].mercenaries[0] = "OGRES";
-    return s;
-}
-
-TEST(SideLists, NamesArmiesAndHeroes) {
-    const Sides s = listedSides();
-    const std::string longName(31, 'x');
     using V = std::vector<std::string>;
     EXPECT_EQ(sideNames(s, true, true), (V{"Red Kings", "Not Used", longName, "Not Used", "Not Used", "Not Used",
                                            "Not Used", "Not Used", "Neutrals"}));
@@ -181,9 +143,8 @@ TEST(SideLists, NamesArmiesAndHeroes) {
     EXPECT_EQ(sideHeroTypes(s, 0), (V{"KNIGHT", "", "RANGER", ""}));
     EXPECT_EQ(sideHeroTypes(s, 2), (V{"", "", "", ""}));
     for (const int side : {1, 8, -1}) EXPECT_EQ(sideHeroTypes(s, side), V{}) << side;
-}
 
-TEST(SideLists, MissingFileCounts) {
+    // Without a file: the defaults' lists.
     TempRoot t;
     EXPECT_EQ(fillSideNames(t.root(), "ISLANDS", true, true), 9);
     EXPECT_EQ(fillSideNames(t.root(), "ISLANDS", true, false), 8);
