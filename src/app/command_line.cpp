@@ -25,6 +25,7 @@ struct Value {
     std::string_view placeholder;  // in the usage
     std::string_view what;         // in "--root needs a folder"
     Store store = nullptr;
+    bool optional = false;
 };
 
 struct Option {
@@ -71,6 +72,16 @@ constexpr Option kEditorOptions[] = {
      "play the script without windows (the default) or against the Qt widgets"},
 };
 
+constexpr Option kKind{"--kind",
+                       {"KIND", "a kind", [](Options& o, const std::string& v) { o.kind = v; return true; }},
+                       "the file's kind when its name does not tell (see --help)"};
+constexpr Value kFrom(std::string_view placeholder) {
+    return {placeholder, "a file or folder", [](Options& o, const std::string& v) { o.from = v; return true; }};
+}
+constexpr Value kTo(std::string_view placeholder, bool optional) {
+    return {placeholder, "a file or folder", [](Options& o, const std::string& v) { o.to = v; return true; }, optional};
+}
+
 constexpr Alone kAlone[] = {
     {"--help", "-h", Command::Help, "print this help"},
     {"--version", "", Command::Version, "print the version"},
@@ -110,6 +121,12 @@ constexpr Subcommand kSubcommands[] = {
      "write the translations of FILE into the scenario (its folder name) as Import Scen does",
      {{"NAME", "a scenario", [](Options& o, const std::string& v) { o.name = v; return true; }},
       {"FILE", "a file", [](Options& o, const std::string& v) { o.textFile = v; return true; }}}},
+    {"show", Command::Show, false, "print a record file as text, one field a line (a git diff driver)",
+     {kFrom("FILE")}, {kKind}},
+    {"to-json", Command::ToJson, false, "write the data root ROOT as a tree of JSON files in DIR, or FILE's JSON",
+     {kFrom("ROOT|FILE"), kTo("[DIR]", true)}, {kKind}},
+    {"from-json", Command::FromJson, false, "build the files of the JSON tree DIR into ROOT, or FILE.json into OUT",
+     {kFrom("DIR|FILE.json"), kTo("ROOT|OUT", false)}, {kKind}},
 };
 
 bool looksLikeOption(std::string_view arg) { return arg.size() > 1 && arg[0] == '-'; }
@@ -275,7 +292,7 @@ std::optional<Options> parseCommandLine(const std::vector<std::string>& args, st
         if (!option->value.store(o, value)) return refuse(needs + ", not " + value);
     }
     if (sub) {
-        if (filled < argumentCount(*sub))
+        if (filled < argumentCount(*sub) && !sub->arguments[filled].optional)
             return refuse(std::string(sub->word) + " needs " + std::string(sub->arguments[filled].what));
         return o;
     }

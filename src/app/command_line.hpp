@@ -14,7 +14,7 @@ class Host;
 
 namespace kestrel::app {
 
-enum class Command { Edit, MakeSample, Picture, NewScenario, NewWorld, ListScenarios, RenderMap, ExportData, ExportScen, ImportData, ImportScen, Help, Version };
+enum class Command { Edit, MakeSample, Picture, NewScenario, NewWorld, ListScenarios, RenderMap, ExportData, ExportScen, ImportData, ImportScen, Show, ToJson, FromJson, Help, Version };
 enum class HostKind { Qt, Headless };
 
 struct Options {
@@ -30,6 +30,9 @@ struct Options {
     std::filesystem::path mapOut;  // render-map's picture
     std::optional<std::filesystem::path> poOut;  // the exports' PO file, a host path
     std::filesystem::path textFile;  // the file an import reads, a host path
+    std::filesystem::path from;  // show, to-json, from-json
+    std::optional<std::filesystem::path> to;
+    std::string kind;  // --kind
 };
 
 // Larger scripts are refused unread.

@@ -6,6 +6,7 @@
 
 #include "app/command_line.hpp"
 #include "app/picture_command.hpp"
+#include "app/record_commands.hpp"
 #include "app/render_map_command.hpp"
 #include "app/startup.hpp"
 #include "app/text_command.hpp"
@@ -83,6 +84,12 @@ int main(int argc, char** argv) {
             return app::importDataCommand(commandRoot(), parsed->textFile, std::cout, std::cerr);
         case app::Command::ImportScen:
             return app::importScenarioCommand(commandRoot(), parsed->name, parsed->textFile, std::cout, std::cerr);
+        case app::Command::Show:
+            return app::showCommand({parsed->from, parsed->to, parsed->kind}, std::cout, std::cerr);
+        case app::Command::ToJson:
+            return app::toJsonCommand({parsed->from, parsed->to, parsed->kind}, std::cout, std::cerr);
+        case app::Command::FromJson:
+            return app::fromJsonCommand({parsed->from, parsed->to, parsed->kind}, std::cout, std::cerr);
         case app::Command::Edit: break;
     }
     app::Options options = *parsed;

@@ -35,12 +35,12 @@ void writeAbility(std::span<std::uint8_t> record, std::size_t offset, const Spec
 
 int abilityPosition(std::span<const AbilityChoice> choices, std::int16_t code) {
     for (std::size_t i = 0; i < choices.size(); ++i)
-        if (choices[i].code == code) return static_cast<int>(i);
+        if (choices[i].value == code) return static_cast<int>(i);
     return 0;
 }
 
 std::int16_t abilityCode(std::span<const AbilityChoice> choices, int position) {
-    return position >= 0 && position < static_cast<int>(choices.size()) ? choices[position].code : std::int16_t{0};
+    return position >= 0 && position < static_cast<int>(choices.size()) ? choices[position].value : std::int16_t{0};
 }
 
 }  // namespace kestrel::datasets

@@ -1,6 +1,7 @@
 // The 16-byte special ability entry that several records share, and the
 // translation between an editor's list positions and the stored codes.
 #pragma once
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <ostream>
@@ -8,11 +9,33 @@
 #include <string>
 #include <string_view>
 
+#include "core/record_format.hpp"
+
 namespace kestrel::datasets {
 
+// One editor's offer of abilities: list position i shows names[i] and stores codes[i].
+using AbilityChoice = core::NamedValue;
+
+// The entry with the names of one editor's codes; byte 15 is spare.
+template <std::span<const AbilityChoice> (*Codes)()>
+struct AbilityEntryFormat {
+    static constexpr std::array<core::Field, 4> fields{{
+        core::s16("code", 0).coded(Codes),
+        core::s16("first", 2),
+        core::s16("second", 4),
+        core::text("text", 6, 9),
+    }};
+    static constexpr core::Format format{"ability", 16, fields};
+    static_assert(core::wellFormed(format));
+};
+// Without names, for the offsets.
+inline constexpr const core::Format& kAbilityEntryFormat = AbilityEntryFormat<nullptr>::format;
+
 struct SpecialAbility {
-    static constexpr std::size_t kSize = 16;
-    static constexpr std::size_t kCodeAt = 0, kFirstAt = 2, kSecondAt = 4, kTextAt = 6, kTextSize = 9;
+    static constexpr std::size_t kSize = kAbilityEntryFormat.size;
+    static constexpr std::size_t kCodeAt = kAbilityEntryFormat.at("code"), kFirstAt = kAbilityEntryFormat.at("first"),
+                                 kSecondAt = kAbilityEntryFormat.at("second"), kTextAt = kAbilityEntryFormat.at("text"),
+                                 kTextSize = kAbilityEntryFormat.sizeOf("text");
     static constexpr std::size_t kTextLimit = 8;
 
     std::int16_t code = 0;
@@ -27,12 +50,6 @@ std::ostream& operator<<(std::ostream& out, const SpecialAbility& a);
 // Reads what the record holds; bytes past its end read as zero.
 SpecialAbility readAbility(std::span<const std::uint8_t> record, std::size_t offset);
 void writeAbility(std::span<std::uint8_t> record, std::size_t offset, const SpecialAbility& ability);
-
-// One editor's offer of abilities: list position i shows names[i] and stores codes[i].
-struct AbilityChoice {
-    std::string_view name;
-    std::int16_t code;
-};
 
 // The list position of a code; codes not offered show as position 0.
 int abilityPosition(std::span<const AbilityChoice> choices, std::int16_t code);

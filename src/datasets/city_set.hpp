@@ -7,14 +7,19 @@
 #include <string>
 
 #include "core/bytes.hpp"
+#include "core/record_format.hpp"
 
 namespace kestrel::datasets {
 
+inline constexpr std::array<core::Field, 1> kCitySetFields{core::text("level", 0, 20, 4)};
+inline constexpr core::Format kCitySetFormat{"city set", 80, kCitySetFields};
+static_assert(core::wellFormed(kCitySetFormat));
+
 struct CitySetLayout {
-    static constexpr std::size_t kSize = 80;
-    static constexpr std::size_t kLevels = 4;
-    static constexpr std::size_t kNameField = 20;  // level n at n * kNameField
-    static constexpr std::size_t kNameLimit = 16;  // what the editor accepts
+    static constexpr std::size_t kSize = kCitySetFormat.size;
+    static constexpr std::size_t kLevels = kCitySetFormat.field("level").count;
+    static constexpr std::size_t kNameField = kCitySetFormat.sizeOf("level");  // level n at n * kNameField
+    static constexpr std::size_t kNameLimit = 16;                              // what the editor accepts
 };
 
 struct CitySet {

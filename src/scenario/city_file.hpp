@@ -13,21 +13,50 @@
 
 #include "core/bytes.hpp"
 #include "core/data_root.hpp"
+#include "core/record_format.hpp"
 #include "scenario/placed_records.hpp"
 
 namespace kestrel::scenario {
 
+inline constexpr std::array<std::string_view, 4> kCityLevelNames{"Ruin (0)", "Village (1)", "Castle (2)",
+                                                                 "Citadel (3)"};
+inline constexpr std::array<std::string_view, 4> kCityManaTypeNames{"None", "White", "Gray", "Black"};
+inline constexpr std::array<std::string_view, 4> kCityTypeNames{"Type 0", "Type 1", "Type 2", "Type 3"};
+
+// Byte 207 has no field: it is kept as read.
+inline constexpr std::array<core::Field, 12> kCityFields{{
+    core::text("name", 0, 16),
+    core::bytes("reserved", 16, 16),
+    core::text("description", 32, 128),
+    core::s16("chance", 160),
+    core::s16("x", 162),
+    core::s16("y", 164),
+    core::u8("level", 166).named(kCityLevelNames),
+    core::u8("income", 167),
+    core::u8("manaType", 168).named(kCityManaTypeNames),
+    core::u8("mana", 169),
+    core::text("production", 170, 9, 4),
+    core::u8("cityType", 206).named(kCityTypeNames),
+}};
+inline constexpr core::Format kCityFormat{"city", 208, kCityFields};
+static_assert(core::wellFormed(kCityFormat));
+
 struct CityLayout {
-    static constexpr std::size_t kSize = 208;
-    static constexpr std::size_t kName = 0, kNameSize = 16;
-    static constexpr std::size_t kReserved16 = 16, kReserved16Size = 16;
-    static constexpr std::size_t kDescription = 32, kDescriptionSize = 128;
-    static constexpr std::size_t kChance = 160;
-    static constexpr std::size_t kX = 162, kY = 164;
-    static constexpr std::size_t kLevel = 166, kIncome = 167, kManaType = 168, kMana = 169;
-    static constexpr std::size_t kProduction = 170, kProductionSize = 9, kProductions = 4;
-    static constexpr std::size_t kCityType = 206;
-    static constexpr std::size_t kReserved207 = 207;
+    static constexpr std::size_t kSize = kCityFormat.size;
+    static constexpr std::size_t kName = kCityFormat.at("name"), kNameSize = kCityFormat.sizeOf("name");
+    static constexpr std::size_t kReserved16 = kCityFormat.at("reserved"),
+                                 kReserved16Size = kCityFormat.sizeOf("reserved");
+    static constexpr std::size_t kDescription = kCityFormat.at("description");
+    static constexpr std::size_t kDescriptionSize = kCityFormat.sizeOf("description");
+    static constexpr std::size_t kChance = kCityFormat.at("chance");
+    static constexpr std::size_t kX = kCityFormat.at("x"), kY = kCityFormat.at("y");
+    static constexpr std::size_t kLevel = kCityFormat.at("level"), kIncome = kCityFormat.at("income");
+    static constexpr std::size_t kManaType = kCityFormat.at("manaType"), kMana = kCityFormat.at("mana");
+    static constexpr std::size_t kProduction = kCityFormat.at("production");
+    static constexpr std::size_t kProductionSize = kCityFormat.sizeOf("production");
+    static constexpr std::size_t kProductions = kCityFormat.field("production").count;
+    static constexpr std::size_t kCityType = kCityFormat.at("cityType");
+    static constexpr std::size_t kReserved207 = kCityFormat.field("cityType").end();
 };
 
 struct CityFileLayout {
@@ -47,11 +76,6 @@ struct CityLimits {
     static constexpr std::size_t kName = 15, kDescription = 127, kProduction = 8;
     static constexpr int kMaxChance = 100, kMaxX = 128, kMaxY = 160, kMaxIncome = 99, kMaxMana = 99;
 };
-
-inline constexpr std::array<std::string_view, 4> kCityLevelNames{"Ruin (0)", "Village (1)", "Castle (2)",
-                                                                 "Citadel (3)"};
-inline constexpr std::array<std::string_view, 4> kCityManaTypeNames{"None", "White", "Gray", "Black"};
-inline constexpr std::array<std::string_view, 4> kCityTypeNames{"Type 0", "Type 1", "Type 2", "Type 3"};
 
 struct City {
     std::string name;

@@ -175,7 +175,7 @@ TEST(KindRules, AbilityListsMapPositionsToCodesAndCodesNotOfferedToNothing) {
         SCOPED_TRACE(t.kind);
         ASSERT_EQ(t.choices.size(), t.size);
         EXPECT_EQ(t.choices[0].name, "Nothing");
-        EXPECT_EQ(t.choices[0].code, 0);
+        EXPECT_EQ(t.choices[0].value, 0);
         for (const auto& [position, code, name] : t.offered) {
             EXPECT_EQ(t.choices[position].name, name);
             EXPECT_EQ(abilityCode(t.choices, position), code);
