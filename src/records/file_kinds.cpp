@@ -44,7 +44,8 @@ const FileKind* kindNamed(std::string_view kindName) {
 std::string kindNames() {
     std::string out;
     firstKind([&out](const FileKind& kind) {
-        out += (out.empty() ? "" : " ") + std::string(kind.name);
+        if (!out.empty()) out += ' ';
+        out += kind.name;
         return false;
     });
     return out;

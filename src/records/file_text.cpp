@@ -17,6 +17,14 @@ std::string quoted(std::string_view text) {
     return '"' + core::cp1252ToUtf8(escaped) + '"';
 }
 
+std::string indexed(std::string_view name, const std::string& index) {
+    std::string out(name);
+    out += '[';
+    out += index;
+    out += ']';
+    return out;
+}
+
 struct Printer {
     std::string out;
 
@@ -46,7 +54,7 @@ struct Printer {
             text.append(text.empty() ? "" : ", ").append(leaf.name).append(" ").append(shownValue(leaf, v));
         }
         if (r.cut()) text.append(", missing ").append(std::to_string(r.bytes.size() - r.length)).append(" bytes");
-        line("", "tile[" + std::to_string(x) + ',' + std::to_string(y) + ']', text);
+        line("", indexed("tile", std::to_string(x) + ',' + std::to_string(y)), text);
     }
 
     void part(const PartContent& p, const FileContent& file, const std::string& prefix) {
@@ -58,7 +66,7 @@ struct Printer {
             case PartShape::Counted:
                 record(*p.count, "", dotted);
                 for (std::size_t i = 0; i < p.records.size(); ++i) {
-                    out.append(prefix).append("[" + std::to_string(i) + "]\n");
+                    out.append(indexed(prefix, std::to_string(i))) += '\n';
                     record(p.records[i], "  ", "");
                 }
                 break;
@@ -74,7 +82,8 @@ struct Printer {
         constexpr std::size_t kPerLine = 32;
         for (std::size_t at = 0; at < bytes.size(); at += kPerLine) {
             const std::size_t n = std::min(kPerLine, bytes.size() - at);
-            line("", "extra[" + std::to_string(at) + "]", toHex({reinterpret_cast<const char*>(bytes.data() + at), n}));
+            line("", indexed("extra", std::to_string(at)),
+                 toHex({reinterpret_cast<const char*>(bytes.data() + at), n}));
         }
     }
 };

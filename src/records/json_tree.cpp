@@ -58,6 +58,13 @@ public:
         return add(std::move(n));
     }
     bool number_float(number_float_t, const string_t& written) override {
+        // A whole number beyond 64 bits is still a whole number, only too large.
+        if (written.find_first_of(".eE") == string_t::npos) {
+            JsonNode n{JsonNode::Type::Integer};
+            n.outOfRange = true;
+            n.integer = written.starts_with('-') ? INT64_MIN : INT64_MAX;
+            return add(std::move(n));
+        }
         JsonNode n{JsonNode::Type::Real};
         n.text = written;
         return add(std::move(n));

@@ -44,7 +44,10 @@ bool endsWithJson(const fs::path& file) {
 
 std::string gamePath(const fs::path& relative) {
     std::string path;
-    for (const fs::path& part : relative) path += (path.empty() ? "" : "\\") + part.string();
+    for (const fs::path& part : relative) {
+        if (!path.empty()) path += '\\';
+        path += part.string();
+    }
     return path;
 }
 
