@@ -1,6 +1,8 @@
 // Fuzzes every record codec from one table: the first byte of an input picks
 // the kind, the rest is the file. Any bytes must read; what was read, written
 // and read again must give the same values, and written again the same bytes.
+// The same byte picks a kind of record file for the text forms: `show` reads
+// any bytes, and any bytes through JSON come back as they were.
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -24,6 +26,8 @@
 #include "datasets/terrain_type.hpp"
 #include "record_fuzz.hpp"
 #include "record_kinds.hpp"
+#include "records/file_json.hpp"
+#include "records/file_text.hpp"
 #include "scenario/area_file.hpp"
 #include "scenario/city_file.hpp"
 #include "scenario/city_ini.hpp"
@@ -244,6 +248,20 @@ constexpr std::array<Entry, kRecordKinds> kTable{{
     {RecordKind::CampaignText, campaignText},
 }};
 
+void textForms(std::uint8_t pick, Span bytes) {
+    std::vector<const kestrel::records::FileKind*> kinds;
+    for (const auto group :
+         {kestrel::records::datasetKinds(), kestrel::records::scenarioKinds(), kestrel::records::campaignKinds()})
+        for (const auto& kind : group) kinds.push_back(&kind);
+    const auto& kind = *kinds[pick % kinds.size()];
+    (void)kestrel::records::showFile(kind, bytes);
+    const auto back = kestrel::records::fileFromJson(kind, kestrel::records::fileToJson(kind, bytes));
+    const auto* again = std::get_if<Bytes>(&back);
+    if (!again) fail("the JSON of a file is refused");
+    if (!std::equal(again->begin(), again->end(), bytes.begin(), bytes.end()))
+        fail("a file through JSON comes back otherwise");
+}
+
 constexpr bool inKindOrder() {
     for (std::size_t i = 0; i < kTable.size(); ++i)
         if (kTable[i].kind != static_cast<RecordKind>(i)) return false;
@@ -256,5 +274,6 @@ static_assert(inKindOrder(), "the table lists the kinds in the order of their nu
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     kTable[data[0] % kTable.size()].check(Span(data + 1, size - 1));
+    textForms(data[0], Span(data + 1, size - 1));
     return 0;
 }

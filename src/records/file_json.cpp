@@ -193,6 +193,11 @@ std::size_t textLength(std::span<const std::uint8_t> record, const Leaf& leaf) {
     return n;
 }
 
+JsonNode member(std::string_view key, JsonNode node) {
+    node.key = key;
+    return node;
+}
+
 bool isOneOf(std::string_view key, std::initializer_list<std::string_view> keys) {
     for (const std::string_view k : keys)
         if (k == key) return true;
@@ -214,7 +219,8 @@ struct Reader {
         }
         const Leaves& leaves = leavesOf(format);
         std::vector<std::pair<const Leaf*, const JsonNode*>> afters;
-        for (const auto& [key, node] : object.members) {
+        for (const JsonNode& node : object.members) {
+            const std::string& key = node.key;
             if (key == kMissing || isOneOf(key, skipped)) continue;
             const std::string field = path + key;
             const Leaf* leaf = leaves.find(key);
@@ -256,20 +262,20 @@ struct Reader {
                 const JsonNode* records = object.member(kRecords);
                 if (records) p.records = list(*records, *part.format, path + std::string(kRecords));
                 // Only the count and its records belong here.
-                for (const auto& [key, node] : object.members)
-                    if (!isOneOf(key, {kCount, kMissing, kRecords}) && !isOneOf(key, skipped))
-                        refuse(node, path + key, "no such field; expected \"count\" and \"records\"");
+                for (const JsonNode& node : object.members)
+                    if (!isOneOf(node.key, {kCount, kMissing, kRecords}) && !isOneOf(node.key, skipped))
+                        refuse(node, path + node.key, "no such field; expected \"count\" and \"records\"");
                 JsonNode countOnly{JsonNode::Type::Object};
                 countOnly.line = object.line;
                 if (const JsonNode* count = object.member(kCount))
-                    countOnly.members.emplace_back(std::string(kCount), *count);
+                    countOnly.members.push_back(member(kCount, *count));
                 else if (!object.member(kMissing)) {
                     JsonNode n{JsonNode::Type::Integer};
                     n.integer = static_cast<std::int64_t>(p.records.size());
-                    countOnly.members.emplace_back(std::string(kCount), n);
+                    countOnly.members.push_back(member(kCount, n));
                 }
                 if (const JsonNode* missing = object.member(kMissing))
-                    countOnly.members.emplace_back(std::string(kMissing), *missing);
+                    countOnly.members.push_back(member(kMissing, *missing));
                 p.count = record(countOnly, countFormat(), path, {});
                 break;
             }
@@ -308,7 +314,8 @@ FileContent contentFrom(const FileKind& kind, const JsonNode& root) {
     if (format->parts.size() == 1) {
         content.parts.push_back(reader.part(root, format->parts.front(), "", {kFormat, kExtra}));
     } else {
-        for (const auto& [key, node] : root.members) {
+        for (const JsonNode& node : root.members) {
+            const std::string& key = node.key;
             bool known = isOneOf(key, {kFormat, kExtra});
             for (const Part& part : format->parts) known = known || key == part.name;
             if (!known) refuse(node, key, "no such part of a " + std::string(format->name) + " file");

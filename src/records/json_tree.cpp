@@ -81,8 +81,8 @@ public:
     bool end_array() override { return close(); }
     bool key(string_t& key) override {
         JsonNode& object = *stack_.back();
-        for (const auto& member : object.members)
-            if (member.first == key) return fail("\"" + key + "\" is given twice");
+        for (const JsonNode& member : object.members)
+            if (member.key == key) return fail("\"" + key + "\" is given twice");
         key_ = std::move(key);
         keyLine_ = *line_ + 1;
         return true;
@@ -112,8 +112,9 @@ private:
         JsonNode& parent = *stack_.back();
         if (parent.type == JsonNode::Type::Object) {
             node.line = keyLine_;
-            parent.members.emplace_back(std::move(key_), std::move(node));
-            return &parent.members.back().second;
+            node.key = std::move(key_);
+            parent.members.push_back(std::move(node));
+            return &parent.members.back();
         }
         node.line = *line_ + 1;
         parent.items.push_back(std::move(node));
@@ -142,8 +143,8 @@ private:
 }  // namespace
 
 const JsonNode* JsonNode::member(std::string_view key) const {
-    for (const auto& m : members)
-        if (m.first == key) return &m.second;
+    for (const JsonNode& m : members)
+        if (m.key == key) return &m;
     return nullptr;
 }
 

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <variant>
 #include <vector>
 
@@ -17,7 +16,8 @@ struct JsonNode {
     std::int64_t integer = 0;
     bool outOfRange = false;  // an integer beyond 64 bits
     std::string text;         // String; Real: as written
-    std::vector<std::pair<std::string, JsonNode>> members;
+    std::string key;          // of an object's member
+    std::vector<JsonNode> members;
     std::vector<JsonNode> items;
     std::size_t line = 1;  // of its key, or of its first character
 
