@@ -9,6 +9,7 @@
 #include "core/data_root.hpp"
 #include "core/escaped_text.hpp"
 #include "core/host_file.hpp"
+#include "records/file_kinds.hpp"
 #include "shell/main_window.hpp"
 #include "shell/scenario_lifecycle.hpp"
 #include "ui/host.hpp"
@@ -37,7 +38,7 @@ struct Option {
 struct Subcommand {
     std::string_view word;
     Command command;
-    bool usesRoot;            // then --root goes before the word
+    bool usesRoot;  // then --root goes before the word
     std::string_view about;
     Value arguments[2] = {};  // in order; unused ones have no store
     Option options[2] = {};
@@ -52,16 +53,28 @@ struct Alone {
 };
 
 constexpr Option kRoot{"--root",
-                       {"DIR", "a folder", [](Options& o, const std::string& v) { o.root = v; return true; }},
+                       {"DIR", "a folder",
+                        [](Options& o, const std::string& v) {
+                            o.root = v;
+                            return true;
+                        }},
                        "the data root, the game's folder (default: see below)"};
 
 // Only for the editor itself, so never with a subcommand.
 constexpr Option kEditorOptions[] = {
     {"--shots",
-     {"DIR", "a folder", [](Options& o, const std::string& v) { o.shots = v; return true; }},
+     {"DIR", "a folder",
+      [](Options& o, const std::string& v) {
+          o.shots = v;
+          return true;
+      }},
      "save a PNG of every dialog as it opens"},
     {"--script",
-     {"FILE", "a file", [](Options& o, const std::string& v) { o.script = v; return true; }},
+     {"FILE", "a file",
+      [](Options& o, const std::string& v) {
+          o.script = v;
+          return true;
+      }},
      "play a script and print its transcript; exit 1 when an expectation fails"},
     {"--host",
      {"headless|qt", "headless or qt",
@@ -73,13 +86,25 @@ constexpr Option kEditorOptions[] = {
 };
 
 constexpr Option kKind{"--kind",
-                       {"KIND", "a kind", [](Options& o, const std::string& v) { o.kind = v; return true; }},
+                       {"KIND", "a kind",
+                        [](Options& o, const std::string& v) {
+                            o.kind = v;
+                            return true;
+                        }},
                        "the file's kind when its name does not tell (see --help)"};
 constexpr Value kFrom(std::string_view placeholder) {
-    return {placeholder, "a file or folder", [](Options& o, const std::string& v) { o.from = v; return true; }};
+    return {placeholder, "a file or folder", [](Options& o, const std::string& v) {
+                o.from = v;
+                return true;
+            }};
 }
 constexpr Value kTo(std::string_view placeholder, bool optional) {
-    return {placeholder, "a file or folder", [](Options& o, const std::string& v) { o.to = v; return true; }, optional};
+    return {placeholder, "a file or folder",
+            [](Options& o, const std::string& v) {
+                o.to = v;
+                return true;
+            },
+            optional};
 }
 
 constexpr Alone kAlone[] = {
@@ -88,45 +113,133 @@ constexpr Alone kAlone[] = {
 };
 
 constexpr Subcommand kSubcommands[] = {
-    {"make-sample", Command::MakeSample, false, "write the bundled sample data root in DIR",
-     {{"DIR", "a folder", [](Options& o, const std::string& v) { o.sampleDir = v; return true; }}}},
-    {"picture", Command::Picture, false, "tell what a PCX, BMP, GIF or icon file holds",
-     {{"FILE", "a file", [](Options& o, const std::string& v) { o.picture = v; return true; }}},
+    {"make-sample",
+     Command::MakeSample,
+     false,
+     "write the bundled sample data root in DIR",
+     {{"DIR", "a folder",
+       [](Options& o, const std::string& v) {
+           o.sampleDir = v;
+           return true;
+       }}}},
+    {"picture",
+     Command::Picture,
+     false,
+     "tell what a PCX, BMP, GIF or icon file holds",
+     {{"FILE", "a file",
+       [](Options& o, const std::string& v) {
+           o.picture = v;
+           return true;
+       }}},
      {{"--to",
-       {"OUT.bmp", "a file", [](Options& o, const std::string& v) { o.pictureOut = v; return true; }},
+       {"OUT.bmp", "a file",
+        [](Options& o, const std::string& v) {
+            o.pictureOut = v;
+            return true;
+        }},
        "write the picture's pixels as a 24-bit BMP"}}},
-    {"new-scenario", Command::NewScenario, true, "create the scenario NAME as New Scenario does",
-     {{"NAME", "a name", [](Options& o, const std::string& v) { o.name = v; return true; }}}},
-    {"new-world", Command::NewWorld, true, "create the world NAME as New World does",
-     {{"NAME", "a name", [](Options& o, const std::string& v) { o.name = v; return true; }}}},
+    {"new-scenario",
+     Command::NewScenario,
+     true,
+     "create the scenario NAME as New Scenario does",
+     {{"NAME", "a name",
+       [](Options& o, const std::string& v) {
+           o.name = v;
+           return true;
+       }}}},
+    {"new-world",
+     Command::NewWorld,
+     true,
+     "create the world NAME as New World does",
+     {{"NAME", "a name",
+       [](Options& o, const std::string& v) {
+           o.name = v;
+           return true;
+       }}}},
     {"list-scenarios", Command::ListScenarios, true, "print each scenario's name and folder, tab-separated"},
-    {"render-map", Command::RenderMap, true, "paint the whole map of the scenario (its folder name) as a 24-bit BMP",
-     {{"SCENARIO", "a scenario", [](Options& o, const std::string& v) { o.name = v; return true; }},
-      {"OUT.bmp", "a file", [](Options& o, const std::string& v) { o.mapOut = v; return true; }}}},
-    {"export-data", Command::ExportData, true, "write every data set's texts to KS_Data.Txt as Export Data does",
+    {"render-map",
+     Command::RenderMap,
+     true,
+     "paint the whole map of the scenario (its folder name) as a 24-bit BMP",
+     {{"SCENARIO", "a scenario",
+       [](Options& o, const std::string& v) {
+           o.name = v;
+           return true;
+       }},
+      {"OUT.bmp", "a file",
+       [](Options& o, const std::string& v) {
+           o.mapOut = v;
+           return true;
+       }}}},
+    {"export-data",
+     Command::ExportData,
+     true,
+     "write every data set's texts to KS_Data.Txt as Export Data does",
      {},
      {{"--po",
-       {"OUT.po", "a file", [](Options& o, const std::string& v) { o.poOut = v; return true; }},
+       {"OUT.po", "a file",
+        [](Options& o, const std::string& v) {
+            o.poOut = v;
+            return true;
+        }},
        "write them to OUT.po as gettext PO (UTF-8) instead"}}},
-    {"export-scen", Command::ExportScen, true,
+    {"export-scen",
+     Command::ExportScen,
+     true,
      "write the texts of the scenario (its folder name) to KS_<NAME>.Txt as Export Scen does",
-     {{"NAME", "a scenario", [](Options& o, const std::string& v) { o.name = v; return true; }}},
+     {{"NAME", "a scenario",
+       [](Options& o, const std::string& v) {
+           o.name = v;
+           return true;
+       }}},
      {{"--po",
-       {"OUT.po", "a file", [](Options& o, const std::string& v) { o.poOut = v; return true; }},
+       {"OUT.po", "a file",
+        [](Options& o, const std::string& v) {
+            o.poOut = v;
+            return true;
+        }},
        "write them to OUT.po as gettext PO (UTF-8) instead"}}},
-    {"import-data", Command::ImportData, true,
+    {"import-data",
+     Command::ImportData,
+     true,
      "write the translations of FILE (gettext PO when FILE.po) into the data sets as Import Data does",
-     {{"FILE", "a file", [](Options& o, const std::string& v) { o.textFile = v; return true; }}}},
-    {"import-scen", Command::ImportScen, true,
+     {{"FILE", "a file",
+       [](Options& o, const std::string& v) {
+           o.textFile = v;
+           return true;
+       }}}},
+    {"import-scen",
+     Command::ImportScen,
+     true,
      "write the translations of FILE into the scenario (its folder name) as Import Scen does",
-     {{"NAME", "a scenario", [](Options& o, const std::string& v) { o.name = v; return true; }},
-      {"FILE", "a file", [](Options& o, const std::string& v) { o.textFile = v; return true; }}}},
-    {"show", Command::Show, false, "print a record file as text, one field a line (a git diff driver)",
-     {kFrom("FILE")}, {kKind}},
-    {"to-json", Command::ToJson, false, "write the data root ROOT as a tree of JSON files in DIR, or FILE's JSON",
-     {kFrom("ROOT|FILE"), kTo("[DIR]", true)}, {kKind}},
-    {"from-json", Command::FromJson, false, "build the files of the JSON tree DIR into ROOT, or FILE.json into OUT",
-     {kFrom("DIR|FILE.json"), kTo("ROOT|OUT", false)}, {kKind}},
+     {{"NAME", "a scenario",
+       [](Options& o, const std::string& v) {
+           o.name = v;
+           return true;
+       }},
+      {"FILE", "a file",
+       [](Options& o, const std::string& v) {
+           o.textFile = v;
+           return true;
+       }}}},
+    {"show",
+     Command::Show,
+     false,
+     "print a record file as text, one field a line (a git diff driver)",
+     {kFrom("FILE")},
+     {kKind}},
+    {"to-json",
+     Command::ToJson,
+     false,
+     "write the data root ROOT as a tree of JSON files in DIR, or FILE's JSON",
+     {kFrom("ROOT|FILE"), kTo("[DIR]", true)},
+     {kKind}},
+    {"from-json",
+     Command::FromJson,
+     false,
+     "build the files of the JSON tree DIR into ROOT, or FILE.json into OUT",
+     {kFrom("DIR|FILE.json"), kTo("ROOT|OUT", false)},
+     {kKind}},
 };
 
 bool looksLikeOption(std::string_view arg) { return arg.size() > 1 && arg[0] == '-'; }
@@ -173,6 +286,26 @@ std::string misplaced(const Subcommand* sub, const std::string& arg) {
     return "unexpected argument: " + arg;
 }
 
+// Words on lines of at most `width` characters, each line indented.
+std::string wrapped(const std::string& words, std::size_t indent, std::size_t width) {
+    std::string out, line;
+    std::size_t from = 0;
+    while (from < words.size()) {
+        std::size_t to = words.find(' ', from);
+        if (to == std::string::npos) to = words.size();
+        const std::string word = words.substr(from, to - from);
+        if (!line.empty() && line.size() + 1 + word.size() > width - indent) {
+            out.append(indent, ' ').append(line) += '\n';
+            line.clear();
+        }
+        if (!line.empty()) line += ' ';
+        line += word;
+        from = to + 1;
+    }
+    if (!line.empty()) out.append(indent, ' ').append(line) += '\n';
+    return out;
+}
+
 }  // namespace
 
 std::string usage() {
@@ -212,8 +345,8 @@ std::string help() {
             if (option.value.store) subcommands.emplace_back("  " + withValue(option), option.about);
     }
     exitStatus = {{"0", "done; every script expectation held"},
-                  {"1", "a script expectation or action failed, or there is no display for the window"},
-                  {"2", "the command line was refused, or the script or data root cannot be read"}};
+                  {"1", "a script expectation or action failed, a conversion was refused, or there is no display"},
+                  {"2", "the command line was refused; the script, data root or file cannot be read or is of no kind"}};
     environment.emplace_back("KESTREL_ROOT", "the data root when --root is not given");
     files.emplace_back("~/.config/kestrel/kstred.conf", "the game's folder chosen last");
     std::size_t width = 0;
@@ -222,7 +355,8 @@ std::string help() {
     const auto lines = [width](const auto& list) {
         std::string text;
         for (const auto& [left, about] : list)
-            text += "  " + left + std::string(std::max(width, left.size()) + 2 - left.size(), ' ') + std::string(about) + '\n';
+            text += "  " + left + std::string(std::max(width, left.size()) + 2 - left.size(), ' ') +
+                    std::string(about) + '\n';
         return text;
     };
     return usage() +
@@ -235,14 +369,13 @@ std::string help() {
            "the choice. Scripts never ask: without either they play in the working directory.\n"
            "\nSubcommands:\n" +
            lines(subcommands) +
-           "\nTexts from the data that list-scenarios and script transcripts print are escaped:\n"
+           "\nshow, to-json and from-json know a record file by its name (*.CIT, CITY.DAT, also at\n"
+           "the end of git's temporary names such as Xy12Ab_CITY.DAT); --kind names the kind:\n" +
+           wrapped(records::kindNames(), 2, 96) +
+           "\nTexts from the data that list-scenarios, show and script transcripts print are escaped:\n"
            "a backslash as \\\\, a tab as \\t, a line feed as \\n, any other control character\n"
            "as \\xHH. Scripts read the same escapes in their texts.\n" +
-           "\nExit status:\n" +
-           lines(exitStatus) +
-           "\nEnvironment:\n" +
-           lines(environment) +
-           "\nFiles:\n" +
+           "\nExit status:\n" + lines(exitStatus) + "\nEnvironment:\n" + lines(environment) + "\nFiles:\n" +
            lines(files);
 }
 
@@ -378,7 +511,7 @@ int runScenarioCommand(const Options& options, const std::filesystem::path& root
     }
     // Names are kept in the game's code page, as the dialogs type them.
     const auto name = core::utf8ToCp1252(options.name);
-    const shell::CreateResult result = !name ? shell::CreateResult::CannotWrite
+    const shell::CreateResult result = !name   ? shell::CreateResult::CannotWrite
                                        : world ? shell::createWorld(root, *name)
                                                : shell::createScenario(root, *name);
     const std::string message = world ? shell::worldMessage(result) : shell::scenarioMessage(result);

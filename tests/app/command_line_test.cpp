@@ -1,10 +1,9 @@
 #include "app/command_line.hpp"
 
-#include <algorithm>
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "app/picture_command.hpp"
@@ -35,7 +34,7 @@ std::string fields(const Options& o) {
     return (o.host == HostKind::Qt ? "qt" : "headless") + show("root", o.root) + show("script", o.script) +
            show("shots", o.shots) + show("sample", set(o.sampleDir)) + show("picture", set(o.picture)) +
            show("to", o.pictureOut) + show("name", set(o.name)) + show("map", set(o.mapOut)) + show("po", o.poOut) +
-           show("text", set(o.textFile));
+           show("text", set(o.textFile)) + show("from", set(o.from)) + show("into", o.to) + show("kind", set(o.kind));
 }
 
 TEST(CommandLine, EveryFormOfTheUsageIsAccepted) {
@@ -51,6 +50,9 @@ TEST(CommandLine, EveryFormOfTheUsageIsAccepted) {
               "       kstred [--root DIR] export-scen NAME [--po OUT.po]\n"
               "       kstred [--root DIR] import-data FILE\n"
               "       kstred [--root DIR] import-scen NAME FILE\n"
+              "       kstred show FILE [--kind KIND]\n"
+              "       kstred to-json ROOT|FILE [DIR] [--kind KIND]\n"
+              "       kstred from-json DIR|FILE.json ROOT|OUT [--kind KIND]\n"
               "       kstred --help\n"
               "       kstred --version\n");
     struct Case {
@@ -73,6 +75,11 @@ TEST(CommandLine, EveryFormOfTheUsageIsAccepted) {
         {{"--root", "R", "render-map", "ISLANDS", "o.bmp"}, Command::RenderMap, "qt root=R name=ISLANDS map=o.bmp"},
         {{"--root", "R", "import-data", "fr.txt"}, Command::ImportData, "qt root=R text=fr.txt"},
         {{"import-scen", "ISLANDS", "fr.txt"}, Command::ImportScen, "qt name=ISLANDS text=fr.txt"},
+        {{"show", "Xy_CITY.DAT"}, Command::Show, "qt from=Xy_CITY.DAT"},
+        {{"show", "--kind", "cities", "F"}, Command::Show, "qt from=F kind=cities"},
+        {{"to-json", "ROOT"}, Command::ToJson, "qt from=ROOT"},
+        {{"to-json", "ROOT", "DIR"}, Command::ToJson, "qt from=ROOT into=DIR"},
+        {{"from-json", "DIR", "ROOT"}, Command::FromJson, "qt from=DIR into=ROOT"},
         {{"--help"}, Command::Help, "qt"},
         {{"-h"}, Command::Help, "qt"},
         {{"--version"}, Command::Version, "qt"},
@@ -125,6 +132,11 @@ TEST(CommandLine, MisplacedMissingAndUnknownArgumentsAreRefusedWithAReason) {
         {{"new-world", "A", "--root", "R"}, "--root goes before new-world"},
         {{"list-scenarios", "X"}, "unexpected argument: X"},
         {{"--script", "S", "list-scenarios"}, "list-scenarios does not take --script"},
+        {{"show"}, "show needs a file or folder"},
+        {{"show", "F", "--kind"}, "--kind needs a kind"},
+        {{"--root", "R", "show", "F"}, "show does not take --root"},
+        {{"from-json", "DIR"}, "from-json needs a file or folder"},
+        {{"to-json", "A", "B", "C"}, "unexpected argument: C"},
         {{"--help", "make-sample", "D"}, "--help goes alone"},
         {{"--version", "--help"}, "--version goes alone"},
         {{"--root", "R", "--version"}, "--version goes alone"},
