@@ -17,8 +17,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Record files are small; a MAP.DAT with much appended is the largest.
-constexpr std::uint64_t kLargestShown = 1u << 30;
+// Record files are small; the largest map is 200 KiB. Larger files, such as a
+// map with much appended, are left to other tools, as to-json leaves them.
+constexpr std::uint64_t kLargestShown = records::kLargestConvertedFile;
 
 const records::FileKind* kindFor(const RecordCommand& command, const fs::path& named, std::ostream& err) {
     const records::FileKind* kind =
