@@ -26,10 +26,10 @@ const records::FileKind* kindFor(const RecordCommand& command, const fs::path& n
         command.kind.empty() ? records::kindOfFile(named.filename().string()) : records::kindNamed(command.kind);
     if (kind) return kind;
     if (command.kind.empty())
-        err << "kstred: " << named.string() << " is no record file the editor knows; name its kind with --kind ("
-            << records::kindNames() << ")\n";
+        err << "kstred: " << named.string()
+            << " is no record file the editor knows; name its kind with --kind (kstred --help lists them)\n";
     else
-        err << "kstred: no kind " << command.kind << "; the kinds are " << records::kindNames() << '\n';
+        err << "kstred: no kind " << command.kind << " (kstred --help lists them)\n";
     return nullptr;
 }
 

@@ -60,4 +60,25 @@ check 0 "ISLANDS	ISLANDS" "" --root "$work/root" list-scenarios
   { echo "the data root holds other files than the two scenarios and the world"; failed=1; }
 [ "$(stat -c %s "$work/root/SCENARIO/ISLANDS/SCENARIO.DAT" "$work/root/WORLD/MIDLANDS/WORLD.DAT" | tr '\n' ' ')" = "375 44 " ] ||
   { echo "headers of the wrong size"; failed=1; }
+
+# Record files as text and JSON: what is refused, and how.
+mkdir "$work/json"
+printf 'abc' >"$work/json/NOTES.TXT"
+printf 'Ruin' >"$work/json/Xy12Ab_COAST.CIT"
+check 2 "" "kstred: $work/json/NOTES.TXT is no record file the editor knows; name its kind with --kind (kstred --help lists them)" \
+  show "$work/json/NOTES.TXT"
+check 2 "" "kstred: no kind bogus (kstred --help lists them)" show --kind bogus "$work/json/NOTES.TXT"
+check 2 "" "kstred: cannot read $work/fifo: not a regular file" show --kind cities "$work/fifo"
+check 0 'format = "city set"' "" show "$work/json/Xy12Ab_COAST.CIT"
+check 0 'format = "city set"' "" show --kind city-set "$work/json/NOTES.TXT"
+check 0 "" "" to-json "$work/json/Xy12Ab_COAST.CIT" "$work/json/COAST.CIT.json"
+check 0 "" "" from-json "$work/json/COAST.CIT.json" "$work/json/BACK.CIT"
+cmp -s "$work/json/Xy12Ab_COAST.CIT" "$work/json/BACK.CIT" || { echo "one file through JSON came back otherwise"; failed=1; }
+printf '{\n  "level[9]": "X"\n}\n' >"$work/json/BAD.CIT.json"
+check 1 "" "kstred: $work/json/BAD.CIT.json: line 2: field level[9]: no such field in a city set record" \
+  from-json "$work/json/BAD.CIT.json" "$work/json/BAD.CIT"
+[ -e "$work/json/BAD.CIT" ] && { echo "a refused JSON file was written"; failed=1; }
+check 2 "" "kstred: to-json of a data root needs the folder to write the tree in" to-json "$work/root"
+check 2 "" "kstred: the data root $work/none is not a folder" from-json "$work/json" "$work/none"
+rm -rf "$work/json"
 exit $failed
