@@ -17,24 +17,15 @@ constexpr std::array<AbilityChoice, 20> kAbilities{{
     {"Banding +N", 37},     {"Acid +N", 38},        {"Lightning +N", 39}, {"Paralysis +N", 40}, {"Warding +n", 41},
 }};
 
-constexpr std::array<std::string_view, 11> kMoveSounds{"None (0)",   "Walk (1)", "March (2)",          "Stomp (3)",
-                                                       "Gallop (4)", "Sail (5)", "Flap (6)",           "Pad (7)",
-                                                       "Wagon (8)",  "Soar (9)", "Fire / Special (10)"};
-
-constexpr std::array<std::string_view, 8> kFacings{"North", "Northeast", "East", "Southeast",
-                                                   "South", "Southwest", "West", "Northwest"};
-
-constexpr std::array<std::string_view, 8> kTriggers{"None",   "Group All", "To Boat",  "From Boat",
-                                                    "Attack", "Select",    "Deselect", "Search"};
-
 constexpr int kSouth = 4;
+static_assert(kArmyFacings[kSouth] == "South");
 
 }  // namespace
 
 std::span<const AbilityChoice> armyAbilities() { return kAbilities; }
-std::span<const std::string_view> armyMoveSounds() { return kMoveSounds; }
-std::span<const std::string_view> armyFacings() { return kFacings; }
-std::span<const std::string_view> armySoundTriggers() { return kTriggers; }
+std::span<const std::string_view> armyMoveSounds() { return kArmyMoveSounds; }
+std::span<const std::string_view> armyFacings() { return kArmyFacings; }
+std::span<const std::string_view> armySoundTriggers() { return kArmySoundTriggers; }
 
 std::ostream& operator<<(std::ostream& out, const ArmyType& a) {
     out << "ArmyType{\"" << a.name << "\", \"" << a.description << "\", \"" << a.entryName << "\", medal "

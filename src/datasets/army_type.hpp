@@ -9,9 +9,75 @@
 #include <string_view>
 
 #include "core/bytes.hpp"
+#include "core/record_format.hpp"
 #include "datasets/ability_entry.hpp"
 
 namespace kestrel::datasets {
+
+// The editor's lists, in their order; the record stores the ability's code
+// and the other lists' indices.
+std::span<const AbilityChoice> armyAbilities();
+inline constexpr std::array<std::string_view, 11> kArmyMoveSounds{
+    "None (0)", "Walk (1)", "March (2)", "Stomp (3)", "Gallop (4)",         "Sail (5)",
+    "Flap (6)", "Pad (7)",  "Wagon (8)", "Soar (9)",  "Fire / Special (10)"};
+inline constexpr std::array<std::string_view, 8> kArmyFacings{"North", "Northeast", "East", "Southeast",
+                                                              "South", "Southwest", "West", "Northwest"};
+inline constexpr std::array<std::string_view, 8> kArmySoundTriggers{"None",   "Group All", "To Boat",  "From Boat",
+                                                                    "Attack", "Select",    "Deselect", "Search"};
+
+// Byte 224 is reserved and 225 unused: both are written as zero.
+inline constexpr std::array<core::Field, 21> kArmyTypeFields{{
+    core::text("name", 0, 16),
+    core::text("description", 16, 128),
+    core::text("entryName", 144, 9),
+    core::u8("medalChance", 153),
+    core::u8("strength", 154),
+    core::u8("move", 155),
+    core::u8("hits", 156),
+    core::u8("time", 157),
+    core::u8("upkeep", 158),
+    core::u8("viewRange", 159),
+    core::text("subtype", 160, 9, 2),
+    core::text("moveBonus", 178, 9, 4),
+    core::text("combatBonus", 214, 9),
+    core::u8("combatBonusValue", 223),
+    core::s16("newCost", 226),
+    core::s16("setupPoints", 228),
+    core::records("ability", 230, AbilityEntryFormat<&armyAbilities>::format),
+    core::s8("moveSound", 246).named(kArmyMoveSounds),
+    core::s8("facing", 247).named(kArmyFacings),
+    core::s8("trigger", 248, 2).named(kArmySoundTriggers),
+    core::s8("triggerNumber", 250, 2),
+}};
+inline constexpr core::Format kArmyTypeFormat{"army type", 252, kArmyTypeFields};
+static_assert(core::wellFormed(kArmyTypeFormat));
+
+// Before the medal chance: everything behind the entry name one byte sooner,
+// and from the costs on two bytes sooner; byte 223 is unused.
+inline constexpr std::array<core::Field, 20> kEarlierArmyTypeFields{{
+    core::text("name", 0, 16),
+    core::text("description", 16, 128),
+    core::text("entryName", 144, 9),
+    core::u8("strength", 153),
+    core::u8("move", 154),
+    core::u8("hits", 155),
+    core::u8("time", 156),
+    core::u8("upkeep", 157),
+    core::u8("viewRange", 158),
+    core::text("subtype", 159, 9, 2),
+    core::text("moveBonus", 177, 9, 4),
+    core::text("combatBonus", 213, 9),
+    core::u8("combatBonusValue", 222),
+    core::s16("newCost", 224),
+    core::s16("setupPoints", 226),
+    core::records("ability", 228, AbilityEntryFormat<&armyAbilities>::format),
+    core::s8("moveSound", 244).named(kArmyMoveSounds),
+    core::s8("facing", 245).named(kArmyFacings),
+    core::s8("trigger", 246, 2).named(kArmySoundTriggers),
+    core::s8("triggerNumber", 248, 2),
+}};
+inline constexpr core::Format kEarlierArmyTypeFormat{"earlier army type", 250, kEarlierArmyTypeFields};
+static_assert(core::wellFormed(kEarlierArmyTypeFormat));
 
 struct ArmyTypeLayout {
     std::size_t size;
@@ -23,14 +89,29 @@ struct ArmyTypeLayout {
     std::size_t newCost, setupPoints, ability;
     std::size_t moveSound, facing, triggers, triggerNumbers;  // the last two: two bytes each
     // Shared by both layouts.
-    static constexpr std::size_t kName = 0, kNameSize = 16;
-    static constexpr std::size_t kDescription = 16, kDescriptionSize = 128;
-    static constexpr std::size_t kEntryName = 144, kTextSize = 9;
+    static constexpr std::size_t kName = kArmyTypeFormat.at("name"), kNameSize = kArmyTypeFormat.sizeOf("name");
+    static constexpr std::size_t kDescription = kArmyTypeFormat.at("description"),
+                                 kDescriptionSize = kArmyTypeFormat.sizeOf("description");
+    static constexpr std::size_t kEntryName = kArmyTypeFormat.at("entryName"),
+                                 kTextSize = kArmyTypeFormat.sizeOf("entryName");
 };
-inline constexpr ArmyTypeLayout kArmyTypeLayout{252, 153, 154, 155, 156, 157, 158, 159, 160, 178,
-                                                214, 223, 226, 228, 230, 246, 247, 248, 250};
-inline constexpr ArmyTypeLayout kEarlierArmyTypeLayout{250, 0,   153, 154, 155, 156, 157, 158, 159, 177,
-                                                       213, 222, 224, 226, 228, 244, 245, 246, 248};
+
+// A layout's offsets as its table gives them; without a medal chance, 0.
+constexpr ArmyTypeLayout armyTypeLayoutOf(const core::Format& f) {
+    std::size_t medalChance = 0;
+    for (const core::Field& field : f.fields)
+        if (field.name == "medalChance") medalChance = field.at;
+    return {f.size,          medalChance,         f.at("strength"),     f.at("move"),
+            f.at("hits"),    f.at("time"),        f.at("upkeep"),       f.at("viewRange"),
+            f.at("subtype"), f.at("moveBonus"),   f.at("combatBonus"),  f.at("combatBonusValue"),
+            f.at("newCost"), f.at("setupPoints"), f.at("ability"),      f.at("moveSound"),
+            f.at("facing"),  f.at("trigger"),     f.at("triggerNumber")};
+}
+inline constexpr ArmyTypeLayout kArmyTypeLayout = armyTypeLayoutOf(kArmyTypeFormat);
+inline constexpr ArmyTypeLayout kEarlierArmyTypeLayout = armyTypeLayoutOf(kEarlierArmyTypeFormat);
+static_assert(kEarlierArmyTypeLayout.medalChance == 0 &&
+              ArmyTypeLayout::kEntryName == kEarlierArmyTypeFormat.at("entryName") &&
+              ArmyTypeLayout::kDescription == kEarlierArmyTypeFormat.at("description"));
 
 // What the editor accepts.
 struct ArmyTypeLimits {
@@ -73,8 +154,6 @@ core::Bytes writeArmyType(const ArmyType& army, const ArmyTypeLayout& layout = k
 ArmyType newArmyType(std::string_view entryName);
 bool canFly(const ArmyType& army);
 
-// The editor's lists, in their order.
-std::span<const AbilityChoice> armyAbilities();
 std::span<const std::string_view> armyMoveSounds();
 std::span<const std::string_view> armyFacings();
 std::span<const std::string_view> armySoundTriggers();

@@ -1,18 +1,28 @@
 // Ruin set record: the entry name and whether a searched ruin loses its top.
 #pragma once
+#include <array>
 #include <cstddef>
 #include <ostream>
 #include <span>
 #include <string>
 
 #include "core/bytes.hpp"
+#include "core/record_format.hpp"
 
 namespace kestrel::datasets {
 
+inline constexpr std::array<core::Field, 2> kRuinSetFields{{
+    core::text("entryName", 0, 9),
+    core::s8("removeTop", 9),
+}};
+inline constexpr core::Format kRuinSetFormat{"ruin set", 10, kRuinSetFields};
+static_assert(core::wellFormed(kRuinSetFormat));
+
 struct RuinSetLayout {
-    static constexpr std::size_t kSize = 10;
-    static constexpr std::size_t kEntryName = 0, kEntryNameSize = 9;
-    static constexpr std::size_t kRemoveTop = 9;
+    static constexpr std::size_t kSize = kRuinSetFormat.size;
+    static constexpr std::size_t kEntryName = kRuinSetFormat.at("entryName"),
+                                 kEntryNameSize = kRuinSetFormat.sizeOf("entryName");
+    static constexpr std::size_t kRemoveTop = kRuinSetFormat.at("removeTop");
 };
 
 struct RuinSet {

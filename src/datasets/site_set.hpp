@@ -1,6 +1,7 @@
 // Site set record: the sites' name, the special ability a site grants, and
 // whether a site can be razed and which of its states are animated.
 #pragma once
+#include <array>
 #include <cstddef>
 #include <ostream>
 #include <span>
@@ -8,16 +9,35 @@
 #include <string_view>
 
 #include "core/bytes.hpp"
+#include "core/record_format.hpp"
 #include "datasets/ability_entry.hpp"
 
 namespace kestrel::datasets {
 
+// The abilities a site can grant, in the order of the editor's list.
+std::span<const AbilityChoice> siteAbilities();
+
+// Byte 25 pads the ability entry to an even offset; byte 45 is unused.
+inline constexpr std::array<core::Field, 6> kSiteSetFields{{
+    core::text("name", 0, 16),
+    core::text("entryName", 16, 9),
+    core::records("ability", 26, AbilityEntryFormat<&siteAbilities>::format),
+    core::s8("canRaze", 42),
+    core::s8("animateNormal", 43),
+    core::s8("animateRazed", 44),
+}};
+inline constexpr core::Format kSiteSetFormat{"site set", 46, kSiteSetFields};
+static_assert(core::wellFormed(kSiteSetFormat));
+
 struct SiteSetLayout {
-    static constexpr std::size_t kSize = 46;
-    static constexpr std::size_t kName = 0, kNameSize = 16;
-    static constexpr std::size_t kEntryName = 16, kEntryNameSize = 9;
-    static constexpr std::size_t kAbility = 26;
-    static constexpr std::size_t kCanRaze = 42, kAnimateNormal = 43, kAnimateRazed = 44;
+    static constexpr std::size_t kSize = kSiteSetFormat.size;
+    static constexpr std::size_t kName = kSiteSetFormat.at("name"), kNameSize = kSiteSetFormat.sizeOf("name");
+    static constexpr std::size_t kEntryName = kSiteSetFormat.at("entryName"),
+                                 kEntryNameSize = kSiteSetFormat.sizeOf("entryName");
+    static constexpr std::size_t kAbility = kSiteSetFormat.at("ability");
+    static constexpr std::size_t kCanRaze = kSiteSetFormat.at("canRaze"),
+                                 kAnimateNormal = kSiteSetFormat.at("animateNormal"),
+                                 kAnimateRazed = kSiteSetFormat.at("animateRazed");
 };
 
 struct SiteSetLimits {
@@ -41,8 +61,5 @@ std::ostream& operator<<(std::ostream& out, const SiteSet& set);
 SiteSet readSiteSet(std::span<const std::uint8_t> record);
 core::Bytes writeSiteSet(const SiteSet& set);
 SiteSet newSiteSet(std::string_view entryName);
-
-// The abilities a site can grant, in the order of the editor's list.
-std::span<const AbilityChoice> siteAbilities();
 
 }  // namespace kestrel::datasets

@@ -1,5 +1,6 @@
 // Terrain bonus record: the entry name and the bonus's name.
 #pragma once
+#include <array>
 #include <cstddef>
 #include <ostream>
 #include <span>
@@ -7,13 +8,22 @@
 #include <string_view>
 
 #include "core/bytes.hpp"
+#include "core/record_format.hpp"
 
 namespace kestrel::datasets {
 
+inline constexpr std::array<core::Field, 2> kTerrainBonusFields{{
+    core::text("entryName", 0, 9),
+    core::text("name", 9, 32),
+}};
+inline constexpr core::Format kTerrainBonusFormat{"terrain bonus", 41, kTerrainBonusFields};
+static_assert(core::wellFormed(kTerrainBonusFormat));
+
 struct TerrainBonusLayout {
-    static constexpr std::size_t kSize = 41;
-    static constexpr std::size_t kEntryName = 0, kEntryNameSize = 9;
-    static constexpr std::size_t kName = 9, kNameSize = 32;
+    static constexpr std::size_t kSize = kTerrainBonusFormat.size;
+    static constexpr std::size_t kEntryName = kTerrainBonusFormat.at("entryName"),
+                                 kEntryNameSize = kTerrainBonusFormat.sizeOf("entryName");
+    static constexpr std::size_t kName = kTerrainBonusFormat.at("name"), kNameSize = kTerrainBonusFormat.sizeOf("name");
 };
 
 struct TerrainBonusLimits {

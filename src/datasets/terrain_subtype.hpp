@@ -1,6 +1,7 @@
 // Terrain subtype record: the entry name, the name and its condensed form.
 // Other records name a subtype by its entry name.
 #pragma once
+#include <array>
 #include <cstddef>
 #include <ostream>
 #include <span>
@@ -8,14 +9,26 @@
 #include <string_view>
 
 #include "core/bytes.hpp"
+#include "core/record_format.hpp"
 
 namespace kestrel::datasets {
 
+inline constexpr std::array<core::Field, 3> kTerrainSubtypeFields{{
+    core::text("entryName", 0, 9),
+    core::text("name", 9, 16),
+    core::text("condensedName", 25, 16),
+}};
+inline constexpr core::Format kTerrainSubtypeFormat{"terrain subtype", 41, kTerrainSubtypeFields};
+static_assert(core::wellFormed(kTerrainSubtypeFormat));
+
 struct TerrainSubtypeLayout {
-    static constexpr std::size_t kSize = 41;
-    static constexpr std::size_t kEntryName = 0, kEntryNameSize = 9;
-    static constexpr std::size_t kName = 9, kNameSize = 16;
-    static constexpr std::size_t kCondensedName = 25, kCondensedNameSize = 16;
+    static constexpr std::size_t kSize = kTerrainSubtypeFormat.size;
+    static constexpr std::size_t kEntryName = kTerrainSubtypeFormat.at("entryName"),
+                                 kEntryNameSize = kTerrainSubtypeFormat.sizeOf("entryName");
+    static constexpr std::size_t kName = kTerrainSubtypeFormat.at("name"),
+                                 kNameSize = kTerrainSubtypeFormat.sizeOf("name");
+    static constexpr std::size_t kCondensedName = kTerrainSubtypeFormat.at("condensedName"),
+                                 kCondensedNameSize = kTerrainSubtypeFormat.sizeOf("condensedName");
 };
 
 struct TerrainSubtypeLimits {

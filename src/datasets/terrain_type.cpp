@@ -8,23 +8,18 @@ namespace kestrel::datasets {
 
 using L = TerrainTypeLayout;
 
-namespace {
+static_assert(kTerrainClassNames[TerrainClass::kFeature] == "Feature" &&
+              kTerrainClassNames[TerrainClass::kRoad] == "Road" &&
+              kTerrainClassNames[TerrainClass::kForest] == "Forest" &&
+              kTerrainClassNames[TerrainClass::kRiver] == "River");
 
-constexpr std::array<std::string_view, 13> kClassNames{"Basic",   "Water",   "Bonus1",  "Bonus2",   "Flier",
-                                                       "Illegal", "Feature", "Special", "Animated", "Road",
-                                                       "Forest",  "River",   "3x3"};
-static_assert(kClassNames[TerrainClass::kFeature] == "Feature" && kClassNames[TerrainClass::kRoad] == "Road" &&
-              kClassNames[TerrainClass::kForest] == "Forest" && kClassNames[TerrainClass::kRiver] == "River");
-
-}  // namespace
-
-std::span<const std::string_view> terrainClassNames() { return kClassNames; }
+std::span<const std::string_view> terrainClassNames() { return kTerrainClassNames; }
 
 std::size_t terrainMarkOffset(int column, int row) {
     if (column < 0 || column >= L::kColumns || row < 0 || row >= L::kRows)
         throw std::out_of_range("no terrain mark at column " + std::to_string(column) + ", row " + std::to_string(row));
-    const auto c = static_cast<std::size_t>(column), r = static_cast<std::size_t>(row);
-    return column < L::kColumns - 1 ? L::kMarks + L::kRows * c + r : L::kLastColumnMarks + r;
+    return kTerrainTypeFormat.field("marks").elementAt(static_cast<std::size_t>(column)) +
+           kTerrainMarkColumnFormat.field("row").elementAt(static_cast<std::size_t>(row));
 }
 
 std::ostream& operator<<(std::ostream& out, const TerrainType& t) {

@@ -9,19 +9,52 @@
 #include <string_view>
 
 #include "core/bytes.hpp"
+#include "core/record_format.hpp"
 
 namespace kestrel::datasets {
 
+// The classes in the order of both class lists; the record stores the index.
+inline constexpr std::array<std::string_view, 13> kTerrainClassNames{
+    "Basic",   "Water",    "Bonus1", "Bonus2", "Flier", "Illegal", "Feature",
+    "Special", "Animated", "Road",   "Forest", "River", "3x3"};
+
+// One column of the 3x3 form's real-tile marks: a byte per row, 1 for a mark.
+inline constexpr std::array<core::Field, 1> kTerrainMarkColumnFields{core::u8("row", 0, 3)};
+inline constexpr core::Format kTerrainMarkColumnFormat{"mark column", 3, kTerrainMarkColumnFields};
+static_assert(core::wellFormed(kTerrainMarkColumnFormat));
+
+// The ninth column of marks takes bytes 84 to 86, behind the other eight;
+// byte 87 has no field and stays zero.
+inline constexpr std::array<core::Field, 9> kTerrainTypeFields{{
+    core::text("name", 0, 16),
+    core::text("entryName", 16, 9),
+    core::text("adjoins", 25, 9),
+    core::text("subtype", 34, 9, 2),
+    core::s16("moveCost", 52),
+    core::s16("terrainClass", 54).named(kTerrainClassNames),
+    core::s16("gridMoveCost", 56),
+    core::s16("gridClass", 58).named(kTerrainClassNames),
+    core::records("marks", 60, kTerrainMarkColumnFormat, 9),
+}};
+inline constexpr core::Format kTerrainTypeFormat{"terrain type", 88, kTerrainTypeFields};
+static_assert(core::wellFormed(kTerrainTypeFormat));
+
 struct TerrainTypeLayout {
-    static constexpr std::size_t kSize = 88;
-    static constexpr std::size_t kName = 0, kNameSize = 16;
-    static constexpr std::size_t kEntryName = 16, kEntryNameSize = 9;
-    static constexpr std::size_t kAdjoins = 25, kFirstSubtype = 34, kSecondSubtype = 43, kSubtypeSize = 9;
-    static constexpr std::size_t kMoveCost = 52, kClass = 54, kGridMoveCost = 56, kGridClass = 58;
-    // One byte per mark, column by column: columns 0 to 7 from kMarks, the
-    // last column in the reserved bytes from kLastColumnMarks; byte 87 stays zero.
-    static constexpr std::size_t kMarks = 60, kLastColumnMarks = 84;
-    static constexpr int kColumns = 9, kRows = 3;
+    static constexpr std::size_t kSize = kTerrainTypeFormat.size;
+    static constexpr std::size_t kName = kTerrainTypeFormat.at("name"), kNameSize = kTerrainTypeFormat.sizeOf("name");
+    static constexpr std::size_t kEntryName = kTerrainTypeFormat.at("entryName"),
+                                 kEntryNameSize = kTerrainTypeFormat.sizeOf("entryName");
+    static constexpr std::size_t kAdjoins = kTerrainTypeFormat.at("adjoins");
+    static constexpr std::size_t kFirstSubtype = kTerrainTypeFormat.field("subtype").elementAt(0),
+                                 kSecondSubtype = kTerrainTypeFormat.field("subtype").elementAt(1),
+                                 kSubtypeSize = kTerrainTypeFormat.sizeOf("subtype");
+    static constexpr std::size_t kMoveCost = kTerrainTypeFormat.at("moveCost"),
+                                 kClass = kTerrainTypeFormat.at("terrainClass"),
+                                 kGridMoveCost = kTerrainTypeFormat.at("gridMoveCost"),
+                                 kGridClass = kTerrainTypeFormat.at("gridClass");
+    // One byte per mark, column by column: terrainMarkOffset().
+    static constexpr int kColumns = static_cast<int>(kTerrainTypeFormat.field("marks").count);
+    static constexpr int kRows = static_cast<int>(kTerrainMarkColumnFormat.field("row").count);
 };
 
 struct TerrainTypeLimits {
@@ -35,7 +68,6 @@ struct TerrainClass {
     static constexpr int kNone = -1, kBasic = 0, kWater = 1, kFeature = 6, kRoad = 9, kForest = 10, kRiver = 11;
 };
 
-// The classes in the order of both class lists; the record stores the index.
 std::span<const std::string_view> terrainClassNames();
 
 // The byte that holds the mark of column 0..8 and row 0..2.
