@@ -115,23 +115,27 @@ constexpr Field records(std::string_view name, std::size_t at, const Format& for
 }
 
 // Every field lies inside the record, in order of offset, and none overlaps
-// the one before it, except bit fields that share a word.
+// the one before it, except bit fields that share a word. (Indices, not a
+// pointer to the previous field: with the undefined-behaviour checks on, the
+// compiler will not test the address of a template's member against null at
+// compile time.)
 constexpr bool wellFormed(const Format& format) {
     std::size_t covered = 0;
-    const Field* previous = nullptr;
-    for (const Field& f : format.fields) {
+    for (std::size_t i = 0; i < format.fields.size(); ++i) {
+        const Field& f = format.fields[i];
+        const bool first = i == 0;
+        const Field& previous = format.fields[first ? 0 : i - 1];
         if (f.name.empty() || f.count == 0 || f.end() > format.size) return false;
         if (f.type != FieldType::Bits && f.type != FieldType::Record && f.type != FieldType::Text &&
             f.type != FieldType::Bytes && f.size != widthOf(f.type))
             return false;
         if (f.type == FieldType::Bits && (f.bits < 1 || f.bit + f.bits > static_cast<int>(8 * f.size))) return false;
         if (f.step() < f.size) return false;
-        const bool sharesWord = previous && previous->type == FieldType::Bits && f.type == FieldType::Bits &&
-                                previous->at == f.at && previous->count == 1 && f.count == 1;
+        const bool sharesWord = !first && previous.type == FieldType::Bits && f.type == FieldType::Bits &&
+                                previous.at == f.at && previous.count == 1 && f.count == 1;
         if (!sharesWord && f.at < covered) return false;
-        if (sharesWord && previous->bit + previous->bits > f.bit) return false;
+        if (sharesWord && previous.bit + previous.bits > f.bit) return false;
         covered = f.end();
-        previous = &f;
     }
     return true;
 }
