@@ -77,6 +77,11 @@ struct Format {
             if (f.name == fieldName) return f;
         throw "no such field";
     }
+    constexpr bool has(std::string_view fieldName) const {
+        for (const Field& f : fields)
+            if (f.name == fieldName) return true;
+        return false;
+    }
     constexpr std::size_t at(std::string_view fieldName) const { return field(fieldName).at; }
     constexpr std::size_t sizeOf(std::string_view fieldName) const { return field(fieldName).size; }
 };
