@@ -77,6 +77,11 @@ struct Format {
             if (f.name == fieldName) return f;
         throw "no such field";
     }
+    constexpr bool has(std::string_view fieldName) const {
+        for (const Field& f : fields)
+            if (f.name == fieldName) return true;
+        return false;
+    }
     constexpr std::size_t at(std::string_view fieldName) const { return field(fieldName).at; }
     constexpr std::size_t sizeOf(std::string_view fieldName) const { return field(fieldName).size; }
 };
@@ -115,21 +120,23 @@ constexpr Field records(std::string_view name, std::size_t at, const Format& for
 }
 
 // Every field lies inside the record, in order of offset, and none overlaps
-// the one before it, except bit fields that share a word.
+// the one before it, except bit fields that share a word. (Indices, not a
+// pointer to the previous field: with the undefined-behaviour checks on, the
+// compiler will not test the address of a template's member against null at
+// compile time.)
 constexpr bool wellFormed(const Format& format) {
     std::size_t covered = 0;
-    // By index: GCC 12 cannot test a pointer into a class template's own
-    // static table against null while it evaluates this.
     for (std::size_t i = 0; i < format.fields.size(); ++i) {
         const Field& f = format.fields[i];
+        const bool first = i == 0;
+        const Field& previous = format.fields[first ? 0 : i - 1];
         if (f.name.empty() || f.count == 0 || f.end() > format.size) return false;
         if (f.type != FieldType::Bits && f.type != FieldType::Record && f.type != FieldType::Text &&
             f.type != FieldType::Bytes && f.size != widthOf(f.type))
             return false;
         if (f.type == FieldType::Bits && (f.bits < 1 || f.bit + f.bits > static_cast<int>(8 * f.size))) return false;
         if (f.step() < f.size) return false;
-        const Field& previous = format.fields[i ? i - 1 : 0];
-        const bool sharesWord = i > 0 && previous.type == FieldType::Bits && f.type == FieldType::Bits &&
+        const bool sharesWord = !first && previous.type == FieldType::Bits && f.type == FieldType::Bits &&
                                 previous.at == f.at && previous.count == 1 && f.count == 1;
         if (!sharesWord && f.at < covered) return false;
         if (sharesWord && previous.bit + previous.bits > f.bit) return false;

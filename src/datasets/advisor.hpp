@@ -8,16 +8,32 @@
 #include <string>
 
 #include "core/bytes.hpp"
+#include "core/record_format.hpp"
 
 namespace kestrel::datasets {
 
+// The texts one after the other; results[n] follows n of 10 battles won.
+inline constexpr std::array<core::Field, 3> kAdvisorFields{{
+    core::text("firstLines", 0, 64, 4),
+    core::text("secondLines", 256, 64, 4),
+    core::text("results", 512, 64, 11),
+}};
+inline constexpr core::Format kAdvisorFormat{"advisor", 1216, kAdvisorFields};
+static_assert(core::wellFormed(kAdvisorFormat));
+
 struct AdvisorLayout {
-    static constexpr std::size_t kTexts = 19;
-    static constexpr std::size_t kTextSize = 64;  // text n at n * kTextSize
+    static constexpr std::size_t kFirstLines = kAdvisorFormat.field("firstLines").count,
+                                 kSecondLines = kAdvisorFormat.field("secondLines").count,
+                                 kResults = kAdvisorFormat.field("results").count;
+    static constexpr std::size_t kTexts = kFirstLines + kSecondLines + kResults;
+    static constexpr std::size_t kTextSize = kAdvisorFormat.sizeOf("firstLines");  // text n at n * kTextSize
     static constexpr std::size_t kTextLimit = 63;
-    static constexpr std::size_t kSize = kTexts * kTextSize;
-    static constexpr std::size_t kFirstLines = 4, kSecondLines = 4, kResults = 11;
+    static constexpr std::size_t kSize = kAdvisorFormat.size;
 };
+// Nothing lies between the texts.
+static_assert(kAdvisorFormat.at("secondLines") == kAdvisorFormat.field("firstLines").end() &&
+              kAdvisorFormat.at("results") == kAdvisorFormat.field("secondLines").end() &&
+              kAdvisorFormat.field("results").end() == AdvisorLayout::kSize);
 
 struct Advisor {
     // First lines, then second lines, then the results of 0 to 10 won battles.

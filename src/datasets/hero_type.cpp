@@ -24,13 +24,6 @@ constexpr std::array<AbilityChoice, 22> kAbilities{{
     {"Trample +N", 32},   {"Giantslayer +N", 34},
 }};
 
-constexpr std::array<std::string_view, 8> kMoveSounds{"None (0)",  "Walk (1)", "March (2)", "Cavalry (3)",
-                                                      "Stomp (4)", "Flap (5)", "Water (6)", "Wagon (7)"};
-constexpr std::array<std::string_view, 8> kFacings{"North", "Northeast", "East", "Southeast",
-                                                   "South", "Southwest", "West", "Northwest"};
-constexpr std::array<std::string_view, 8> kTriggers{"None",   "Group All", "To Boat",  "From Boat",
-                                                    "Attack", "Select",    "Deselect", "Search"};
-
 template <class T, std::size_t N>
 void printList(std::ostream& out, const char* name, const std::array<T, N>& values) {
     out << ", " << name << " [";
@@ -49,9 +42,9 @@ void printList(std::ostream& out, const char* name, const std::array<T, N>& valu
 }  // namespace
 
 std::span<const AbilityChoice> heroAbilities() { return kAbilities; }
-std::span<const std::string_view> heroMoveSounds() { return kMoveSounds; }
-std::span<const std::string_view> heroFacings() { return kFacings; }
-std::span<const std::string_view> heroSoundTriggers() { return kTriggers; }
+std::span<const std::string_view> heroMoveSounds() { return kHeroMoveSoundNames; }
+std::span<const std::string_view> heroFacings() { return kHeroFacingNames; }
+std::span<const std::string_view> heroSoundTriggers() { return kHeroTriggerNames; }
 
 std::ostream& operator<<(std::ostream& out, const HeroType& h) {
     out << "HeroType{\"" << h.maleName << "\", \"" << h.femaleName << "\", \"" << h.description << "\", \""

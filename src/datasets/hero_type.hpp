@@ -9,23 +9,108 @@
 #include <string_view>
 
 #include "core/bytes.hpp"
+#include "core/record_format.hpp"
 #include "datasets/ability_entry.hpp"
 
 namespace kestrel::datasets {
 
-inline constexpr std::size_t kHeroLevels = 10;  // the files keep an 11th slot that nothing uses
-inline constexpr std::size_t kHeroAbilities = 10;
-inline constexpr std::size_t kHeroDefaultNames = 10;
-inline constexpr std::size_t kHeroMoveTerrains = 4;
-inline constexpr std::size_t kHeroSoundTriggers = 4;
+// The editor's lists; a stored value is a position in its list.
+inline constexpr std::array<std::string_view, 8> kHeroMoveSoundNames{
+    "None (0)", "Walk (1)", "March (2)", "Cavalry (3)", "Stomp (4)", "Flap (5)", "Water (6)", "Wagon (7)"};
+inline constexpr std::array<std::string_view, 8> kHeroFacingNames{"North", "Northeast", "East", "Southeast",
+                                                                  "South", "Southwest", "West", "Northwest"};
+inline constexpr std::array<std::string_view, 8> kHeroTriggerNames{"None",   "Group All", "To Boat",  "From Boat",
+                                                                   "Attack", "Select",    "Deselect", "Search"};
+
+// The abilities a hero type can have, in the order of the editor's lists.
+std::span<const AbilityChoice> heroAbilities();
+using HeroAbilityEntry = AbilityEntryFormat<&heroAbilities>;
+
+// Byte 270 is reserved, and the level tables keep an 11th slot that nothing
+// uses (with the padding byte before the XP table): all stay uncovered.
+inline constexpr std::array<core::Field, 26> kHeroTypeFields{{
+    core::text("maleName", 0, 32),
+    core::text("femaleName", 32, 32),
+    core::text("description", 64, 128),
+    core::text("entryName", 192, 9),
+    core::text("malePicture", 201, 9),
+    core::text("femalePicture", 210, 9),
+    core::s8("medalChance", 219),
+    core::u8("strength", 220),
+    core::u8("move", 221),
+    core::u8("hits", 222),
+    core::u8("view", 223),
+    core::text("moveTerrains", 224, 9, 4),
+    core::text("combatTerrain", 260, 9),
+    core::u8("combatBonus", 269),
+    core::text("maleLevels", 271, 32, 10),
+    core::text("femaleLevels", 623, 32, 10),
+    core::s16("xp", 976, 10),
+    core::s16("ap", 998, 10),
+    core::records("abilities", 1020, HeroAbilityEntry::format, 10),
+    core::s16("costs", 1180, 10),
+    core::text("defaultNames", 1200, 16, 10),
+    core::u8("femaleFlags", 1360, 10),
+    core::u8("moveSound", 1370).named(kHeroMoveSoundNames),
+    core::u8("facing", 1371).named(kHeroFacingNames),
+    core::u8("triggers", 1372, 4).named(kHeroTriggerNames),
+    core::u8("triggerCounts", 1376, 4),
+}};
+inline constexpr core::Format kHeroTypeFormat{"hero type", 1380, kHeroTypeFields};
+static_assert(core::wellFormed(kHeroTypeFormat));
+
+// No medal chance: strength to the female level names lie one byte earlier,
+// and without the padding byte everything from the XP table on two earlier.
+inline constexpr std::array<core::Field, 25> kOldHeroTypeFields{{
+    core::text("maleName", 0, 32),
+    core::text("femaleName", 32, 32),
+    core::text("description", 64, 128),
+    core::text("entryName", 192, 9),
+    core::text("malePicture", 201, 9),
+    core::text("femalePicture", 210, 9),
+    core::u8("strength", 219),
+    core::u8("move", 220),
+    core::u8("hits", 221),
+    core::u8("view", 222),
+    core::text("moveTerrains", 223, 9, 4),
+    core::text("combatTerrain", 259, 9),
+    core::u8("combatBonus", 268),
+    core::text("maleLevels", 270, 32, 10),
+    core::text("femaleLevels", 622, 32, 10),
+    core::s16("xp", 974, 10),
+    core::s16("ap", 996, 10),
+    core::records("abilities", 1018, HeroAbilityEntry::format, 10),
+    core::s16("costs", 1178, 10),
+    core::text("defaultNames", 1198, 16, 10),
+    core::u8("femaleFlags", 1358, 10),
+    core::u8("moveSound", 1368).named(kHeroMoveSoundNames),
+    core::u8("facing", 1369).named(kHeroFacingNames),
+    core::u8("triggers", 1370, 4).named(kHeroTriggerNames),
+    core::u8("triggerCounts", 1374, 4),
+}};
+inline constexpr core::Format kOldHeroTypeFormat{"earlier hero type", 1378, kOldHeroTypeFields};
+static_assert(core::wellFormed(kOldHeroTypeFormat));
+
+inline constexpr std::size_t kHeroLevels = kHeroTypeFormat.field("maleLevels").count;
+inline constexpr std::size_t kHeroAbilities = kHeroTypeFormat.field("abilities").count;
+inline constexpr std::size_t kHeroDefaultNames = kHeroTypeFormat.field("defaultNames").count;
+inline constexpr std::size_t kHeroMoveTerrains = kHeroTypeFormat.field("moveTerrains").count;
+inline constexpr std::size_t kHeroSoundTriggers = kHeroTypeFormat.field("triggers").count;
 
 // Where each field lies; the two layouts differ only in these offsets.
 struct HeroTypeLayout {
     static constexpr std::size_t kNoField = static_cast<std::size_t>(-1);
-    static constexpr std::size_t kMaleName = 0, kFemaleName = 32, kNameSize = 32;
-    static constexpr std::size_t kDescription = 64, kDescriptionSize = 128;
-    static constexpr std::size_t kEntryName = 192, kMalePicture = 201, kFemalePicture = 210, kShortNameSize = 9;
-    static constexpr std::size_t kLevelNameSize = 32, kDefaultNameSize = 16;
+    static constexpr std::size_t kMaleName = kHeroTypeFormat.at("maleName"),
+                                 kFemaleName = kHeroTypeFormat.at("femaleName"),
+                                 kNameSize = kHeroTypeFormat.sizeOf("maleName");
+    static constexpr std::size_t kDescription = kHeroTypeFormat.at("description"),
+                                 kDescriptionSize = kHeroTypeFormat.sizeOf("description");
+    static constexpr std::size_t kEntryName = kHeroTypeFormat.at("entryName"),
+                                 kMalePicture = kHeroTypeFormat.at("malePicture"),
+                                 kFemalePicture = kHeroTypeFormat.at("femalePicture"),
+                                 kShortNameSize = kHeroTypeFormat.sizeOf("entryName");
+    static constexpr std::size_t kLevelNameSize = kHeroTypeFormat.sizeOf("maleLevels"),
+                                 kDefaultNameSize = kHeroTypeFormat.sizeOf("defaultNames");
 
     std::size_t size;
     std::size_t medalChance;  // kNoField in the earlier layout
@@ -35,19 +120,36 @@ struct HeroTypeLayout {
     std::size_t abilities, costs, defaultNames, femaleFlags;
     std::size_t moveSound, facing, triggers, triggerCounts;
 };
-inline constexpr HeroTypeLayout kHeroTypeLayout{1380, 219, 220,  221,  222,  223,  224,  260,  269,  271, 623,
-                                                976,  998, 1020, 1180, 1200, 1360, 1370, 1371, 1372, 1376};
-inline constexpr HeroTypeLayout kOldHeroTypeLayout{1378, HeroTypeLayout::kNoField,
-                                                   219,  220,
-                                                   221,  222,
-                                                   223,  259,
-                                                   268,  270,
-                                                   622,  974,
-                                                   996,  1018,
-                                                   1178, 1198,
-                                                   1358, 1368,
-                                                   1369, 1370,
-                                                   1374};
+
+// A layout's offsets, as its format gives them.
+constexpr HeroTypeLayout heroTypeLayout(const core::Format& f) {
+    return {f.size,
+            f.has("medalChance") ? f.at("medalChance") : HeroTypeLayout::kNoField,
+            f.at("strength"),
+            f.at("move"),
+            f.at("hits"),
+            f.at("view"),
+            f.at("moveTerrains"),
+            f.at("combatTerrain"),
+            f.at("combatBonus"),
+            f.at("maleLevels"),
+            f.at("femaleLevels"),
+            f.at("xp"),
+            f.at("ap"),
+            f.at("abilities"),
+            f.at("costs"),
+            f.at("defaultNames"),
+            f.at("femaleFlags"),
+            f.at("moveSound"),
+            f.at("facing"),
+            f.at("triggers"),
+            f.at("triggerCounts")};
+}
+inline constexpr HeroTypeLayout kHeroTypeLayout = heroTypeLayout(kHeroTypeFormat);
+inline constexpr HeroTypeLayout kOldHeroTypeLayout = heroTypeLayout(kOldHeroTypeFormat);
+// The texts up to the medal chance lie alike in both.
+static_assert(kOldHeroTypeFormat.at("description") == HeroTypeLayout::kDescription &&
+              kOldHeroTypeFormat.at("femalePicture") == HeroTypeLayout::kFemalePicture);
 
 // What the editor accepts for each field.
 struct HeroTypeLimits {
@@ -103,8 +205,6 @@ HeroType newHeroType(std::string_view entryName);
 // The entry name with the letter of the male ("m") or female ("f") picture.
 std::string heroPictureName(std::string_view entryName, bool female);
 
-// The abilities a hero type can have, in the order of the editor's lists.
-std::span<const AbilityChoice> heroAbilities();
 std::span<const std::string_view> heroMoveSounds();
 std::span<const std::string_view> heroFacings();
 std::span<const std::string_view> heroSoundTriggers();

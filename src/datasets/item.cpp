@@ -7,6 +7,7 @@ namespace kestrel::datasets {
 
 namespace {
 
+// clang-format off
 constexpr std::array<AbilityChoice, 23> kAbilities{{
     {"Nothing", 0},          {"Leadership +N", 1},   {"Chaos +N", 2},          {"Morale +N", 3},
     {"Fear +N", 4},          {"Siege +N", 5},        {"Fortify +N", 6},        {"Movement +N", 7},
@@ -15,21 +16,24 @@ constexpr std::array<AbilityChoice, 23> kAbilities{{
     {"Move +N (grp)", 17},   {"Hits +N (grp)", 18},  {"View Range +N", 23},    {"View Range +N (grp)", 24},
     {"Assassinate +N", 28},  {"First Strike +N", 30}, {"Medals +N", 31},
 }};
-
-constexpr std::array<std::string_view, 5> kPowerClasses{"Minor Item", "Average Item", "Major Item", "Artefact",
-                                                        "Greater Artefact"};
+// clang-format on
 
 std::uint8_t byteAt(std::span<const std::uint8_t> record, std::size_t offset) {
     return offset < record.size() ? record[offset] : std::uint8_t{0};
 }
 
-// Bit 0 says whether the count in bits 1 to 7 applies.
-std::uint8_t flaggedCount(bool on, int count) { return static_cast<std::uint8_t>((count << 1) | (on ? 1 : 0)); }
+using L = ItemLayout;
+
+// The flag says whether the count above it applies.
+std::uint8_t flaggedCount(bool on, int count) {
+    return static_cast<std::uint8_t>((count << L::kCountBit) | (on ? 1 << L::kFlagBit : 0));
+}
+bool flagOf(std::uint8_t byte) { return (byte >> L::kFlagBit) & 1; }
 
 }  // namespace
 
 std::span<const AbilityChoice> itemAbilities() { return kAbilities; }
-std::span<const std::string_view> itemPowerClasses() { return kPowerClasses; }
+std::span<const std::string_view> itemPowerClasses() { return kItemPowerClasses; }
 
 std::ostream& operator<<(std::ostream& out, const Item& i) {
     return out << "Item{\"" << i.name << "\", \"" << i.description << "\", \"" << i.entryName << "\", icon " << i.icon
@@ -41,16 +45,16 @@ std::ostream& operator<<(std::ostream& out, const Item& i) {
 Item readItem(std::span<const std::uint8_t> record) {
     const ItemLayout& l = record.size() == kOldItemLayout.size ? kOldItemLayout : kItemLayout;
     Item item;
-    item.name = core::readFixedText(record, 0, l.nameSize);
+    item.name = core::readFixedText(record, L::kName, l.nameSize);
     item.description = core::readFixedText(record, l.description, kItemDescriptionSize);
     if (l.entryName) item.entryName = core::readFixedText(record, l.entryName, kItemEntryNameSize);
-    item.icon = byteAt(record, l.icon) >> 2;
+    item.icon = byteAt(record, l.icon) >> L::kIconBit;
     item.powerClass = byteAt(record, l.power);
     item.value = static_cast<std::int16_t>(byteAt(record, l.value) | byteAt(record, l.value + 1) << 8);
-    item.hasCharges = byteAt(record, l.charges) & 1;
-    item.charges = byteAt(record, l.charges) >> 1;
-    item.hasLimit = byteAt(record, l.limit) & 1;
-    item.limit = byteAt(record, l.limit) >> 1;
+    item.hasCharges = flagOf(byteAt(record, l.charges));
+    item.charges = byteAt(record, l.charges) >> L::kCountBit;
+    item.hasLimit = flagOf(byteAt(record, l.limit));
+    item.limit = byteAt(record, l.limit) >> L::kCountBit;
     item.abilities = {readAbility(record, l.ability1), readAbility(record, l.ability2)};
     return item;
 }
@@ -58,10 +62,10 @@ Item readItem(std::span<const std::uint8_t> record) {
 core::Bytes writeItem(const Item& item) {
     const ItemLayout& l = kItemLayout;
     core::Bytes record(l.size, 0);
-    core::writeFixedText(record, 0, l.nameSize, item.name);
+    core::writeFixedText(record, L::kName, l.nameSize, item.name);
     core::writeFixedText(record, l.description, kItemDescriptionSize, item.description);
     core::writeFixedText(record, l.entryName, kItemEntryNameSize, item.entryName);
-    record[l.icon] = static_cast<std::uint8_t>(item.icon << 2);
+    record[l.icon] = static_cast<std::uint8_t>(item.icon << L::kIconBit);
     record[l.power] = static_cast<std::uint8_t>(item.powerClass);
     core::putS16(record, l.value, static_cast<std::int16_t>(item.value));
     record[l.charges] = flaggedCount(item.hasCharges, item.charges);

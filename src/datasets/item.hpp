@@ -6,20 +6,86 @@
 #include <ostream>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "core/bytes.hpp"
+#include "core/record_format.hpp"
 #include "datasets/ability_entry.hpp"
 
 namespace kestrel::datasets {
 
+// The power classes, in the order of the radio buttons.
+inline constexpr std::array<std::string_view, 5> kItemPowerClasses{"Minor Item", "Average Item", "Major Item",
+                                                                   "Artefact", "Greater Artefact"};
+
+// The abilities an item can have, in the order of the editor's lists.
+std::span<const AbilityChoice> itemAbilities();
+using ItemAbilityEntry = AbilityEntryFormat<&itemAbilities>;
+
+// Bytes 169 to 177 but the icon (padding, three reserved words, two reserved
+// bits and a reserved byte) and the padding at 179 stay uncovered.
+inline constexpr std::array<core::Field, 11> kItemFields{{
+    core::text("name", 0, 32),
+    core::text("description", 32, 128),
+    core::text("entryName", 160, 9),
+    core::bits("icon", 176, 1, 2, 6),
+    core::u8("powerClass", 178).named(kItemPowerClasses),
+    core::s16("value", 180),
+    core::bits("hasCharges", 182, 1, 0, 1),
+    core::bits("charges", 182, 1, 1, 7),
+    core::bits("hasLimit", 183, 1, 0, 1),
+    core::bits("limit", 183, 1, 1, 7),
+    core::records("abilities", 184, ItemAbilityEntry::format, 2),
+}};
+inline constexpr core::Format kItemFormat{"item", 216, kItemFields};
+static_assert(core::wellFormed(kItemFormat));
+
+// A 16-byte name and every later field 16 bytes earlier; bytes 144 to 159,
+// where the entry name would lie, are not read.
+inline constexpr std::array<core::Field, 10> kOldItemFields{{
+    core::text("name", 0, 16),
+    core::text("description", 16, 128),
+    core::bits("icon", 160, 1, 2, 6),
+    core::u8("powerClass", 162).named(kItemPowerClasses),
+    core::s16("value", 164),
+    core::bits("hasCharges", 166, 1, 0, 1),
+    core::bits("charges", 166, 1, 1, 7),
+    core::bits("hasLimit", 167, 1, 0, 1),
+    core::bits("limit", 167, 1, 1, 7),
+    core::records("abilities", 168, ItemAbilityEntry::format, 2),
+}};
+inline constexpr core::Format kOldItemFormat{"earlier item", 200, kOldItemFields};
+static_assert(core::wellFormed(kOldItemFormat));
+
 struct ItemLayout {
     std::size_t size, nameSize, description, icon, power, value, charges, limit, ability1, ability2;
     std::size_t entryName;  // 0: not read
+    // Alike in both layouts: the name first, the icon above two reserved
+    // bits, each count above its flag.
+    static constexpr std::size_t kName = kItemFormat.at("name");
+    static constexpr int kIconBit = kItemFormat.field("icon").bit;
+    static constexpr int kFlagBit = kItemFormat.field("hasCharges").bit, kCountBit = kItemFormat.field("charges").bit;
 };
-inline constexpr ItemLayout kItemLayout{216, 32, 32, 176, 178, 180, 182, 183, 184, 200, 160};
-inline constexpr ItemLayout kOldItemLayout{200, 16, 16, 160, 162, 164, 166, 167, 168, 184, 0};
-inline constexpr std::size_t kItemDescriptionSize = 128;
-inline constexpr std::size_t kItemEntryNameSize = 9;
+
+// A layout's offsets, as its format gives them.
+constexpr ItemLayout itemLayout(const core::Format& f) {
+    const core::Field& abilities = f.field("abilities");
+    return {f.size,
+            f.sizeOf("name"),
+            f.at("description"),
+            f.at("icon"),
+            f.at("powerClass"),
+            f.at("value"),
+            f.at("charges"),
+            f.at("limit"),
+            abilities.at,
+            abilities.elementAt(1),
+            f.has("entryName") ? f.at("entryName") : 0};
+}
+inline constexpr ItemLayout kItemLayout = itemLayout(kItemFormat);
+inline constexpr ItemLayout kOldItemLayout = itemLayout(kOldItemFormat);
+inline constexpr std::size_t kItemDescriptionSize = kItemFormat.sizeOf("description");
+inline constexpr std::size_t kItemEntryNameSize = kItemFormat.sizeOf("entryName");
 
 struct ItemLimits {
     static constexpr std::size_t kName = 31, kDescription = 127;
@@ -30,8 +96,8 @@ struct Item {
     std::string name;
     std::string description;
     std::string entryName;
-    int icon = 0;         // 0 to 63 in the byte; the editor offers 0 to 31
-    int powerClass = 0;   // 0 Minor Item ... 4 Greater Artefact
+    int icon = 0;        // 0 to 63 in the byte; the editor offers 0 to 31
+    int powerClass = 0;  // 0 Minor Item ... 4 Greater Artefact
     int value = 0;
     bool hasCharges = false;
     int charges = 0;
@@ -49,9 +115,6 @@ Item readItem(std::span<const std::uint8_t> record);
 core::Bytes writeItem(const Item& item);
 Item newItem(std::string_view entryName);
 
-// The abilities an item can have, in the order of the editor's lists.
-std::span<const AbilityChoice> itemAbilities();
-// The power classes, in the order of the radio buttons.
 std::span<const std::string_view> itemPowerClasses();
 
 }  // namespace kestrel::datasets

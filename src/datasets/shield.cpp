@@ -10,6 +10,25 @@ using L = ShieldLayout;
 static_assert(shieldKindInfo(ShieldKind::Base).kind == ShieldKind::Base &&
               shieldKindInfo(ShieldKind::Charge).kind == ShieldKind::Charge);
 
+namespace {
+
+// A group caption without the spaces that pad it.
+constexpr std::string_view unpadded(std::string_view caption) {
+    const std::size_t from = caption.find_first_not_of(' ');
+    if (from == std::string_view::npos) return {};
+    return caption.substr(from, caption.find_last_not_of(' ') - from + 1);
+}
+
+constexpr auto kKindCodes = [] {
+    std::array<core::NamedValue, kShieldKinds.size()> codes{};
+    for (std::size_t i = 0; i < codes.size(); ++i) codes[i] = {unpadded(kShieldKinds[i].group), kShieldKinds[i].code};
+    return codes;
+}();
+
+}  // namespace
+
+std::span<const core::NamedValue> shieldKindCodes() { return kKindCodes; }
+
 std::optional<ShieldFileName> splitShieldFileName(std::string_view fileBase) {
     if (fileBase.size() < 2) return std::nullopt;
     for (const auto& k : kShieldKinds)

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "core/bytes.hpp"
+#include "core/record_format.hpp"
 
 namespace kestrel::datasets {
 
@@ -41,11 +42,24 @@ struct ShieldFileName {
 std::optional<ShieldFileName> splitShieldFileName(std::string_view fileBase);
 std::string shieldFileName(ShieldKind kind, std::string_view name);
 
+// The kinds by the code the record stores, named as their groups are
+// captioned, without the padding.
+std::span<const core::NamedValue> shieldKindCodes();
+
+inline constexpr std::array<core::Field, 3> kShieldFields{{
+    core::u8("kindCode", 0).coded(shieldKindCodes),
+    core::text("name", 1, 9),
+    core::text("heraldicName", 10, 40),
+}};
+inline constexpr core::Format kShieldFormat{"shield", 50, kShieldFields};
+static_assert(core::wellFormed(kShieldFormat));
+
 struct ShieldLayout {
-    static constexpr std::size_t kSize = 50;
-    static constexpr std::size_t kKindCode = 0;
-    static constexpr std::size_t kName = 1, kNameSize = 9;
-    static constexpr std::size_t kHeraldicName = 10, kHeraldicNameSize = 40;
+    static constexpr std::size_t kSize = kShieldFormat.size;
+    static constexpr std::size_t kKindCode = kShieldFormat.at("kindCode");
+    static constexpr std::size_t kName = kShieldFormat.at("name"), kNameSize = kShieldFormat.sizeOf("name");
+    static constexpr std::size_t kHeraldicName = kShieldFormat.at("heraldicName"),
+                                 kHeraldicNameSize = kShieldFormat.sizeOf("heraldicName");
 };
 
 struct ShieldLimits {

@@ -22,7 +22,7 @@ constexpr std::array<AbilityChoice, 35> kAbilities{{
 }};
 // clang-format on
 
-constexpr std::size_t abilityAt(std::size_t index) { return L::kFirstAbility + index * SpecialAbility::kSize; }
+constexpr std::size_t abilityAt(std::size_t index) { return kSpellFormat.field("abilities").elementAt(index); }
 
 }  // namespace
 

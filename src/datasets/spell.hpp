@@ -8,17 +8,30 @@
 #include <string>
 
 #include "core/bytes.hpp"
+#include "core/record_format.hpp"
 #include "datasets/ability_entry.hpp"
 
 namespace kestrel::datasets {
 
+// The abilities a spell can have, in the order of the editor's lists.
+std::span<const AbilityChoice> spellAbilities();
+
+inline constexpr std::array<core::Field, 4> kSpellFields{{
+    core::text("name", 0, 16),
+    core::text("description", 16, 128),
+    core::s16("manaCost", 144),
+    core::records("abilities", 146, AbilityEntryFormat<&spellAbilities>::format, 4),
+}};
+inline constexpr core::Format kSpellFormat{"spell", 210, kSpellFields};
+static_assert(core::wellFormed(kSpellFormat));
+
 struct SpellLayout {
-    static constexpr std::size_t kSize = 210;
-    static constexpr std::size_t kName = 0, kNameSize = 16;
-    static constexpr std::size_t kDescription = 16, kDescriptionSize = 128;
-    static constexpr std::size_t kManaCost = 144;
-    static constexpr std::size_t kFirstAbility = 146;  // then every 16 bytes
-    static constexpr std::size_t kAbilities = 4;
+    static constexpr std::size_t kSize = kSpellFormat.size;
+    static constexpr std::size_t kName = kSpellFormat.at("name"), kNameSize = kSpellFormat.sizeOf("name");
+    static constexpr std::size_t kDescription = kSpellFormat.at("description"),
+                                 kDescriptionSize = kSpellFormat.sizeOf("description");
+    static constexpr std::size_t kManaCost = kSpellFormat.at("manaCost");
+    static constexpr std::size_t kAbilities = kSpellFormat.field("abilities").count;
 };
 
 struct SpellLimits {
@@ -39,8 +52,5 @@ std::ostream& operator<<(std::ostream& out, const Spell& spell);
 Spell readSpell(std::span<const std::uint8_t> record);
 core::Bytes writeSpell(const Spell& spell);
 Spell newSpell(std::string_view entryName);
-
-// The abilities a spell can have, in the order of the editor's lists.
-std::span<const AbilityChoice> spellAbilities();
 
 }  // namespace kestrel::datasets

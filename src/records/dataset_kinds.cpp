@@ -1,9 +1,14 @@
 // The record files of the data sets, by extension.
+#include "datasets/advisor.hpp"
 #include "datasets/army_type.hpp"
 #include "datasets/city_set.hpp"
 #include "datasets/flag.hpp"
+#include "datasets/hero_type.hpp"
+#include "datasets/item.hpp"
 #include "datasets/ruin_set.hpp"
+#include "datasets/shield.hpp"
 #include "datasets/site_set.hpp"
+#include "datasets/spell.hpp"
 #include "datasets/terrain_bonus.hpp"
 #include "datasets/terrain_subtype.hpp"
 #include "datasets/terrain_type.hpp"
@@ -21,9 +26,16 @@ constexpr std::array<FileFormat, 2> kArmyType{OneRecord<datasets::kArmyTypeForma
                                               OneRecord<datasets::kEarlierArmyTypeFormat>::file};
 constexpr std::array<FileFormat, 1> kRuinSet{OneRecord<datasets::kRuinSetFormat>::file};
 constexpr std::array<FileFormat, 1> kSiteSet{OneRecord<datasets::kSiteSetFormat>::file};
+constexpr std::array<FileFormat, 2> kHeroType{OneRecord<datasets::kHeroTypeFormat>::file,
+                                              OneRecord<datasets::kOldHeroTypeFormat>::file};
+constexpr std::array<FileFormat, 2> kItem{OneRecord<datasets::kItemFormat>::file,
+                                          OneRecord<datasets::kOldItemFormat>::file};
+constexpr std::array<FileFormat, 1> kAdvisor{OneRecord<datasets::kAdvisorFormat>::file};
+constexpr std::array<FileFormat, 1> kSpell{OneRecord<datasets::kSpellFormat>::file};
+constexpr std::array<FileFormat, 1> kShield{OneRecord<datasets::kShieldFormat>::file};
 constexpr std::array<FileFormat, 1> kFlag{OneRecord<datasets::kFlagFormat>::file};
 
-constexpr std::array<FileKind, 8> kKinds{{
+constexpr std::array<FileKind, 13> kKinds{{
     {"city-set", {"*.CIT"}, kCitySet},
     {"terrain-type", {"*.TER"}, kTerrainType},
     {"terrain-subtype", {"*.STT"}, kTerrainSubtype},
@@ -31,6 +43,11 @@ constexpr std::array<FileKind, 8> kKinds{{
     {"army-type", {"*.ARM"}, kArmyType},
     {"ruin-set", {"*.RUI"}, kRuinSet},
     {"site-set", {"*.SIT"}, kSiteSet},
+    {"hero-type", {"*.HER"}, kHeroType},
+    {"item", {"*.ITM"}, kItem},
+    {"advisor", {"*.AVR"}, kAdvisor},
+    {"spell", {"*.SPL"}, kSpell},
+    {"shield", {"*.SHI"}, kShield},
     {"flag", {"*.FLG"}, kFlag},
 }};
 
