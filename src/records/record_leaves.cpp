@@ -25,8 +25,10 @@ struct Builder {
     Leaves leaves;
     std::vector<std::uint8_t> covered;  // bits per byte of the outermost record
 
+    // A word's mask reaches four bytes; a longer field covers its bytes whole.
     void cover(std::size_t at, std::size_t size, std::uint32_t bitsOfWord = 0xFFFFFFFFu) {
-        for (std::size_t i = 0; i < size; ++i) covered[at + i] |= static_cast<std::uint8_t>(bitsOfWord >> (8 * i));
+        for (std::size_t i = 0; i < size; ++i)
+            covered[at + i] |= i < 4 ? static_cast<std::uint8_t>(bitsOfWord >> (8 * i)) : std::uint8_t{0xFF};
     }
 
     void addRest(std::string name, std::size_t at, std::size_t size) {
