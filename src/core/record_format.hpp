@@ -145,4 +145,9 @@ constexpr bool wellFormed(const Format& format) {
     return true;
 }
 
+// The 16-bit count in front of the records of a counted file.
+inline constexpr Field kCountFields[]{s16("count", 0)};
+inline constexpr Format kCountFormat{"count", 2, kCountFields};
+static_assert(wellFormed(kCountFormat));
+
 }  // namespace kestrel::core

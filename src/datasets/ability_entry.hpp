@@ -16,14 +16,15 @@ namespace kestrel::datasets {
 // One editor's offer of abilities: list position i shows names[i] and stores codes[i].
 using AbilityChoice = core::NamedValue;
 
-// The entry with the names of one editor's codes; byte 15 is spare.
-template <std::span<const AbilityChoice> (*Codes)()>
+// The entry with the names of one editor's codes; byte 15 is spare, except
+// in the scenario's files, whose texts take it too (a TextSize of 10).
+template <std::span<const AbilityChoice> (*Codes)(), std::size_t TextSize = 9>
 struct AbilityEntryFormat {
     static constexpr std::array<core::Field, 4> fields{{
         core::s16("code", 0).coded(Codes),
         core::s16("first", 2),
         core::s16("second", 4),
-        core::text("text", 6, 9),
+        core::text("text", 6, TextSize),
     }};
     static constexpr core::Format format{"ability", 16, fields};
     static_assert(core::wellFormed(format));

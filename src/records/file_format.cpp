@@ -1,17 +1,12 @@
 #include "records/file_format.hpp"
 
 #include <algorithm>
-#include <array>
 
 #include "records/record_leaves.hpp"
 
 namespace kestrel::records {
 
 namespace {
-
-constexpr std::array<core::Field, 1> kCountFields{core::s16("count", 0)};
-constexpr core::Format kCountFormat{"count", 2, kCountFields};
-static_assert(core::wellFormed(kCountFormat));
 
 struct Reader {
     std::span<const std::uint8_t> file;
@@ -35,7 +30,7 @@ struct Reader {
 
 }  // namespace
 
-const core::Format& countFormat() { return kCountFormat; }
+const core::Format& countFormat() { return core::kCountFormat; }
 
 std::int64_t numberOf(const RecordBytes& record, std::string_view field) {
     const Leaf* leaf = leavesOf(*record.format).find(field);
@@ -54,7 +49,7 @@ FileContent splitFile(const FileFormat& format, std::span<const std::uint8_t> fi
                 p.records.push_back(reader.take(*part.format));
                 break;
             case PartShape::Counted:
-                p.count = reader.take(kCountFormat);
+                p.count = reader.take(core::kCountFormat);
                 reader.takeRecords(p, numberOf(*p.count, "count"));
                 break;
             case PartShape::Grid: {

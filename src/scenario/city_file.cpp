@@ -4,6 +4,7 @@
 
 #include "core/record_fields.hpp"
 #include "scenario/placed_head.hpp"
+#include "scenario/placed_records.hpp"
 #include "scenario/scenario_files.hpp"
 
 namespace kestrel::scenario {

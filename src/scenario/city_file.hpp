@@ -14,7 +14,6 @@
 #include "core/bytes.hpp"
 #include "core/data_root.hpp"
 #include "core/record_format.hpp"
-#include "scenario/placed_records.hpp"
 
 namespace kestrel::scenario {
 
@@ -60,14 +59,11 @@ struct CityLayout {
 };
 
 struct CityFileLayout {
-    static constexpr std::size_t kCount = 0;
-    static constexpr std::size_t kRecords = 2;
+    static constexpr std::size_t kCount = core::kCountFormat.at("count");
+    static constexpr std::size_t kRecords = core::kCountFormat.size;
     static constexpr std::size_t kLimit = 150;
     static constexpr std::size_t kMaxSize = kRecords + kLimit * CityLayout::kSize;
 };
-
-static_assert(kCityPlaces.recordSize == CityLayout::kSize && kCityPlaces.positionAt == CityLayout::kX &&
-              kCityPlaces.limit == static_cast<int>(CityFileLayout::kLimit));
 
 inline constexpr std::string_view kCityFile = "CITY.DAT";
 

@@ -25,13 +25,13 @@ core::Bytes joined(const core::Bytes& first, const core::Bytes& second) {
 // many records as the file names.
 core::Bytes blockAt(std::span<const std::uint8_t> file, std::size_t& at) {
     if (at >= file.size()) return CityIniBlocks{}.capitals;
-    const int stored = core::RecordReader(file.subspan(at)).s16(0);
+    const int stored = core::RecordReader(file.subspan(at)).s16(F::kCount);
     const std::size_t named = static_cast<std::size_t>(std::max(stored, 0));
     const std::size_t first = at + F::kCountSize;
     const std::size_t whole = file.size() < first ? 0 : (file.size() - first) / L::kSize;
     const std::size_t count = std::min({named, F::kLimit, whole});
     core::RecordWriter head(F::kCountSize);
-    head.s16(0, static_cast<int>(count));
+    head.s16(F::kCount, static_cast<int>(count));
     core::Bytes block = head.take();
     const auto records = file.subspan(first, count * L::kSize);
     block.insert(block.end(), records.begin(), records.end());

@@ -13,18 +13,32 @@
 
 #include "core/bytes.hpp"
 #include "core/data_root.hpp"
+#include "core/record_format.hpp"
+#include "scenario/sides.hpp"
 
 namespace kestrel::scenario {
 
+inline constexpr std::array<core::Field, 4> kCityIniFields{{
+    core::s16("chance", 0),
+    core::s16("side", 2).named(kNeutralSideNames, kNeutralSide),
+    core::text("city", 4, 32),
+    core::text("production", 36, 9, 4),
+}};
+inline constexpr core::Format kCityIniFormat{"capital or owner", 72, kCityIniFields};
+static_assert(core::wellFormed(kCityIniFormat));
+
 struct CityIniLayout {
-    static constexpr std::size_t kSize = 72;
-    static constexpr std::size_t kChance = 0, kSide = 2;
-    static constexpr std::size_t kCity = 4, kCitySize = 32;
-    static constexpr std::size_t kProduction = 36, kProductionSize = 9, kProductions = 4;
+    static constexpr std::size_t kSize = kCityIniFormat.size;
+    static constexpr std::size_t kChance = kCityIniFormat.at("chance"), kSide = kCityIniFormat.at("side");
+    static constexpr std::size_t kCity = kCityIniFormat.at("city"), kCitySize = kCityIniFormat.sizeOf("city");
+    static constexpr std::size_t kProduction = kCityIniFormat.at("production");
+    static constexpr std::size_t kProductionSize = kCityIniFormat.sizeOf("production");
+    static constexpr std::size_t kProductions = kCityIniFormat.field("production").count;
 };
 
 struct CityIniFileLayout {
-    static constexpr std::size_t kCountSize = 2;
+    static constexpr std::size_t kCount = core::kCountFormat.at("count");  // of each block
+    static constexpr std::size_t kCountSize = core::kCountFormat.size;
     static constexpr std::size_t kLimit = 150;  // records per block
     static constexpr std::size_t kMaxBlockSize = kCountSize + kLimit * CityIniLayout::kSize;
     // A capital block that names more records than the editor holds still

@@ -2,6 +2,7 @@
 // when a scenario starts. A 16-bit count and up to 100 records of 10 bytes,
 // each directed from one side to another and given a chance.
 #pragma once
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -12,15 +13,34 @@
 
 #include "core/bytes.hpp"
 #include "core/data_root.hpp"
+#include "core/record_format.hpp"
 
 namespace kestrel::scenario {
 
 inline constexpr std::string_view kDiplomacyFile = "DIPLOM.INI";
 
+// The kind of a relation: a standing, or (any other value) an index value.
+inline constexpr std::int16_t kStandingKind = 0, kIndexValueKind = 1;
+inline constexpr std::array<std::string_view, 2> kRelationKindNames{"Standing", "Index Value"};
+
+// The value is a standing or an index value, as the kind says, so it carries
+// no names of its own.
+inline constexpr std::array<core::Field, 5> kRelationFields{{
+    core::s16("chance", 0),
+    core::s16("firstSide", 2),
+    core::s16("secondSide", 4),
+    core::s16("kind", 6).named(kRelationKindNames, kStandingKind),
+    core::s16("value", 8),
+}};
+inline constexpr core::Format kRelationFormat{"relation", 10, kRelationFields};
+static_assert(core::wellFormed(kRelationFormat));
+
 struct DiplomacyLayout {
-    static constexpr std::size_t kSize = 10;
+    static constexpr std::size_t kSize = kRelationFormat.size;
     static constexpr std::size_t kMaxRecords = 100;
-    static constexpr std::size_t kChance = 0, kFirstSide = 2, kSecondSide = 4, kKind = 6, kValue = 8;
+    static constexpr std::size_t kChance = kRelationFormat.at("chance"), kFirstSide = kRelationFormat.at("firstSide"),
+                                 kSecondSide = kRelationFormat.at("secondSide"), kKind = kRelationFormat.at("kind"),
+                                 kValue = kRelationFormat.at("value");
 };
 
 // What the dialog accepts.
@@ -29,8 +49,6 @@ struct DiplomacyLimits {
     static constexpr int kMinIndexValue = -100, kMaxIndexValue = 100;
 };
 
-// The kind of a relation: a standing, or (any other value) an index value.
-inline constexpr std::int16_t kStandingKind = 0, kIndexValueKind = 1;
 // Standings: 0 allied, 1 at peace, 2 neutral, 3 at war.
 inline constexpr std::int16_t kNeutralStanding = 2;
 

@@ -23,21 +23,28 @@ constexpr std::array<MapSize, 6> kSizes{{
 
 constexpr std::array<int, L::kOtherWordCount> kNewOtherWords{250, 200, 0, 0};
 
-// A bit field of one of the cell's 16-bit words.
-struct Field {
-    std::size_t word;  // byte offset of the word
-    int shift, width;
-};
-constexpr Field kTerrainSlot{0, 0, 5}, kVariant{0, 5, 5}, kArea{2, 0, 8}, kOverlayKind{2, 8, 3};
-constexpr Field kRoadPicture{8, 0, 4}, kRoadColumn{8, 5, 3}, kRoadRow{8, 8, 2};
+constexpr bool allInWords(const core::Format& format) {
+    for (const core::Field& f : format.fields)
+        if (f.type != core::FieldType::Bits || f.size != 2 || f.count != 1) return false;
+    return true;
+}
+static_assert(allInWords(kMapCellFormat), "the accessors read 16-bit words");
 
-int get(const MapCell& c, Field f) { return (core::getU16(c.bytes, f.word) >> f.shift) & ((1 << f.width) - 1); }
+constexpr const core::Field& kTerrainSlot = kMapCellFormat.field("terrainSlot");
+constexpr const core::Field& kVariant = kMapCellFormat.field("variant");
+constexpr const core::Field& kArea = kMapCellFormat.field("area");
+constexpr const core::Field& kOverlayKind = kMapCellFormat.field("overlayKind");
+constexpr const core::Field& kRoadPicture = kMapCellFormat.field("roadPicture");
+constexpr const core::Field& kRoadColumn = kMapCellFormat.field("roadColumn");
+constexpr const core::Field& kRoadRow = kMapCellFormat.field("roadRow");
 
-void set(MapCell& c, Field f, int value) {
-    const unsigned mask = ((1u << f.width) - 1) << f.shift;
-    const unsigned word = core::getU16(c.bytes, f.word);
-    const unsigned updated = (word & ~mask) | ((static_cast<unsigned>(value) << f.shift) & mask);
-    core::putU16(c.bytes, f.word, static_cast<std::uint16_t>(updated));
+int get(const MapCell& c, const core::Field& f) { return (core::getU16(c.bytes, f.at) >> f.bit) & ((1 << f.bits) - 1); }
+
+void set(MapCell& c, const core::Field& f, int value) {
+    const unsigned mask = ((1u << f.bits) - 1) << f.bit;
+    const unsigned word = core::getU16(c.bytes, f.at);
+    const unsigned updated = (word & ~mask) | ((static_cast<unsigned>(value) << f.bit) & mask);
+    core::putU16(c.bytes, f.at, static_cast<std::uint16_t>(updated));
 }
 
 }  // namespace

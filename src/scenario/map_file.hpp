@@ -12,17 +12,46 @@
 
 #include "core/bytes.hpp"
 #include "core/data_root.hpp"
+#include "core/record_format.hpp"
 
 namespace kestrel::scenario {
 
 inline constexpr std::string_view kMapFile = "MAP.DAT";
 
+inline constexpr std::array<core::Field, 6> kMapHeaderFields{{
+    core::s16("width", 0), core::s16("height", 2), core::s16("stride", 4),  // cells stored per row
+    core::s16("strideShift", 6), core::s16("cellCount", 8),
+    core::s16("otherWords", 10, 4),  // not interpreted, kept as they are
+}};
+inline constexpr core::Format kMapHeaderFormat{"map header", 18, kMapHeaderFields};
+static_assert(core::wellFormed(kMapHeaderFormat));
+
 struct MapHeaderLayout {
-    static constexpr std::size_t kSize = 18;
-    static constexpr std::size_t kWidth = 0, kHeight = 2, kStride = 4, kStrideShift = 6, kCellCount = 8;
-    // Words 5 to 8: not interpreted, kept as they are.
-    static constexpr std::size_t kOtherWords = 10, kOtherWordCount = 4;
+    static constexpr std::size_t kSize = kMapHeaderFormat.size;
+    static constexpr std::size_t kWidth = kMapHeaderFormat.at("width"), kHeight = kMapHeaderFormat.at("height"),
+                                 kStride = kMapHeaderFormat.at("stride"),
+                                 kStrideShift = kMapHeaderFormat.at("strideShift"),
+                                 kCellCount = kMapHeaderFormat.at("cellCount");
+    static constexpr std::size_t kOtherWords = kMapHeaderFormat.at("otherWords"),
+                                 kOtherWordCount = kMapHeaderFormat.field("otherWords").count;
 };
+
+// What a cell shows on top of its terrain.
+inline constexpr std::array<std::string_view, 2> kOverlayKindNames{"symbols", "road"};
+
+// Bit fields of the cell's 16-bit words; the bits and bytes no field names
+// are not interpreted and stay as read.
+inline constexpr std::array<core::Field, 7> kMapCellFields{{
+    core::bits("terrainSlot", 0, 2, 0, 5),  // which of the 22 terrain pictures
+    core::bits("variant", 0, 2, 5, 5),      // cell of that picture
+    core::bits("area", 2, 2, 0, 8),         // record of AREA.DAT
+    core::bits("overlayKind", 2, 2, 8, 3).named(kOverlayKindNames),
+    core::bits("roadPicture", 8, 2, 0, 4),
+    core::bits("roadColumn", 8, 2, 5, 3),
+    core::bits("roadRow", 8, 2, 8, 2),
+}};
+inline constexpr core::Format kMapCellFormat{"map tile", 10, kMapCellFields};
+static_assert(core::wellFormed(kMapCellFormat));
 
 // One of the sizes a new map can have.
 struct MapSize {
@@ -35,7 +64,7 @@ std::span<const MapSize> mapSizes();
 int mapSizeIndexForWidth(int width);
 
 inline constexpr int kLargestMapCells = 20480;
-inline constexpr std::size_t kMapCellSize = 10;
+inline constexpr std::size_t kMapCellSize = kMapCellFormat.size;
 inline constexpr std::size_t kLargestMapFile = MapHeaderLayout::kSize + kLargestMapCells * kMapCellSize;
 // How much of a MAP.DAT is read: the largest map and room for what another
 // program may have appended. A longer file is never rewritten.
@@ -62,13 +91,13 @@ std::size_t mapCellOffset(const MapHeader& header, int x, int y);
 struct MapCell {
     std::array<std::uint8_t, kMapCellSize> bytes{};
 
-    int terrainSlot() const;  // word 0, bits 0-4: which of the 22 terrain pictures
-    int variant() const;      // word 0, bits 5-9: cell of that picture
-    int area() const;         // word 2, bits 0-7: record of AREA.DAT
-    int overlayKind() const;  // word 2, bits 8-10: 0 symbols, 1 road
-    int roadPicture() const;  // word 8, bits 0-3
-    int roadColumn() const;   // word 8, bits 5-7
-    int roadRow() const;      // word 8, bits 8-9
+    int terrainSlot() const;
+    int variant() const;
+    int area() const;
+    int overlayKind() const;  // 0 symbols, 1 road
+    int roadPicture() const;
+    int roadColumn() const;
+    int roadRow() const;
     void setTerrainSlot(int value);
     void setVariant(int value);
     void setArea(int value);

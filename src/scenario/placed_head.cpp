@@ -6,6 +6,10 @@ namespace kestrel::scenario {
 
 using L = PlacedHeadLayout;
 
+namespace {
+constexpr std::size_t kCountAt = core::kCountFormat.at("count");
+}  // namespace
+
 std::ostream& operator<<(std::ostream& out, const PlacedHead& h) {
     return out << "{\"" << h.name << "\", \"" << h.description << "\", type " << h.type << ", chance " << h.chance
                << ", at " << h.at << "}";
@@ -31,7 +35,7 @@ void writePlacedHead(core::RecordWriter& w, const PlacedHead& h) {
 
 std::vector<std::span<const std::uint8_t>> countedRecords(std::span<const std::uint8_t> file, std::size_t recordSize,
                                                           std::size_t limit) {
-    const int stored = core::RecordReader(file).s16(0);
+    const int stored = core::RecordReader(file).s16(kCountAt);
     const std::size_t count = std::min<std::size_t>(static_cast<std::size_t>(std::max(stored, 0)), limit);
     std::vector<std::span<const std::uint8_t>> records;
     for (std::size_t i = 0; i < count; ++i) {
@@ -45,7 +49,7 @@ std::vector<std::span<const std::uint8_t>> countedRecords(std::span<const std::u
 core::Bytes countedFile(std::span<const core::Bytes> records, std::size_t limit) {
     const std::size_t count = std::min(records.size(), limit);
     core::RecordWriter head(L::kCountSize);
-    head.s16(0, static_cast<int>(count));
+    head.s16(kCountAt, static_cast<int>(count));
     core::Bytes file = head.take();
     for (std::size_t i = 0; i < count; ++i) file.insert(file.end(), records[i].begin(), records[i].end());
     return file;

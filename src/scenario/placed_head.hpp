@@ -1,6 +1,8 @@
 // What ruin and site records share: the same fields at the same offsets in
 // their first 152 bytes, and files that hold a 16-bit count, then records.
 #pragma once
+#include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <ostream>
@@ -10,15 +12,38 @@
 
 #include "core/bytes.hpp"
 #include "core/record_fields.hpp"
+#include "core/record_format.hpp"
 #include "scenario/map_position.hpp"
 
 namespace kestrel::scenario {
 
+inline constexpr std::array<core::Field, 6> kPlacedHeadFields{{
+    core::text("name", 0, 16),
+    core::text("description", 16, 128),
+    core::s16("type", 144),  // slot of the scenario's ruin or site sets
+    core::s16("chance", 146),
+    core::s16("x", 148),
+    core::s16("y", 150),
+}};
+inline constexpr core::Format kPlacedHeadFormat{"placed head", 152, kPlacedHeadFields};
+static_assert(core::wellFormed(kPlacedHeadFormat));
+
+// The fields of a record that begins with the placed head: the head's, then its own.
+template <std::size_t N>
+constexpr std::array<core::Field, kPlacedHeadFields.size() + N> afterPlacedHead(const std::array<core::Field, N>& own) {
+    std::array<core::Field, kPlacedHeadFields.size() + N> fields{};
+    std::copy(own.begin(), own.end(), std::copy(kPlacedHeadFields.begin(), kPlacedHeadFields.end(), fields.begin()));
+    return fields;
+}
+
 struct PlacedHeadLayout {
-    static constexpr std::size_t kName = 0, kNameSize = 16;
-    static constexpr std::size_t kDescription = 16, kDescriptionSize = 128;
-    static constexpr std::size_t kType = 144, kChance = 146, kX = 148, kY = 150;
-    static constexpr std::size_t kCountSize = 2;  // before the first record of the file
+    static constexpr std::size_t kSize = kPlacedHeadFormat.size;
+    static constexpr std::size_t kName = kPlacedHeadFormat.at("name"), kNameSize = kPlacedHeadFormat.sizeOf("name");
+    static constexpr std::size_t kDescription = kPlacedHeadFormat.at("description"),
+                                 kDescriptionSize = kPlacedHeadFormat.sizeOf("description");
+    static constexpr std::size_t kType = kPlacedHeadFormat.at("type"), kChance = kPlacedHeadFormat.at("chance");
+    static constexpr std::size_t kX = kPlacedHeadFormat.at("x"), kY = kPlacedHeadFormat.at("y");
+    static constexpr std::size_t kCountSize = core::kCountFormat.size;  // before the first record of the file
 };
 
 // What the dialogs accept.

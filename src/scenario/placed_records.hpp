@@ -10,7 +10,12 @@
 #include <vector>
 
 #include "core/data_root.hpp"
+#include "core/record_format.hpp"
+#include "scenario/city_file.hpp"
 #include "scenario/map_position.hpp"
+#include "scenario/placed_head.hpp"
+#include "scenario/ruin_file.hpp"
+#include "scenario/site_file.hpp"
 
 namespace kestrel::scenario {
 
@@ -23,9 +28,19 @@ struct PlacedFile {
     constexpr PlacedFile unlimited() const { return {file, recordSize, positionAt, 32767}; }
 };
 
-inline constexpr PlacedFile kCityPlaces{"CITY.DAT", 208, 162, 150};
-inline constexpr PlacedFile kRuinPlaces{"RUIN.DAT", 192, 148, 100};
-inline constexpr PlacedFile kSitePlaces{"SITE.DAT", 154, 148, 100};
+inline constexpr PlacedFile kCityPlaces{kCityFile, kCityFormat.size, kCityFormat.at("x"),
+                                        static_cast<int>(CityFileLayout::kLimit)};
+inline constexpr PlacedFile kRuinPlaces{kRuinFile, kRuinFormat.size, kRuinFormat.at("x"),
+                                        static_cast<int>(RuinLayout::kMaxRecords)};
+inline constexpr PlacedFile kSitePlaces{kSiteFile, kSiteFormat.size, kSiteFormat.at("x"),
+                                        static_cast<int>(SiteLayout::kMaxRecords)};
+
+// What the views read of each: the name first, and y right after x.
+inline constexpr std::size_t kPlacedNameSize = PlacedHeadLayout::kNameSize;
+constexpr bool namedAndPlaced(const core::Format& format) {
+    return format.at("name") == 0 && format.sizeOf("name") == kPlacedNameSize && format.at("y") == format.at("x") + 2;
+}
+static_assert(namedAndPlaced(kCityFormat) && namedAndPlaced(kRuinFormat) && namedAndPlaced(kSiteFormat));
 
 struct Placed {
     std::string name;  // at offset 0 of the record
@@ -36,7 +51,7 @@ struct Placed {
 std::size_t placedCount(std::span<const std::uint8_t> file, const PlacedFile& layout);
 // The records of the scenario's file, or nothing when it cannot be read.
 std::optional<std::vector<Placed>> readPlaced(const core::DataRoot& root, std::string_view scenario,
-                                             const PlacedFile& layout);
+                                              const PlacedFile& layout);
 
 // The record nearest to `at` by the larger of the two distances, the earliest
 // on ties; -1 when there are none. Distances from `start` on never win.

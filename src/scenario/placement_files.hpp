@@ -14,8 +14,10 @@
 
 #include "core/bytes.hpp"
 #include "core/data_root.hpp"
+#include "core/record_format.hpp"
 #include "datasets/ability_entry.hpp"
 #include "scenario/map_position.hpp"
+#include "scenario/sides.hpp"
 
 namespace kestrel::scenario {
 
@@ -26,34 +28,85 @@ inline constexpr std::string_view kHeroPlacementFile = "HERO.INI";
 // The name a new item or army placement carries until one is chosen.
 inline constexpr std::string_view kUnchosenName = "?????";
 
+// The abilities a placed hero can have, in the order of the dialog's lists.
+std::span<const datasets::AbilityChoice> heroPlacementAbilities();
+
+inline constexpr std::array<core::Field, 8> kItemPlacementFields{{
+    core::text("item", 0, 9), core::s8("ground", 9), core::s8("hero", 10), core::s8("ruin", 11),
+    core::s16("chance", 12), core::s16("x", 14), core::s16("y", 16),
+    core::text("holder", 18, 16),  // the hero's or the ruin's name
+}};
+inline constexpr core::Format kItemPlacementFormat{"item placement", 34, kItemPlacementFields};
+static_assert(core::wellFormed(kItemPlacementFormat));
+
+inline constexpr std::array<core::Field, 6> kArmyPlacementFields{{
+    core::s16("chance", 0),
+    core::s16("x", 2),
+    core::s16("y", 4),
+    core::s16("number", 6),
+    core::s16("side", 8).named(kNeutralSideNames, kNeutralSide),
+    core::text("army", 10, 10),
+}};
+inline constexpr core::Format kArmyPlacementFormat{"army placement", 20, kArmyPlacementFields};
+static_assert(core::wellFormed(kArmyPlacementFormat));
+
+inline constexpr std::array<core::Field, 16> kHeroPlacementFields{{
+    core::s16("chance", 0),
+    core::s16("x", 2),
+    core::s16("y", 4),
+    core::s16("side", 6),
+    core::text("name", 8, 16),
+    core::s16("female", 24),
+    core::s16("heroClass", 26),  // slot of the side's hero types
+    core::s16("level", 28),      // shown from "1"
+    core::s16("experience", 30),
+    core::s8("flying", 32),
+    core::s8("allTerrain", 33),
+    core::records("ability", 34, datasets::AbilityEntryFormat<&heroPlacementAbilities, 10>::format, 10),
+    core::s16("strength", 194),
+    core::s16("movement", 196),
+    core::s16("hits", 198),
+    core::s16("view", 200),
+}};
+inline constexpr core::Format kHeroPlacementFormat{"hero placement", 202, kHeroPlacementFields};
+static_assert(core::wellFormed(kHeroPlacementFormat));
+
 struct ItemPlacementLayout {
-    static constexpr std::size_t kSize = 34, kMaxRecords = 200;
-    static constexpr std::size_t kItem = 0, kItemSize = 9;
-    static constexpr std::size_t kGround = 9, kHero = 10, kRuin = 11;  // one byte each
-    static constexpr std::size_t kChance = 12, kX = 14, kY = 16;
-    static constexpr std::size_t kHolder = 18, kHolderSize = 16;  // the hero's or the ruin's name
+    static constexpr const core::Format& F = kItemPlacementFormat;
+    static constexpr std::size_t kSize = F.size, kMaxRecords = 200;
+    static constexpr std::size_t kItem = F.at("item"), kItemSize = F.sizeOf("item");
+    static constexpr std::size_t kGround = F.at("ground"), kHero = F.at("hero"), kRuin = F.at("ruin");
+    static constexpr std::size_t kChance = F.at("chance"), kX = F.at("x"), kY = F.at("y");
+    static constexpr std::size_t kHolder = F.at("holder"), kHolderSize = F.sizeOf("holder");
 };
 
 struct ArmyPlacementLayout {
-    static constexpr std::size_t kSize = 20, kMaxRecords = 200;
-    static constexpr std::size_t kChance = 0, kX = 2, kY = 4, kNumber = 6, kSide = 8;
-    static constexpr std::size_t kArmy = 10, kArmySize = 10;
+    static constexpr const core::Format& F = kArmyPlacementFormat;
+    static constexpr std::size_t kSize = F.size, kMaxRecords = 200;
+    static constexpr std::size_t kChance = F.at("chance"), kX = F.at("x"), kY = F.at("y");
+    static constexpr std::size_t kNumber = F.at("number"), kSide = F.at("side");
+    static constexpr std::size_t kArmy = F.at("army"), kArmySize = F.sizeOf("army");
 };
 
 struct HeroPlacementLayout {
-    static constexpr std::size_t kSize = 202, kMaxRecords = 50;
-    static constexpr std::size_t kChance = 0, kX = 2, kY = 4, kSide = 6;
-    static constexpr std::size_t kName = 8, kNameSize = 16;
-    static constexpr std::size_t kFemale = 24, kClass = 26, kLevel = 28, kExperience = 30;
-    static constexpr std::size_t kFlying = 32, kAllTerrain = 33;  // one byte each
-    static constexpr std::size_t kAbilities = 34, kAbilitySlots = 10;
-    static constexpr std::size_t kStrength = 194, kMovement = 196, kHits = 198, kView = 200;
+    static constexpr const core::Format& F = kHeroPlacementFormat;
+    static constexpr std::size_t kSize = F.size, kMaxRecords = 50;
+    static constexpr std::size_t kChance = F.at("chance"), kX = F.at("x"), kY = F.at("y"), kSide = F.at("side");
+    static constexpr std::size_t kName = F.at("name"), kNameSize = F.sizeOf("name");
+    static constexpr std::size_t kFemale = F.at("female"), kClass = F.at("heroClass"), kLevel = F.at("level");
+    static constexpr std::size_t kExperience = F.at("experience");
+    static constexpr std::size_t kFlying = F.at("flying"), kAllTerrain = F.at("allTerrain");
+    static constexpr std::size_t kAbilities = F.at("ability"), kAbilitySlots = F.field("ability").count;
+    static constexpr std::size_t kStrength = F.at("strength"), kMovement = F.at("movement");
+    static constexpr std::size_t kHits = F.at("hits"), kView = F.at("view");
 };
 
 // One special ability slot of a hero record: its text takes 10 bytes here.
 struct HeroAbilityLayout {
-    static constexpr std::size_t kSize = 16;
-    static constexpr std::size_t kCode = 0, kFirst = 2, kSecond = 4, kText = 6, kTextSize = 10;
+    static constexpr const core::Format& F = *kHeroPlacementFormat.field("ability").format;
+    static constexpr std::size_t kSize = F.size;
+    static constexpr std::size_t kCode = F.at("code"), kFirst = F.at("first"), kSecond = F.at("second");
+    static constexpr std::size_t kText = F.at("text"), kTextSize = F.sizeOf("text");
 };
 
 // What the dialogs accept.
@@ -61,7 +114,7 @@ struct PlacementLimits {
     static constexpr int kMaxChance = 100, kMaxX = 127, kMaxY = 159;
     static constexpr int kMaxArmyY = 160;  // army placements reach one row further
     static constexpr int kMaxArmies = 8;
-    static constexpr int kNeutrals = 8, kSides = 8;
+    static constexpr int kNeutrals = kNeutralSide, kSides = 8;
     static constexpr int kLevels = 11, kMaxExperience = 1024;
     static constexpr int kMaxStrength = 9, kMaxMovement = 99, kMaxHits = 4, kMaxView = 9;
     static constexpr int kMaxAbilityValue = 999;
@@ -130,8 +183,5 @@ std::optional<std::vector<HeroPlacement>> loadHeroPlacements(const core::DataRoo
 bool saveItemPlacements(const core::DataRoot& root, std::string_view scenario, std::span<const ItemPlacement> items);
 bool saveArmyPlacements(const core::DataRoot& root, std::string_view scenario, std::span<const ArmyPlacement> armies);
 bool saveHeroPlacements(const core::DataRoot& root, std::string_view scenario, std::span<const HeroPlacement> heroes);
-
-// The abilities a placed hero can have, in the order of the dialog's lists.
-std::span<const datasets::AbilityChoice> heroPlacementAbilities();
 
 }  // namespace kestrel::scenario

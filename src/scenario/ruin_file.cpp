@@ -33,7 +33,7 @@ ScenarioRuin readRuin(std::span<const std::uint8_t> record) {
     ScenarioRuin ruin;
     ruin.head = readPlacedHead(record);
     ruin.guard = r.s16(L::kGuard);
-    for (std::size_t i = 0; i < L::kFlagCount; ++i) ruin.flags[i] = r.s8(L::kFlags + i);
+    for (std::size_t i = 0; i < L::kFlagCount; ++i) ruin.flags[i] = r.s8(L::flagAt(i));
     ruin.untouched = r.u8(L::kUntouched);
     ruin.ability = {r.s16(L::kAbilityCode), r.s16(L::kAbilityFirst), r.s16(L::kAbilitySecond),
                     r.text(L::kAbilityText, L::kAbilityTextSize)};
@@ -45,7 +45,7 @@ core::Bytes writeRuin(const ScenarioRuin& ruin) {
     core::RecordWriter w(L::kSize);
     writePlacedHead(w, ruin.head);
     w.s16(L::kGuard, ruin.guard);
-    for (std::size_t i = 0; i < L::kFlagCount; ++i) w.s8(L::kFlags + i, ruin.flags[i]);
+    for (std::size_t i = 0; i < L::kFlagCount; ++i) w.s8(L::flagAt(i), ruin.flags[i]);
     w.u8(L::kUntouched, ruin.untouched);
     w.s16(L::kAbilityCode, ruin.ability.code);
     w.s16(L::kAbilityFirst, ruin.ability.first);

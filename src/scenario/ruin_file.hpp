@@ -13,6 +13,7 @@
 
 #include "core/bytes.hpp"
 #include "core/data_root.hpp"
+#include "core/record_format.hpp"
 #include "datasets/ability_entry.hpp"
 #include "scenario/placed_head.hpp"
 
@@ -20,20 +21,58 @@ namespace kestrel::scenario {
 
 inline constexpr std::string_view kRuinFile = "RUIN.DAT";
 
+// The guards before the monster slots 0 to 7: none, and any monster.
+inline constexpr std::array<std::string_view, 2> kRuinGuardNames{"Empty", "Any Monster"};
+inline constexpr int kFirstGuardName = -2;
+
+// The abilities a ruin can give, in the order of the dialog's list.
+std::span<const datasets::AbilityChoice> ruinAbilities();
+
+// Byte 165 has no field: it is kept as read.
+inline constexpr auto kRuinFields = afterPlacedHead(std::array<core::Field, 14>{{
+    core::s16("guard", 152).named(kRuinGuardNames, kFirstGuardName),
+    core::s8("rewardMana", 154),
+    core::s8("rewardGold", 155),
+    core::s8("rewardItem", 156),
+    core::s8("rewardSage", 157),
+    core::s8("rewardAllies", 158),
+    core::s8("ruinEmpty", 159),
+    core::s8("whiteMana", 160),
+    core::s8("grayMana", 161),
+    core::s8("blackMana", 162),
+    core::s8("aGrade", 163),
+    core::s8("specialRuin", 164),
+    core::records("ability", 166, datasets::AbilityEntryFormat<&ruinAbilities, 10>::format),
+    core::text("specialFile", 182, 10),
+}});
+inline constexpr core::Format kRuinFormat{"ruin", 192, kRuinFields};
+static_assert(core::wellFormed(kRuinFormat));
+
 struct RuinLayout {
-    static constexpr std::size_t kSize = 192;
+    static constexpr std::size_t kSize = kRuinFormat.size;
     static constexpr std::size_t kMaxRecords = 100;
-    static constexpr std::size_t kGuard = 152;
-    static constexpr std::size_t kFlags = 154, kFlagCount = 11;  // one byte each, in RuinFlag order
-    static constexpr std::size_t kUntouched = 165;
-    static constexpr std::size_t kAbilityCode = 166, kAbilityFirst = 168, kAbilitySecond = 170;
-    static constexpr std::size_t kAbilityText = 172, kAbilityTextSize = 10;
-    static constexpr std::size_t kSpecialFile = 182, kSpecialFileSize = 10;
+    static constexpr std::size_t kGuard = kRuinFormat.at("guard");
+    // One byte each, in RuinFlag order.
+    static constexpr std::array<std::string_view, 11> kFlagFields{
+        "rewardMana", "rewardGold", "rewardItem", "rewardSage", "rewardAllies", "ruinEmpty",
+        "whiteMana",  "grayMana",   "blackMana",  "aGrade",     "specialRuin"};
+    static constexpr std::size_t kFlagCount = kFlagFields.size();
+    static constexpr std::size_t flagAt(std::size_t flag) { return kRuinFormat.at(kFlagFields[flag]); }
+    static constexpr std::size_t kUntouched = kRuinFormat.field("specialRuin").end();
+    static constexpr std::size_t kAbility = kRuinFormat.at("ability");
+    static constexpr const core::Format& kAbilityFormat = *kRuinFormat.field("ability").format;
+    static constexpr std::size_t kAbilityCode = kAbility + kAbilityFormat.at("code"),
+                                 kAbilityFirst = kAbility + kAbilityFormat.at("first"),
+                                 kAbilitySecond = kAbility + kAbilityFormat.at("second");
+    static constexpr std::size_t kAbilityText = kAbility + kAbilityFormat.at("text"),
+                                 kAbilityTextSize = kAbilityFormat.sizeOf("text");
+    static constexpr std::size_t kSpecialFile = kRuinFormat.at("specialFile"),
+                                 kSpecialFileSize = kRuinFormat.sizeOf("specialFile");
 };
 
 // What the dialog accepts.
 struct RuinLimits {
-    static constexpr int kNoGuard = -2, kAnyMonster = -1, kLastMonster = 7;
+    static constexpr int kNoGuard = kFirstGuardName, kAnyMonster = kFirstGuardName + 1, kLastMonster = 7;
     static constexpr int kMaxAbilityValue = 999;
     static constexpr std::size_t kAbilityText = 8, kSpecialFile = 8;
 };
@@ -73,8 +112,5 @@ core::Bytes writeRuinFile(std::span<const ScenarioRuin> ruins);
 // Nothing when the scenario's file cannot be read.
 std::optional<std::vector<ScenarioRuin>> loadRuins(const core::DataRoot& root, std::string_view scenario);
 bool saveRuins(const core::DataRoot& root, std::string_view scenario, std::span<const ScenarioRuin> ruins);
-
-// The abilities a ruin can give, in the order of the dialog's list.
-std::span<const datasets::AbilityChoice> ruinAbilities();
 
 }  // namespace kestrel::scenario

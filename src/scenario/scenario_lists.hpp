@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/data_root.hpp"
+#include "scenario/ruin_file.hpp"
 
 namespace kestrel::ui {
 class Dialog;
@@ -41,8 +42,8 @@ int fillTerrainTypeNames(const core::DataRoot& root, TerrainFilter filter, ui::D
 // selection index is the slot (plus 2 when "Empty" and "Any Monster" lead).
 inline constexpr std::string_view kNotUsed = "Not Used";
 inline constexpr std::string_view kUnknownMonster = "Unknown";
-inline constexpr std::string_view kNoGuard = "Empty";
-inline constexpr std::string_view kAnyMonster = "Any Monster";
+inline constexpr std::string_view kNoGuard = kRuinGuardNames[0];
+inline constexpr std::string_view kAnyMonster = kRuinGuardNames[1];
 inline constexpr int kMiscSlots = 8;
 
 // Eight names; "Not Used" for an empty slot and for all of them without MISC.DAT.

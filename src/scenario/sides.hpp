@@ -45,6 +45,9 @@ struct SidesFileLayout {
 inline constexpr std::string_view kSidesFile = "SIDES.DAT";
 inline constexpr std::string_view kNotUsedName = "Not Used";
 inline constexpr std::string_view kNeutralsName = "Neutrals";
+// What a side index of 8 means in the files that name sides.
+inline constexpr int kNeutralSide = static_cast<int>(SidesFileLayout::kNeutrals);
+inline constexpr std::array<std::string_view, 1> kNeutralSideNames{kNeutralsName};
 
 // What the dialogs accept.
 struct SideLimits {

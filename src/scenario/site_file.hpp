@@ -1,6 +1,7 @@
 // SITE.DAT: the sites placed on a scenario's map, a 16-bit count and up to
 // 100 records of 154 bytes. Bytes 0 to 151 are those a ruin has too.
 #pragma once
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -11,17 +12,23 @@
 
 #include "core/bytes.hpp"
 #include "core/data_root.hpp"
+#include "core/record_format.hpp"
 #include "scenario/placed_head.hpp"
 
 namespace kestrel::scenario {
 
 inline constexpr std::string_view kSiteFile = "SITE.DAT";
 
+// Byte 153 has no field: it is kept as read.
+inline constexpr auto kSiteFields = afterPlacedHead(std::array<core::Field, 1>{core::s8("razed", 152)});
+inline constexpr core::Format kSiteFormat{"site", 154, kSiteFields};
+static_assert(core::wellFormed(kSiteFormat));
+
 struct SiteLayout {
-    static constexpr std::size_t kSize = 154;
+    static constexpr std::size_t kSize = kSiteFormat.size;
     static constexpr std::size_t kMaxRecords = 100;
-    static constexpr std::size_t kRazed = 152;
-    static constexpr std::size_t kUntouched = 153;
+    static constexpr std::size_t kRazed = kSiteFormat.at("razed");
+    static constexpr std::size_t kUntouched = kSiteFormat.field("razed").end();
 };
 
 struct ScenarioSite {
