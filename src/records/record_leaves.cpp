@@ -26,7 +26,9 @@ struct Builder {
     std::vector<std::uint8_t> covered;  // bits per byte of the outermost record
 
     void cover(std::size_t at, std::size_t size, std::uint32_t bitsOfWord = 0xFFFFFFFFu) {
-        for (std::size_t i = 0; i < size; ++i) covered[at + i] |= static_cast<std::uint8_t>(bitsOfWord >> (8 * i));
+        // A field wider than a word covers its bytes beyond the word whole.
+        for (std::size_t i = 0; i < size; ++i)
+            covered[at + i] |= i < sizeof bitsOfWord ? static_cast<std::uint8_t>(bitsOfWord >> (8 * i)) : 0xFF;
     }
 
     void addRest(std::string name, std::size_t at, std::size_t size) {
