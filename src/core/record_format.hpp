@@ -15,6 +15,7 @@ enum class FieldType : std::uint8_t {
     S8,
     U16,
     S16,
+    S32,
     Bits,    // `bits` bits from bit `bit` of the little-endian word of `size` bytes at `at`
     Text,    // `size` bytes, NUL-terminated when shorter
     Bytes,   // `size` bytes with no known meaning, kept as read
@@ -86,7 +87,10 @@ struct Format {
     constexpr std::size_t sizeOf(std::string_view fieldName) const { return field(fieldName).size; }
 };
 
-constexpr std::size_t widthOf(FieldType type) { return type == FieldType::U16 || type == FieldType::S16 ? 2 : 1; }
+constexpr std::size_t widthOf(FieldType type) {
+    if (type == FieldType::S32) return 4;
+    return type == FieldType::U16 || type == FieldType::S16 ? 2 : 1;
+}
 
 constexpr Field u8(std::string_view name, std::size_t at, std::size_t count = 1) {
     return {name, at, FieldType::U8, 1, count};
@@ -99,6 +103,9 @@ constexpr Field u16(std::string_view name, std::size_t at, std::size_t count = 1
 }
 constexpr Field s16(std::string_view name, std::size_t at, std::size_t count = 1) {
     return {name, at, FieldType::S16, 2, count};
+}
+constexpr Field s32(std::string_view name, std::size_t at, std::size_t count = 1) {
+    return {name, at, FieldType::S32, 4, count};
 }
 constexpr Field text(std::string_view name, std::size_t at, std::size_t size, std::size_t count = 1) {
     return {name, at, FieldType::Text, size, count};

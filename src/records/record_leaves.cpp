@@ -1,6 +1,7 @@
 #include "records/record_leaves.hpp"
 
 #include <algorithm>
+#include <limits>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -143,6 +144,9 @@ LeafValue readLeaf(const Leaf& leaf, std::span<const std::uint8_t> record) {
                 case FieldType::S16:
                     v.number = static_cast<std::int16_t>(w);
                     break;
+                case FieldType::S32:
+                    v.number = static_cast<std::int32_t>(w);
+                    break;
                 default:
                     v.number = w;
             }
@@ -213,6 +217,7 @@ void writeLeaf(const Leaf& leaf, std::span<std::uint8_t> record, const LeafValue
 std::int64_t leafMin(const Leaf& leaf) {
     if (leaf.kind == LeafKind::Number && leaf.type == FieldType::S8) return -128;
     if (leaf.kind == LeafKind::Number && leaf.type == FieldType::S16) return -32768;
+    if (leaf.kind == LeafKind::Number && leaf.type == FieldType::S32) return std::numeric_limits<std::int32_t>::min();
     return 0;
 }
 
@@ -223,6 +228,8 @@ std::int64_t leafMax(const Leaf& leaf) {
             return 127;
         case FieldType::S16:
             return 32767;
+        case FieldType::S32:
+            return std::numeric_limits<std::int32_t>::max();
         case FieldType::U16:
             return 65535;
         default:

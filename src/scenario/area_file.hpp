@@ -11,15 +11,25 @@
 #include <string_view>
 
 #include "core/bytes.hpp"
+#include "core/record_format.hpp"
 
 namespace kestrel::scenario {
 
 inline constexpr std::string_view kAreaFile = "AREA.DAT";
 
+// The name holds up to 15 characters and a NUL.
+inline constexpr std::array<core::Field, 1> kAreaFields{core::text("name", 0, 16)};
+inline constexpr core::Format kAreaFormat{"area", 34, kAreaFields};
+static_assert(core::wellFormed(kAreaFormat));
+
+inline constexpr std::array<core::Field, 1> kAreasFields{core::records("area", 0, kAreaFormat, 256)};
+inline constexpr core::Format kAreasFormat{"areas", 256 * kAreaFormat.size, kAreasFields};
+static_assert(core::wellFormed(kAreasFormat));
+
 struct AreaLayout {
-    static constexpr std::size_t kRecords = 256, kRecordSize = 34;
-    static constexpr std::size_t kFileSize = kRecords * kRecordSize;
-    static constexpr std::size_t kName = 0, kNameSize = 16;  // up to 15 characters and a NUL
+    static constexpr std::size_t kRecords = kAreasFormat.field("area").count, kRecordSize = kAreaFormat.size;
+    static constexpr std::size_t kFileSize = kAreasFormat.size;
+    static constexpr std::size_t kName = kAreaFormat.at("name"), kNameSize = kAreaFormat.sizeOf("name");
 };
 
 struct AreaNames {

@@ -10,28 +10,61 @@
 
 #include "core/bytes.hpp"
 #include "core/data_root.hpp"
+#include "core/record_format.hpp"
 
 namespace kestrel::scenario {
 
 inline constexpr std::string_view kMiscDataFile = "MISC.DAT";
 
+inline constexpr std::array<core::Field, 2> kMonsterFields{{
+    core::text("name", 0, 16),
+    core::s16("strength", 16),
+}};
+inline constexpr core::Format kMonsterFormat{"monster", 18, kMonsterFields};
+static_assert(core::wellFormed(kMonsterFormat));
+
+// Byte 347 pads the record and is written as zero. Set names are empty for
+// no set in the slot.
+inline constexpr std::array<core::Field, 8> kMiscDataFields{{
+    core::text("preGold", 0, 6),
+    core::text("postGold", 6, 6),
+    core::s16("maxBonus", 12),
+    core::text("ruinSets", 14, 9, 8),
+    core::text("siteSets", 86, 9, 8),
+    core::records("monsters", 158, kMonsterFormat, 8),
+    core::text("graphicSet", 302, 9),
+    core::text("citySets", 311, 9, 4),
+}};
+inline constexpr core::Format kMiscDataFormat{"general data", 348, kMiscDataFields};
+static_assert(core::wellFormed(kMiscDataFormat));
+
 struct MiscDataLayout {
-    static constexpr std::size_t kSize = 348;
-    static constexpr std::size_t kPreGold = 0, kPostGold = 6, kGoldTextSize = 6;
-    static constexpr std::size_t kMaxBonus = 12;
-    static constexpr std::size_t kRuinSets = 14, kSiteSets = 86, kSetNameSize = 9, kSetSlots = 8;
-    // Eight records of a name and a strength.
-    static constexpr std::size_t kMonsters = 158, kMonsterSize = 18, kMonsterSlots = 8;
-    static constexpr std::size_t kMonsterName = 0, kMonsterNameSize = 16, kMonsterStrength = 16;
-    static constexpr std::size_t kGraphicSet = 302, kGraphicSetSize = 9;
-    static constexpr std::size_t kCitySets = 311, kCitySlots = 4;
-    // Byte 347 pads the record and is written as zero.
+    static constexpr std::size_t kSize = kMiscDataFormat.size;
+    static constexpr std::size_t kPreGold = kMiscDataFormat.at("preGold"), kPostGold = kMiscDataFormat.at("postGold"),
+                                 kGoldTextSize = kMiscDataFormat.sizeOf("preGold");
+    static constexpr std::size_t kMaxBonus = kMiscDataFormat.at("maxBonus");
+    static constexpr std::size_t kRuinSets = kMiscDataFormat.at("ruinSets"), kSiteSets = kMiscDataFormat.at("siteSets"),
+                                 kSetNameSize = kMiscDataFormat.sizeOf("ruinSets"),
+                                 kSetSlots = kMiscDataFormat.field("ruinSets").count;
+    static constexpr std::size_t kMonsters = kMiscDataFormat.at("monsters"), kMonsterSize = kMonsterFormat.size,
+                                 kMonsterSlots = kMiscDataFormat.field("monsters").count;
+    static constexpr std::size_t kMonsterName = kMonsterFormat.at("name"),
+                                 kMonsterNameSize = kMonsterFormat.sizeOf("name"),
+                                 kMonsterStrength = kMonsterFormat.at("strength");
+    static constexpr std::size_t kGraphicSet = kMiscDataFormat.at("graphicSet"),
+                                 kGraphicSetSize = kMiscDataFormat.sizeOf("graphicSet");
+    static constexpr std::size_t kCitySets = kMiscDataFormat.at("citySets"),
+                                 kCitySlots = kMiscDataFormat.field("citySets").count;
 
     static constexpr std::size_t monster(std::size_t slot) { return kMonsters + kMonsterSize * slot; }
     static constexpr std::size_t ruinSet(std::size_t slot) { return kRuinSets + kSetNameSize * slot; }
     static constexpr std::size_t siteSet(std::size_t slot) { return kSiteSets + kSetNameSize * slot; }
     static constexpr std::size_t citySet(std::size_t slot) { return kCitySets + kSetNameSize * slot; }
 };
+static_assert(MiscDataLayout::kSetNameSize == kMiscDataFormat.sizeOf("siteSets") &&
+              MiscDataLayout::kSetNameSize == kMiscDataFormat.sizeOf("citySets") &&
+              MiscDataLayout::kGoldTextSize == kMiscDataFormat.sizeOf("postGold") &&
+              MiscDataLayout::kSetSlots == kMiscDataFormat.field("siteSets").count);
 
 // What the dialog accepts.
 struct MiscDataLimits {

@@ -2,6 +2,7 @@
 // world's folder and SCENARIO.DAT in a scenario's, whose first 44 bytes name
 // the world it uses in the world header's layout.
 #pragma once
+#include <array>
 #include <cstddef>
 #include <ostream>
 #include <span>
@@ -11,6 +12,7 @@
 
 #include "core/bytes.hpp"
 #include "core/data_root.hpp"
+#include "core/record_format.hpp"
 
 namespace kestrel::scenario {
 
@@ -21,20 +23,46 @@ inline constexpr std::string_view kNoWorld = "None";
 // Scenario and world folder names as the dialogs take them.
 inline constexpr std::size_t kFolderNameLimit = 8;
 
+inline constexpr std::array<core::Field, 2> kWorldHeaderFields{{
+    core::text("folder", 0, 12),
+    core::text("name", 12, 32),
+}};
+inline constexpr core::Format kWorldHeaderFormat{"world header", 44, kWorldHeaderFields};
+static_assert(core::wellFormed(kWorldHeaderFormat));
+
+// A description of 255 characters fills its field with no NUL.
+inline constexpr std::array<core::Field, 5> kScenarioHeaderFields{{
+    core::records("world", 0, kWorldHeaderFormat),
+    core::text("folder", 44, 12),
+    core::text("name", 56, 32),
+    core::text("author", 88, 32),
+    core::text("description", 120, 255),
+}};
+inline constexpr core::Format kScenarioHeaderFormat{"scenario header", 375, kScenarioHeaderFields};
+static_assert(core::wellFormed(kScenarioHeaderFormat));
+
 struct WorldHeaderLayout {
-    static constexpr std::size_t kSize = 44;
-    static constexpr std::size_t kFolder = 0, kFolderSize = 12;
-    static constexpr std::size_t kName = 12, kNameSize = 32;
+    static constexpr std::size_t kSize = kWorldHeaderFormat.size;
+    static constexpr std::size_t kFolder = kWorldHeaderFormat.at("folder"),
+                                 kFolderSize = kWorldHeaderFormat.sizeOf("folder");
+    static constexpr std::size_t kName = kWorldHeaderFormat.at("name"), kNameSize = kWorldHeaderFormat.sizeOf("name");
 };
 
 struct ScenarioHeaderLayout {
-    static constexpr std::size_t kSize = 375;
-    static constexpr std::size_t kWorldFolder = 0, kWorldFolderSize = 12;
-    static constexpr std::size_t kWorldName = 12, kWorldNameSize = 32;
-    static constexpr std::size_t kFolder = 44, kFolderSize = 12;
-    static constexpr std::size_t kName = 56, kNameSize = 32;
-    static constexpr std::size_t kAuthor = 88, kAuthorSize = 32;
-    static constexpr std::size_t kDescription = 120, kDescriptionSize = 255;
+    static constexpr std::size_t kSize = kScenarioHeaderFormat.size;
+    static constexpr std::size_t kWorld = kScenarioHeaderFormat.at("world");
+    static constexpr std::size_t kWorldFolder = kWorld + WorldHeaderLayout::kFolder,
+                                 kWorldFolderSize = WorldHeaderLayout::kFolderSize;
+    static constexpr std::size_t kWorldName = kWorld + WorldHeaderLayout::kName,
+                                 kWorldNameSize = WorldHeaderLayout::kNameSize;
+    static constexpr std::size_t kFolder = kScenarioHeaderFormat.at("folder"),
+                                 kFolderSize = kScenarioHeaderFormat.sizeOf("folder");
+    static constexpr std::size_t kName = kScenarioHeaderFormat.at("name"),
+                                 kNameSize = kScenarioHeaderFormat.sizeOf("name");
+    static constexpr std::size_t kAuthor = kScenarioHeaderFormat.at("author"),
+                                 kAuthorSize = kScenarioHeaderFormat.sizeOf("author");
+    static constexpr std::size_t kDescription = kScenarioHeaderFormat.at("description"),
+                                 kDescriptionSize = kScenarioHeaderFormat.sizeOf("description");
 };
 
 struct WorldHeader {

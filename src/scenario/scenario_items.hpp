@@ -14,18 +14,35 @@
 
 #include "core/bytes.hpp"
 #include "core/data_root.hpp"
+#include "core/record_format.hpp"
 
 namespace kestrel::scenario {
 
 inline constexpr std::string_view kScenarioItemsFile = "ITEM.DAT";
 
+// Names are entry names of ITEMS.
+inline constexpr std::array<core::Field, 4> kScenarioItemsFields{{
+    core::s16("optionalChance", 0),
+    core::text("compulsory", 2, 9, 16),
+    core::text("optional", 146, 9, 16),
+    core::text("unplaced", 290, 9, 8),
+}};
+inline constexpr core::Format kScenarioItemsFormat{"scenario items", 362, kScenarioItemsFields};
+static_assert(core::wellFormed(kScenarioItemsFormat));
+
 struct ScenarioItemsLayout {
-    static constexpr std::size_t kSize = 362;
-    static constexpr std::size_t kNameSize = 9;  // entry names of ITEMS
-    static constexpr std::size_t kChance = 0;
-    static constexpr std::size_t kCompulsory = 2, kOptional = 146, kUnplaced = 290;
-    static constexpr std::size_t kGroupNames = 16, kUnplacedNames = 8;
+    static constexpr const core::Format& kF = kScenarioItemsFormat;
+    static constexpr std::size_t kSize = kF.size;
+    static constexpr std::size_t kNameSize = kF.sizeOf("compulsory");
+    static constexpr std::size_t kChance = kF.at("optionalChance");
+    static constexpr std::size_t kCompulsory = kF.at("compulsory"), kOptional = kF.at("optional"),
+                                 kUnplaced = kF.at("unplaced");
+    static constexpr std::size_t kGroupNames = kF.field("compulsory").count,
+                                 kUnplacedNames = kF.field("unplaced").count;
 };
+static_assert(ScenarioItemsLayout::kF.sizeOf("optional") == ScenarioItemsLayout::kNameSize &&
+              ScenarioItemsLayout::kF.sizeOf("unplaced") == ScenarioItemsLayout::kNameSize &&
+              ScenarioItemsLayout::kF.field("optional").count == ScenarioItemsLayout::kGroupNames);
 
 struct ScenarioItemsLimits {
     static constexpr int kMaxChance = 100;

@@ -69,7 +69,7 @@ ScenarioTerrain readScenarioTerrain(std::span<const std::uint8_t> record) {
         for (std::size_t i = 0; i < names.size(); ++i) names[i] = r.text(at + i * size, size);
     });
     forEachClassRun(t, [&](std::span<std::int16_t> classes, std::size_t at) {
-        for (std::size_t i = 0; i < classes.size(); ++i) classes[i] = r.s16(at + 2 * i);
+        for (std::size_t i = 0; i < classes.size(); ++i) classes[i] = r.s16(at + L::kClassSize * i);
     });
     t.untouched = r.u8(L::kUntouched);
     for (std::size_t i = 0; i < L::kFlags; ++i) t.forestFlags[i] = r.u8(L::kForestFlags + i);
@@ -85,7 +85,7 @@ core::Bytes writeScenarioTerrain(const ScenarioTerrain& t) {
         for (std::size_t i = 0; i < names.size(); ++i) w.text(at + i * size, size, names[i]);
     });
     forEachClassRun(t, [&](std::span<const std::int16_t> classes, std::size_t at) {
-        for (std::size_t i = 0; i < classes.size(); ++i) w.s16(at + 2 * i, classes[i]);
+        for (std::size_t i = 0; i < classes.size(); ++i) w.s16(at + L::kClassSize * i, classes[i]);
     });
     w.u8(L::kUntouched, t.untouched);
     for (std::size_t i = 0; i < L::kFlags; ++i) w.u8(L::kForestFlags + i, t.forestFlags[i]);

@@ -14,35 +14,69 @@
 
 #include "core/bytes.hpp"
 #include "core/data_root.hpp"
+#include "core/record_format.hpp"
 
 namespace kestrel::scenario {
 
 inline constexpr std::string_view kScenarioTerrainFile = "TERRAIN.DAT";
 
-struct ScenarioTerrainLayout {
-    static constexpr std::size_t kSize = 508;
-    static constexpr std::size_t kNameSize = 9;   // entry names of TERRAIN\DATA and TERRAIN\BONUS
-    static constexpr std::size_t kTextSize = 32;  // move bonus texts
-    static constexpr std::size_t kSlotCount = 0, kRoadCount = 2, kForestCount = 4;
-    static constexpr std::size_t kTerrainNames = 6, kSlots = 22;
-    static constexpr std::size_t kFirstClasses = 204;
-    static constexpr std::size_t kRoadNames = 248, kRoads = 2;
-    static constexpr std::size_t kForestNames = 266, kForests = 4;
-    // Move bonus 1, move bonus 2, both together.
-    static constexpr std::size_t kBonusNames = 302, kBonuses = 3;
-    static constexpr std::size_t kBonusTexts = 329;
-    // Water, ship, flying.
-    static constexpr std::size_t kMoveIcons = 425, kIcons = 3;
-    static constexpr std::size_t kRiverName = 452;
-    static constexpr std::size_t kUntouched = 461;
-    static constexpr std::size_t kSecondClasses = 462;
-    static constexpr std::size_t kForestFlags = 506, kFlags = 2;  // of move bonuses 1 and 2
-};
-
 // The classes a slot may be given, by stored value.
 inline constexpr std::array<std::string_view, 12> kSlotClassNames{
     "Basic", "Water", "Bonus1", "Bonus2", "Flier", "Illegal", "Feature", "Special", "Animated", "Road", "River", "3x3",
 };
+
+// Names are entry names of TERRAIN\DATA and TERRAIN\BONUS. The bonuses,
+// their texts and forest flags are those of move bonus 1, move bonus 2 and
+// both together; the move icons those of water, ship and flying moves.
+inline constexpr std::array<core::Field, 14> kScenarioTerrainFields{{
+    core::s16("slotCount", 0),
+    core::s16("roadCount", 2),
+    core::s16("forestCount", 4),
+    core::text("terrain", 6, 9, 22),
+    core::s16("firstClass", 204, 22).named(kSlotClassNames),
+    core::text("roads", 248, 9, 2),
+    core::text("forests", 266, 9, 4),
+    core::text("bonuses", 302, 9, 3),
+    core::text("bonusTexts", 329, 32, 3),
+    core::text("moveIcons", 425, 9, 3),
+    core::text("river", 452, 9),
+    core::bytes("untouched", 461, 1),
+    core::s16("secondClass", 462, 22).named(kSlotClassNames),
+    core::u8("forestFlags", 506, 2),
+}};
+inline constexpr core::Format kScenarioTerrainFormat{"scenario terrain", 508, kScenarioTerrainFields};
+static_assert(core::wellFormed(kScenarioTerrainFormat));
+
+struct ScenarioTerrainLayout {
+    static constexpr const core::Format& kF = kScenarioTerrainFormat;
+    static constexpr std::size_t kSize = kF.size;
+    static constexpr std::size_t kNameSize = kF.sizeOf("terrain");
+    static constexpr std::size_t kTextSize = kF.sizeOf("bonusTexts");
+    static constexpr std::size_t kSlotCount = kF.at("slotCount"), kRoadCount = kF.at("roadCount"),
+                                 kForestCount = kF.at("forestCount");
+    static constexpr std::size_t kTerrainNames = kF.at("terrain"), kSlots = kF.field("terrain").count;
+    static constexpr std::size_t kFirstClasses = kF.at("firstClass"), kClassSize = kF.sizeOf("firstClass");
+    static constexpr std::size_t kRoadNames = kF.at("roads"), kRoads = kF.field("roads").count;
+    static constexpr std::size_t kForestNames = kF.at("forests"), kForests = kF.field("forests").count;
+    static constexpr std::size_t kBonusNames = kF.at("bonuses"), kBonuses = kF.field("bonuses").count;
+    static constexpr std::size_t kBonusTexts = kF.at("bonusTexts");
+    static constexpr std::size_t kMoveIcons = kF.at("moveIcons"), kIcons = kF.field("moveIcons").count;
+    static constexpr std::size_t kRiverName = kF.at("river");
+    static constexpr std::size_t kUntouched = kF.at("untouched");
+    static constexpr std::size_t kSecondClasses = kF.at("secondClass");
+    static constexpr std::size_t kForestFlags = kF.at("forestFlags"), kFlags = kF.field("forestFlags").count;
+};
+
+// The codec reads every name in one width and the classes as 16-bit lists.
+constexpr bool scenarioTerrainNamesAlike() {
+    using L = ScenarioTerrainLayout;
+    for (const auto name : {"roads", "forests", "bonuses", "moveIcons", "river"})
+        if (L::kF.sizeOf(name) != L::kNameSize) return false;
+    return L::kF.field("firstClass").count == L::kSlots && L::kF.field("secondClass").count == L::kSlots &&
+           L::kF.field("bonusTexts").count == L::kBonuses;
+}
+static_assert(scenarioTerrainNamesAlike());
+
 inline constexpr std::int16_t kFeatureClass = 6;
 
 struct ScenarioTerrain {

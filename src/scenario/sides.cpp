@@ -30,7 +30,7 @@ public:
     void s32(std::size_t at, std::int32_t& out) const {
         if (!reaches(at)) return;
         std::uint32_t v = 0;
-        for (std::size_t i = 0; i < 4; ++i) v |= static_cast<std::uint32_t>(r_.u8(at + i)) << (8 * i);
+        for (std::size_t i = 0; i < sizeof v; ++i) v |= static_cast<std::uint32_t>(r_.u8(at + i)) << (8 * i);
         out = static_cast<std::int32_t>(v);
     }
     void text(std::size_t at, std::size_t size, std::string& out) const {
@@ -143,7 +143,7 @@ core::Bytes writeSide(const Side& s) {
     w.s16(L::kMaxMana, s.maxMana);
     w.s16(L::kInitialMana, s.initialMana);
     w.s16(L::kLevel, s.level);
-    core::putS32(w.span(L::kStartingGold, 4), 0, s.startingGold);
+    core::putS32(w.span(L::kStartingGold, L::kStartingGoldSize), 0, s.startingGold);
     w.u8(L::kGetMercenaries, s.getMercenaries ? 1 : 0);
     w.u8(L::kSellItems, s.sellItems ? 1 : 0);
     w.u8(L::kHeroOnTurn1, s.heroOnTurn1 ? 1 : 0);

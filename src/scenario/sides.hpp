@@ -11,35 +11,100 @@
 
 #include "core/bytes.hpp"
 #include "core/data_root.hpp"
+#include "core/record_format.hpp"
 
 namespace kestrel::scenario {
 
+inline constexpr std::array<std::string_view, 4> kManaTypeNames{"None", "White", "Gray", "Black"};
+// Stored levels, named from -1; the dialog's radio buttons are level + 1.
+inline constexpr int kLevelHuman = -1, kLevelKnight = 0, kLevelLord = 1, kLevelKestrel = 2;
+inline constexpr std::array<std::string_view, 4> kSideLevelNames{"Human", "Knight", "Lord", "Kestrel"};
+
+// Bytes 218-219 and 449-451 pad the record. The reserved bytes are not
+// interpreted but kept as read.
+inline constexpr std::array<core::Field, 25> kSideFields{{
+    core::u8("used", 0),
+    core::text("name", 1, 32),
+    core::text("description", 33, 128),
+    core::text("shields", 161, 9, 3),  // kinds B, O, C
+    core::bytes("reserved188", 188, 9),
+    core::text("advisor", 197, 9),
+    core::s16("stackingLimit", 206),
+    core::bytes("reserved208", 208, 2),
+    core::s16("manaType", 210).named(kManaTypeNames),
+    core::s16("maxMana", 212),
+    core::s16("initialMana", 214),
+    core::s16("level", 216).named(kSideLevelNames, kLevelHuman),
+    core::s32("startingGold", 220),
+    core::u8("getMercenaries", 224),
+    core::u8("sellItems", 225),
+    core::u8("heroOnTurn1", 226),
+    core::u8("enhanced", 227),
+    core::bytes("reserved228", 228, 1),
+    core::bytes("reserved229", 229, 31),
+    core::text("regulars", 260, 9, 8),
+    core::text("allies", 332, 9, 4),
+    core::text("mercenaries", 368, 9, 3),
+    core::text("ship", 395, 9),
+    core::text("heroes", 404, 9, 4),
+    core::text("armyFlag", 440, 9),
+}};
+inline constexpr core::Format kSideFormat{"side", 452, kSideFields};
+static_assert(core::wellFormed(kSideFormat));
+
+// Records 0 to 7 are the player sides, record 8 the neutrals.
+inline constexpr std::array<core::Field, 1> kSidesFields{core::records("side", 0, kSideFormat, 9)};
+inline constexpr core::Format kSidesFormat{"sides", 9 * kSideFormat.size, kSidesFields};
+static_assert(core::wellFormed(kSidesFormat));
+
 struct SideLayout {
-    static constexpr std::size_t kSize = 452;
-    static constexpr std::size_t kUsed = 0;
-    static constexpr std::size_t kName = 1, kNameSize = 32;
-    static constexpr std::size_t kDescription = 33, kDescriptionSize = 128;
-    static constexpr std::size_t kShields = 161;  // kinds B, O, C
-    static constexpr std::size_t kReserved188 = 188, kReserved188Size = 9;
-    static constexpr std::size_t kAdvisor = 197;
-    static constexpr std::size_t kStackingLimit = 206;
-    static constexpr std::size_t kReserved208 = 208, kReserved208Size = 2;
-    static constexpr std::size_t kManaType = 210, kMaxMana = 212, kInitialMana = 214;
-    static constexpr std::size_t kLevel = 216;  // 218: two bytes of padding
-    static constexpr std::size_t kStartingGold = 220;
-    static constexpr std::size_t kGetMercenaries = 224, kSellItems = 225, kHeroOnTurn1 = 226, kEnhanced = 227;
-    static constexpr std::size_t kReserved228 = 228;
-    static constexpr std::size_t kReserved229 = 229, kReserved229Size = 31;
-    static constexpr std::size_t kRegulars = 260, kAllies = 332, kMercenaries = 368, kShip = 395;
-    static constexpr std::size_t kHeroes = 404, kArmyFlag = 440;  // 449: three bytes of padding
-    static constexpr std::size_t kEntryNameSize = 9;
+    static constexpr std::size_t kSize = kSideFormat.size;
+    static constexpr std::size_t kUsed = kSideFormat.at("used");
+    static constexpr std::size_t kName = kSideFormat.at("name"), kNameSize = kSideFormat.sizeOf("name");
+    static constexpr std::size_t kDescription = kSideFormat.at("description"),
+                                 kDescriptionSize = kSideFormat.sizeOf("description");
+    static constexpr std::size_t kShields = kSideFormat.at("shields");
+    static constexpr std::size_t kReserved188 = kSideFormat.at("reserved188"),
+                                 kReserved188Size = kSideFormat.sizeOf("reserved188");
+    static constexpr std::size_t kAdvisor = kSideFormat.at("advisor");
+    static constexpr std::size_t kStackingLimit = kSideFormat.at("stackingLimit");
+    static constexpr std::size_t kReserved208 = kSideFormat.at("reserved208"),
+                                 kReserved208Size = kSideFormat.sizeOf("reserved208");
+    static constexpr std::size_t kManaType = kSideFormat.at("manaType"), kMaxMana = kSideFormat.at("maxMana"),
+                                 kInitialMana = kSideFormat.at("initialMana");
+    static constexpr std::size_t kLevel = kSideFormat.at("level");
+    static constexpr std::size_t kStartingGold = kSideFormat.at("startingGold"),
+                                 kStartingGoldSize = kSideFormat.sizeOf("startingGold");
+    static constexpr std::size_t kGetMercenaries = kSideFormat.at("getMercenaries"),
+                                 kSellItems = kSideFormat.at("sellItems"), kHeroOnTurn1 = kSideFormat.at("heroOnTurn1"),
+                                 kEnhanced = kSideFormat.at("enhanced");
+    static constexpr std::size_t kReserved228 = kSideFormat.at("reserved228");
+    static constexpr std::size_t kReserved229 = kSideFormat.at("reserved229"),
+                                 kReserved229Size = kSideFormat.sizeOf("reserved229");
+    static constexpr std::size_t kRegulars = kSideFormat.at("regulars"), kAllies = kSideFormat.at("allies"),
+                                 kMercenaries = kSideFormat.at("mercenaries"), kShip = kSideFormat.at("ship");
+    static constexpr std::size_t kHeroes = kSideFormat.at("heroes"), kArmyFlag = kSideFormat.at("armyFlag");
+    static constexpr std::size_t kEntryNameSize = kSideFormat.sizeOf("advisor");
+    static constexpr std::size_t kShieldSlots = kSideFormat.field("shields").count,
+                                 kRegularSlots = kSideFormat.field("regulars").count,
+                                 kAllySlots = kSideFormat.field("allies").count,
+                                 kMercenarySlots = kSideFormat.field("mercenaries").count,
+                                 kHeroSlots = kSideFormat.field("heroes").count;
 };
+
+// Every entry name is read and written in the advisor's width.
+constexpr bool entryNamesAlike() {
+    for (const auto name : {"shields", "regulars", "allies", "mercenaries", "ship", "heroes", "armyFlag"})
+        if (kSideFormat.sizeOf(name) != SideLayout::kEntryNameSize) return false;
+    return true;
+}
+static_assert(entryNamesAlike());
 
 struct SidesFileLayout {
     static constexpr std::size_t kPlayerSides = 8;
-    static constexpr std::size_t kRecords = 9;
-    static constexpr std::size_t kNeutrals = 8;  // the last record
-    static constexpr std::size_t kSize = kRecords * SideLayout::kSize;
+    static constexpr std::size_t kRecords = kSidesFormat.field("side").count;
+    static constexpr std::size_t kNeutrals = kRecords - 1;
+    static constexpr std::size_t kSize = kSidesFormat.size;
 };
 
 inline constexpr std::string_view kSidesFile = "SIDES.DAT";
@@ -57,9 +122,6 @@ struct SideLimits {
     static constexpr int kMaxStartingGold = 10000, kMaxMana = 99;
 };
 
-// Stored levels; the dialog's radio buttons are level + 1.
-inline constexpr int kLevelHuman = -1, kLevelKnight = 0, kLevelLord = 1, kLevelKestrel = 2;
-
 // Bytes the editor does not interpret: kept as read, zero in a new file.
 struct SideReserved {
     std::array<std::uint8_t, SideLayout::kReserved188Size> at188{};
@@ -74,7 +136,7 @@ struct Side {
     bool used = false;
     std::string name{kNotUsedName};
     std::string description;
-    std::array<std::string, 3> shields;  // file names with the kind letter
+    std::array<std::string, SideLayout::kShieldSlots> shields;  // file names with the kind letter
     std::string advisor;
     int stackingLimit = 8;
     int manaType = 0;  // None, White, Gray, Black
@@ -82,11 +144,11 @@ struct Side {
     int level = kLevelHuman;
     std::int32_t startingGold = 100;
     bool getMercenaries = true, sellItems = true, heroOnTurn1 = true, enhanced = false;
-    std::array<std::string, 8> regulars;
-    std::array<std::string, 4> allies;
-    std::array<std::string, 3> mercenaries;
+    std::array<std::string, SideLayout::kRegularSlots> regulars;
+    std::array<std::string, SideLayout::kAllySlots> allies;
+    std::array<std::string, SideLayout::kMercenarySlots> mercenaries;
     std::string ship;
-    std::array<std::string, 4> heroes;
+    std::array<std::string, SideLayout::kHeroSlots> heroes;
     std::string armyFlag;
     SideReserved reserved;
     bool operator==(const Side&) const = default;

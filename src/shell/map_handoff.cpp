@@ -8,7 +8,7 @@ namespace kestrel::shell {
 core::Bytes handoffRecord(std::string_view scenario) {
     core::Bytes record(kHandoffSize, 0);
     // One byte is kept for the terminating NUL.
-    core::writeFixedText(record, 0, kHandoffSize - 1, scenario);
+    core::writeFixedText(record, kHandoffFormat.at("scenario"), kHandoffFormat.sizeOf("scenario") - 1, scenario);
     return record;
 }
 

@@ -55,7 +55,7 @@ void SideDataDialog::fillLists() {
             if (file.size() > letter.size() && core::startsWithNoCase(file, letter)) names.push_back(file);
         setItems(Ids::kShields[k], names);
     }
-    setItems(Ids::kManaType, kManaTypes);
+    setItems(Ids::kManaType, scenario::kManaTypeNames);
 }
 
 void SideDataDialog::onInit() {

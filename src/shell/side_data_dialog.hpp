@@ -27,7 +27,6 @@ struct SideDataIds {
 };
 
 inline constexpr std::string_view kSideDataTitle = "Edit Side - ";
-inline constexpr std::array<std::string_view, 4> kManaTypes{"None", "White", "Gray", "Black"};
 
 class SideDataDialog : public ui::Dialog {
 public:
