@@ -103,6 +103,9 @@ int fromJsonCommand(const RecordCommand& command, std::ostream& out, std::ostrea
         return 2;
     }
     if (isFolder(command.from)) {
+        // A new root is made; an existing one must be a folder.
+        std::error_code ec;
+        if (!fs::exists(*command.to, ec)) fs::create_directories(*command.to, ec);
         if (!isFolder(*command.to)) {
             err << "kstred: the data root " << command.to->string() << " is not a folder\n";
             return 2;

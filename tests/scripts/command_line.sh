@@ -79,6 +79,9 @@ check 1 "" "kstred: $work/json/BAD.CIT.json: line 2: field level[9]: no such fie
   from-json "$work/json/BAD.CIT.json" "$work/json/BAD.CIT"
 [ -e "$work/json/BAD.CIT" ] && { echo "a refused JSON file was written"; failed=1; }
 check 2 "" "kstred: to-json of a data root needs the folder to write the tree in" to-json "$work/root"
-check 2 "" "kstred: the data root $work/none is not a folder" from-json "$work/json" "$work/none"
+check 2 "" "kstred: the data root $work/fifo is not a folder" from-json "$work/json" "$work/fifo"
+rm "$work/json/BAD.CIT.json"
+check 0 "1 record file written, 3 other files copied" "" from-json "$work/json" "$work/json-root"
+rm -rf "$work/json-root"
 rm -rf "$work/json"
 exit $failed
