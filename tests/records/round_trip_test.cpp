@@ -118,9 +118,11 @@ TEST(RecordRoundTrip, AnEditedNumberChangesItsOwnBytesOnly) {
             ASSERT_TRUE(std::holds_alternative<core::Bytes>(back)) << kind->name << ' ' << leaf.name;
             const core::Bytes& bytes = std::get<core::Bytes>(back);
             ASSERT_EQ(bytes.size(), file.size());
-            for (std::size_t i = 0; i < file.size(); ++i)
-                if (i < base + leaf.at || i >= base + leaf.at + leaf.size)
+            for (std::size_t i = 0; i < file.size(); ++i) {
+                if (i < base + leaf.at || i >= base + leaf.at + leaf.size) {
                     EXPECT_EQ(bytes[i], file[i]) << kind->name << ' ' << leaf.name << " byte " << i;
+                }
+            }
         }
     }
 }
