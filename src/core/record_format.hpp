@@ -118,20 +118,22 @@ constexpr Field records(std::string_view name, std::size_t at, const Format& for
 // the one before it, except bit fields that share a word.
 constexpr bool wellFormed(const Format& format) {
     std::size_t covered = 0;
-    const Field* previous = nullptr;
-    for (const Field& f : format.fields) {
+    // By index: GCC 12 cannot test a pointer into a class template's own
+    // static table against null while it evaluates this.
+    for (std::size_t i = 0; i < format.fields.size(); ++i) {
+        const Field& f = format.fields[i];
         if (f.name.empty() || f.count == 0 || f.end() > format.size) return false;
         if (f.type != FieldType::Bits && f.type != FieldType::Record && f.type != FieldType::Text &&
             f.type != FieldType::Bytes && f.size != widthOf(f.type))
             return false;
         if (f.type == FieldType::Bits && (f.bits < 1 || f.bit + f.bits > static_cast<int>(8 * f.size))) return false;
         if (f.step() < f.size) return false;
-        const bool sharesWord = previous && previous->type == FieldType::Bits && f.type == FieldType::Bits &&
-                                previous->at == f.at && previous->count == 1 && f.count == 1;
+        const Field& previous = format.fields[i ? i - 1 : 0];
+        const bool sharesWord = i > 0 && previous.type == FieldType::Bits && f.type == FieldType::Bits &&
+                                previous.at == f.at && previous.count == 1 && f.count == 1;
         if (!sharesWord && f.at < covered) return false;
-        if (sharesWord && previous->bit + previous->bits > f.bit) return false;
+        if (sharesWord && previous.bit + previous.bits > f.bit) return false;
         covered = f.end();
-        previous = &f;
     }
     return true;
 }
