@@ -25,7 +25,10 @@ struct Builder {
     Leaves leaves;
     std::vector<std::uint8_t> covered;  // bits per byte of the outermost record
 
-    void cover(std::size_t at, std::size_t size, std::uint32_t bitsOfWord = 0xFFFFFFFFu) {
+    void cover(std::size_t at, std::size_t size) { std::fill_n(covered.begin() + at, size, 0xFF); }
+
+    // A bit field's word is at most four bytes.
+    void coverBits(std::size_t at, std::size_t size, std::uint32_t bitsOfWord) {
         for (std::size_t i = 0; i < size; ++i) covered[at + i] |= static_cast<std::uint8_t>(bitsOfWord >> (8 * i));
     }
 
@@ -56,7 +59,7 @@ struct Builder {
                 case FieldType::Bits: {
                     leaves.all.push_back({name, LeafKind::Bits, f.type, at, f.size, f.bit, f.bits, &f});
                     const std::uint32_t mask = ((1u << f.bits) - 1u) << f.bit;
-                    cover(at, f.size, mask);
+                    coverBits(at, f.size, mask);
                     break;
                 }
                 default:
