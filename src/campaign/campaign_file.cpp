@@ -9,17 +9,18 @@ namespace {
 
 using L = CampaignLayout;
 
-// The five name columns of an episode, in the order of the record.
+// The five name columns of an episode, in the order of the record: row r of
+// a column is its field's element r.
 struct Column {
-    std::size_t offset;
-    std::string Episode::*field;
+    const core::Field& field;
+    std::string Episode::*member;
 };
 constexpr std::array<Column, 5> kColumns{{
-    {L::kScenarios, &Episode::scenario},
-    {L::kStartAnims, &Episode::startAnim},
-    {L::kEndAnims, &Episode::endAnim},
-    {L::kStartTexts, &Episode::startText},
-    {L::kEndTexts, &Episode::endText},
+    {kCampaignFormat.field("scenario"), &Episode::scenario},
+    {kCampaignFormat.field("startAnim"), &Episode::startAnim},
+    {kCampaignFormat.field("endAnim"), &Episode::endAnim},
+    {kCampaignFormat.field("startText"), &Episode::startText},
+    {kCampaignFormat.field("endText"), &Episode::endText},
 }};
 
 }  // namespace
@@ -41,7 +42,7 @@ Campaign readCampaign(std::span<const std::uint8_t> record) {
     c.episodes = r.s16(L::kEpisodeCount);
     for (std::size_t row = 0; row < kEpisodes; ++row)
         for (const auto& column : kColumns)
-            c.rows[row].*column.field = r.text(column.offset + row * L::kNameField, L::kNameField);
+            c.rows[row].*column.member = r.text(column.field.elementAt(row), column.field.size);
     c.world = r.text(L::kWorld, L::kNameField);
     return c;
 }
@@ -54,7 +55,7 @@ core::Bytes writeCampaign(const Campaign& c) {
     w.s16(L::kEpisodeCount, c.episodes);
     for (std::size_t row = 0; row < kEpisodes; ++row)
         for (const auto& column : kColumns)
-            w.text(column.offset + row * L::kNameField, L::kNameField, c.rows[row].*column.field);
+            w.text(column.field.elementAt(row), column.field.size, c.rows[row].*column.member);
     w.text(L::kWorld, L::kNameField, c.world);
     return w.take();
 }

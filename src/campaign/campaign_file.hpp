@@ -12,6 +12,7 @@
 
 #include "core/bytes.hpp"
 #include "core/data_root.hpp"
+#include "core/record_format.hpp"
 
 namespace kestrel::campaign {
 
@@ -21,17 +22,29 @@ inline constexpr std::string_view kCampaignWorldFile = "WORLD.DAT";
 
 inline constexpr std::size_t kEpisodes = 10;
 
+// Bytes 42 and 43 are always 0 and byte 505 is unused: neither has a field.
+inline constexpr std::array<core::Field, 9> kCampaignFields{{
+    core::text("entryName", 0, 9),
+    core::text("name", 9, 33),
+    core::s16("episodes", 44),
+    core::text("scenario", 46, 9, kEpisodes),
+    core::text("startAnim", 136, 9, kEpisodes),
+    core::text("endAnim", 226, 9, kEpisodes),
+    core::text("startText", 316, 9, kEpisodes),
+    core::text("endText", 406, 9, kEpisodes),
+    core::text("world", 496, 9),
+}};
+inline constexpr core::Format kCampaignFormat{"campaign", 506, kCampaignFields};
+static_assert(core::wellFormed(kCampaignFormat));
+
 struct CampaignLayout {
-    static constexpr std::size_t kSize = 506;
-    static constexpr std::size_t kNameField = 9;  // every name but the campaign's own
-    static constexpr std::size_t kEntryName = 0;
-    static constexpr std::size_t kName = 9, kNameSize = 33;
-    static constexpr std::size_t kZero = 42;  // always 0
-    static constexpr std::size_t kEpisodeCount = 44;
-    // Five columns of ten names each, row r at column + 9 r.
-    static constexpr std::size_t kScenarios = 46, kStartAnims = 136, kEndAnims = 226, kStartTexts = 316,
-                                 kEndTexts = 406;
-    static constexpr std::size_t kWorld = 496;
+    static constexpr std::size_t kSize = kCampaignFormat.size;
+    static constexpr std::size_t kNameField = kCampaignFormat.sizeOf("entryName");  // every name but the campaign's
+    static constexpr std::size_t kEntryName = kCampaignFormat.at("entryName");
+    static constexpr std::size_t kName = kCampaignFormat.at("name"), kNameSize = kCampaignFormat.sizeOf("name");
+    static constexpr std::size_t kZero = kCampaignFormat.field("name").end();  // always 0
+    static constexpr std::size_t kEpisodeCount = kCampaignFormat.at("episodes");
+    static constexpr std::size_t kWorld = kCampaignFormat.at("world");
 };
 
 // What the editor accepts.

@@ -11,12 +11,9 @@
 #include <string_view>
 
 #include "core/bytes.hpp"
+#include "core/record_format.hpp"
 
 namespace kestrel::campaign {
-
-struct OptionLayout {
-    static constexpr std::size_t kSize = 42;
-};
 
 enum class OptionKind {
     Check,   // on when any of its bits is set; written as 0 or 1
@@ -64,6 +61,68 @@ inline constexpr std::array<OptionField, 23> kOptionFields{{
 // The radio buttons of the razing field, ids from its id on, one per value.
 inline constexpr std::array<std::string_view, 3> kRazingLabels{"No Razing", "Raze On Capture", "Raze Anytime"};
 
+namespace detail {
+
+// An option's field name: its label in lowerCamelCase ("Fog of War" gives
+// fogOfWar); the razing group, which has no label of its own, is "razing".
+constexpr std::string_view kRazingName = "razing";
+
+constexpr bool isLetterOrDigit(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+constexpr char toUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+constexpr char toLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+constexpr std::size_t optionNameChars() {
+    std::size_t n = kRazingName.size() + kOptionFields.size();
+    for (const OptionField& f : kOptionFields) n += f.label.size();
+    return n;
+}
+
+// The names one after the other, each ended by a NUL.
+constexpr std::array<char, optionNameChars()> optionNames() {
+    std::array<char, optionNameChars()> chars{};
+    std::size_t n = 0;
+    for (const OptionField& f : kOptionFields) {
+        const std::size_t start = n;
+        bool wordStart = false;
+        for (const char c : f.kind == OptionKind::Razing ? kRazingName : f.label) {
+            if (!isLetterOrDigit(c)) {
+                wordStart = true;
+                continue;
+            }
+            const char out = n == start ? toLower(c) : wordStart ? toUpper(c) : c;
+            chars[n++] = out;
+            wordStart = false;
+        }
+        chars[n++] = '\0';
+    }
+    return chars;
+}
+inline constexpr auto kOptionNames = optionNames();
+
+constexpr std::array<core::Field, kOptionFields.size()> optionFields() {
+    std::array<core::Field, kOptionFields.size()> fields{};
+    std::size_t from = 0;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const OptionField& f = kOptionFields[i];
+        std::size_t length = 0;
+        while (kOptionNames[from + length] != '\0') ++length;
+        const std::string_view name(kOptionNames.data() + from, length);
+        from += length + 1;
+        fields[i] = core::bits(name, f.byte, 1, f.bit, f.width);
+        if (f.kind == OptionKind::Razing) fields[i] = fields[i].named(kRazingLabels);
+    }
+    return fields;
+}
+
+}  // namespace detail
+
+// The options as bit fields; the fixed values below have no field.
+inline constexpr std::array<core::Field, kOptionFields.size()> kOptionBitFields = detail::optionFields();
+inline constexpr core::Format kOptionFormat{"options", 42, kOptionBitFields};
+static_assert(core::wellFormed(kOptionFormat));
+
 // Values written on every OK, whatever the file held: `count` numbers of
 // `width` bytes from `at`.
 struct FixedRun {
@@ -76,6 +135,10 @@ inline constexpr std::array<FixedRun, 4> kFixedRuns{{
     {9, 8, 1, 1},
     {26, 8, 2, 100},
 }};
+
+struct OptionLayout {
+    static constexpr std::size_t kSize = kOptionFormat.size;
+};
 
 // Rows 0 to 9, one per episode.
 inline constexpr int kOptionRows = 10;

@@ -10,14 +10,28 @@
 #include <string_view>
 
 #include "core/bytes.hpp"
+#include "core/record_format.hpp"
 
 namespace kestrel::campaign {
 
+// The index is what the file stores; -1 stands for none chosen and has no
+// name, as the lists show no item for it.
+inline constexpr std::array<std::string_view, 6> kRewardKinds{"None", "Strength", "Move", "Hits", "View", "Time"};
+inline constexpr std::int16_t kNoRewardKind = -1;
+
+inline constexpr std::array<core::Field, 3> kRewardFields{{
+    core::s16("count", 0),
+    core::s16("kind", 2, 4).named(kRewardKinds),
+    core::s16("amount", 10, 4),
+}};
+inline constexpr core::Format kRewardFormat{"reward", 18, kRewardFields};
+static_assert(core::wellFormed(kRewardFormat));
+
 struct RewardLayout {
-    static constexpr std::size_t kSize = 18;
-    static constexpr std::size_t kCount = 0, kKinds = 2, kAmounts = 10;  // 16-bit each
-    static constexpr std::size_t kSlots = 4;
+    static constexpr std::size_t kSize = kRewardFormat.size;
+    static constexpr std::size_t kSlots = kRewardFormat.field("kind").count;
 };
+static_assert(kRewardFormat.field("amount").count == RewardLayout::kSlots);
 
 struct RewardLimits {
     static constexpr int kMaxCount = 10, kMaxAmount = 10;
@@ -25,10 +39,6 @@ struct RewardLimits {
 
 // Rows 0 to 8: there is no reward after the last episode.
 inline constexpr int kRewardRows = 9;
-
-// The index is what the file stores; -1 stands for none chosen.
-inline constexpr std::array<std::string_view, 6> kRewardKinds{"None", "Strength", "Move", "Hits", "View", "Time"};
-inline constexpr std::int16_t kNoRewardKind = -1;
 
 struct Reward {
     std::int16_t count = 0;
