@@ -3,6 +3,7 @@
 // take their offsets from here; showing, the JSON form and the checker walk
 // the same table, so no offset is written twice.
 #pragma once
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -150,6 +151,40 @@ constexpr bool wellFormed(const Format& format) {
         covered = f.end();
     }
     return true;
+}
+
+// Bytes that a later layout added, at its offsets.
+struct Cut {
+    std::size_t at, size;
+};
+
+// An earlier layout from a later one's fields: the cut bytes taken out. A
+// field inside a cut, or named `dropped`, goes; a single text that spans a cut
+// shrinks with it; what lies behind a cut moves up. The count M of the fields
+// that stay is checked.
+template <std::size_t M, std::size_t N, std::size_t C>
+constexpr std::array<Field, M> withoutCuts(const std::array<Field, N>& later, const std::array<Cut, C>& cuts,
+                                           std::string_view dropped = {}) {
+    std::array<Field, M> earlier{};
+    std::size_t kept = 0;
+    for (const Field& f : later) {
+        std::size_t before = 0, inside = 0;
+        for (const Cut& c : cuts) {
+            if (c.at + c.size <= f.at)
+                before += c.size;
+            else if (c.at >= f.at && c.at + c.size <= f.end())
+                inside += c.size;
+        }
+        if (f.name == dropped || inside == f.end() - f.at) continue;
+        if (inside && (f.type != FieldType::Text || f.count != 1)) throw "a cut splits a field";
+        if (kept == M) throw "more fields stay than the earlier layout has";
+        Field moved = f;
+        moved.at -= before;
+        moved.size -= inside;
+        earlier[kept++] = moved;
+    }
+    if (kept != M) throw "fewer fields stay than the earlier layout has";
+    return earlier;
 }
 
 // The 16-bit count in front of the records of a counted file.

@@ -54,28 +54,8 @@ static_assert(core::wellFormed(kArmyTypeFormat));
 
 // Before the medal chance: everything behind the entry name one byte sooner,
 // and from the costs on two bytes sooner; byte 223 is unused.
-inline constexpr std::array<core::Field, 20> kEarlierArmyTypeFields{{
-    core::text("name", 0, 16),
-    core::text("description", 16, 128),
-    core::text("entryName", 144, 9),
-    core::u8("strength", 153),
-    core::u8("move", 154),
-    core::u8("hits", 155),
-    core::u8("time", 156),
-    core::u8("upkeep", 157),
-    core::u8("viewRange", 158),
-    core::text("subtype", 159, 9, 2),
-    core::text("moveBonus", 177, 9, 4),
-    core::text("combatBonus", 213, 9),
-    core::u8("combatBonusValue", 222),
-    core::s16("newCost", 224),
-    core::s16("setupPoints", 226),
-    core::records("ability", 228, AbilityEntryFormat<&armyAbilities>::format),
-    core::s8("moveSound", 244).named(kArmyMoveSounds),
-    core::s8("facing", 245).named(kArmyFacings),
-    core::s8("trigger", 246, 2).named(kArmySoundTriggers),
-    core::s8("triggerNumber", 248, 2),
-}};
+inline constexpr auto kEarlierArmyTypeFields =
+    core::withoutCuts<20>(kArmyTypeFields, std::array<core::Cut, 2>{{{153, 1}, {224, 1}}});
 inline constexpr core::Format kEarlierArmyTypeFormat{"earlier army type", 250, kEarlierArmyTypeFields};
 static_assert(core::wellFormed(kEarlierArmyTypeFormat));
 

@@ -61,33 +61,8 @@ static_assert(core::wellFormed(kHeroTypeFormat));
 
 // No medal chance: strength to the female level names lie one byte earlier,
 // and without the padding byte everything from the XP table on two earlier.
-inline constexpr std::array<core::Field, 25> kOldHeroTypeFields{{
-    core::text("maleName", 0, 32),
-    core::text("femaleName", 32, 32),
-    core::text("description", 64, 128),
-    core::text("entryName", 192, 9),
-    core::text("malePicture", 201, 9),
-    core::text("femalePicture", 210, 9),
-    core::u8("strength", 219),
-    core::u8("move", 220),
-    core::u8("hits", 221),
-    core::u8("view", 222),
-    core::text("moveTerrains", 223, 9, 4),
-    core::text("combatTerrain", 259, 9),
-    core::u8("combatBonus", 268),
-    core::text("maleLevels", 270, 32, 10),
-    core::text("femaleLevels", 622, 32, 10),
-    core::s16("xp", 974, 10),
-    core::s16("ap", 996, 10),
-    core::records("abilities", 1018, HeroAbilityEntry::format, 10),
-    core::s16("costs", 1178, 10),
-    core::text("defaultNames", 1198, 16, 10),
-    core::u8("femaleFlags", 1358, 10),
-    core::u8("moveSound", 1368).named(kHeroMoveSoundNames),
-    core::u8("facing", 1369).named(kHeroFacingNames),
-    core::u8("triggers", 1370, 4).named(kHeroTriggerNames),
-    core::u8("triggerCounts", 1374, 4),
-}};
+inline constexpr auto kOldHeroTypeFields =
+    core::withoutCuts<25>(kHeroTypeFields, std::array<core::Cut, 2>{{{219, 1}, {975, 1}}});
 inline constexpr core::Format kOldHeroTypeFormat{"earlier hero type", 1378, kOldHeroTypeFields};
 static_assert(core::wellFormed(kOldHeroTypeFormat));
 

@@ -42,18 +42,8 @@ static_assert(core::wellFormed(kItemFormat));
 
 // A 16-byte name and every later field 16 bytes earlier; bytes 144 to 159,
 // where the entry name would lie, are not read.
-inline constexpr std::array<core::Field, 10> kOldItemFields{{
-    core::text("name", 0, 16),
-    core::text("description", 16, 128),
-    core::bits("icon", 160, 1, 2, 6),
-    core::u8("powerClass", 162).named(kItemPowerClasses),
-    core::s16("value", 164),
-    core::bits("hasCharges", 166, 1, 0, 1),
-    core::bits("charges", 166, 1, 1, 7),
-    core::bits("hasLimit", 167, 1, 0, 1),
-    core::bits("limit", 167, 1, 1, 7),
-    core::records("abilities", 168, ItemAbilityEntry::format, 2),
-}};
+inline constexpr auto kOldItemFields =
+    core::withoutCuts<10>(kItemFields, std::array<core::Cut, 1>{{{16, 16}}}, "entryName");
 inline constexpr core::Format kOldItemFormat{"earlier item", 200, kOldItemFields};
 static_assert(core::wellFormed(kOldItemFormat));
 
