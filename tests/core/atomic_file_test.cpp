@@ -240,5 +240,21 @@ TEST(BackgroundReplacer, ReplacesEveryQueuedFileAndTellsEachOutcomeInOrder) {
     EXPECT_EQ(t.files().size(), 202u);
 }
 
+// Any write, more than are ever queued at once; the outcomes in order.
+TEST(BackgroundReplacer, AnyQueuedWriteTellsItsOutcomeInOrder) {
+    std::atomic<int> ran = 0;
+    std::vector<bool> expected;
+    BackgroundReplacer writes;
+    for (int i = 0; i < 2000; ++i) {
+        writes.queue([i, &ran] {
+            ++ran;
+            return i % 3 != 0;
+        });
+        expected.push_back(i % 3 != 0);
+    }
+    EXPECT_EQ(writes.outcomes(), expected);
+    EXPECT_EQ(ran, 2000);
+}
+
 }  // namespace
 }  // namespace kestrel::core
