@@ -125,20 +125,30 @@ bool AtomicFile::append(std::span<const std::uint8_t> bytes) {
     return !failed_;
 }
 
-bool AtomicFile::commit() {
-    bool ok = !failed_ && gCalls.fsync(fd_) == 0;
+bool AtomicFile::commit(Sync sync) {
+    const bool durable = sync == Sync::Durable;
+    bool ok = !failed_ && (!durable || gCalls.fsync(fd_) == 0);
     ok = ::close(fd_) == 0 && ok;
     fd_ = -1;
     if (!ok || gCalls.renameat(AT_FDCWD, temporary_.c_str(), AT_FDCWD, target_.c_str()) != 0)
         return false;  // the destructor unlinks
     temporary_.clear();
-    syncFolder(target_.parent_path());
+    if (durable) syncFolder(target_.parent_path());
     return true;
 }
 
-bool writeHostFileAtomic(const fs::path& target, std::span<const std::uint8_t> bytes) {
+bool writeHostFileAtomic(const fs::path& target, std::span<const std::uint8_t> bytes, Sync sync) {
     const auto file = AtomicFile::begin(target);
-    return file && file->append(bytes) && file->commit();
+    return file && file->append(bytes) && file->commit(sync);
+}
+
+bool writeNewHostFile(const fs::path& target, std::span<const std::uint8_t> bytes) {
+    const int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    bool ok = writeWhole(fd, bytes);
+    ok = ::close(fd) == 0 && ok;
+    if (!ok) ::unlink(target.c_str());
+    return ok;
 }
 
 namespace {

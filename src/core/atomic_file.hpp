@@ -16,6 +16,12 @@
 
 namespace kestrel::core {
 
+// How long a replacement waits for the disk. Durable: the file and its folder
+// are synced before it returns, as every file of the data root is written.
+// ForReaders: readers see the old file or the new one whole, but a crash may
+// lose the new one; for files made from others that can be made again.
+enum class Sync { Durable, ForReaders };
+
 // The system calls that can fail under a full or failing disk, replaceable
 // so that tests can make each of them fail.
 struct FileCalls {
@@ -38,8 +44,8 @@ public:
     AtomicFile& operator=(const AtomicFile&) = delete;
 
     bool append(std::span<const std::uint8_t> bytes);
-    // Syncs and renames; false leaves the old file in place.
-    bool commit();
+    // Syncs (when durable) and renames; false leaves the old file in place.
+    bool commit(Sync sync = Sync::Durable);
 
 private:
     AtomicFile(int fd, std::filesystem::path temporary, std::filesystem::path target);
@@ -56,7 +62,13 @@ bool writeWhole(int fd, std::span<const std::uint8_t> bytes);
 // Gives a new file the old one's owner, group and permission bits.
 bool takeOverOwnerAndMode(int fd, const struct stat& old);
 
-bool writeHostFileAtomic(const std::filesystem::path& target, std::span<const std::uint8_t> bytes);
+bool writeHostFileAtomic(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
+                         Sync sync = Sync::Durable);
+
+// Creates the file in place and writes it, only when no file of that name
+// exists (false, errno EEXIST): for files made from others, where a file cut
+// short by a crash is made again. A failed write removes what it made.
+bool writeNewHostFile(const std::filesystem::path& target, std::span<const std::uint8_t> bytes);
 
 // Streams `from` in blocks into `to`, atomically; a source longer than
 // `limit` is refused unread. `readError` tells why the source was refused.

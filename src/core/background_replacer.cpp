@@ -32,8 +32,12 @@ BackgroundReplacer::~BackgroundReplacer() {
 }
 
 void BackgroundReplacer::replace(std::shared_ptr<const FolderFiles> folder, FolderFile file) {
+    queue([folder = std::move(folder), file = std::move(file)] { return folder->replace(file); });
+}
+
+void BackgroundReplacer::queue(std::function<bool()> write) {
     if (workers_.empty()) {
-        outcomes_.push_back(folder->replace(file));
+        outcomes_.push_back(write());
         ++taken_;
         ++done_;
         return;
@@ -41,7 +45,7 @@ void BackgroundReplacer::replace(std::shared_ptr<const FolderFiles> folder, Fold
     {
         std::unique_lock lock(mutex_);
         if (jobs_.size() >= kMostQueued) room_.wait(lock, [this] { return jobs_.size() <= kMostQueued / 2; });
-        jobs_.push_back({std::move(folder), std::move(file)});
+        jobs_.push_back(std::move(write));
         outcomes_.push_back(false);
     }
     queued_.notify_one();
@@ -63,14 +67,14 @@ void BackgroundReplacer::work() {
     while (true) {
         queued_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
         if (jobs_.empty()) return;  // stopping, and nothing left
-        Job job = std::move(jobs_.front());
+        std::function<bool()> job = std::move(jobs_.front());
         jobs_.pop_front();
         const std::size_t number = taken_++;
         const bool room = jobs_.size() == kMostQueued / 2;
         lock.unlock();
         if (room) room_.notify_one();
-        const bool ok = job.folder->replace(job.file);
-        job = {};  // the folder may close, and sync, outside the lock
+        const bool ok = job();
+        job = {};  // a folder it holds may close, and sync, outside the lock
         lock.lock();
         outcomes_[number] = ok;
         if (++done_ == outcomes_.size()) finished_.notify_all();

@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <cstddef>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -24,23 +25,21 @@ public:
 
     // Queues `file` to be put in its place; the folder stays open until then.
     void replace(std::shared_ptr<const FolderFiles> folder, FolderFile file);
+    // Queues any write that tells whether it succeeded.
+    void queue(std::function<bool()> write);
     // Returns once every replacement queued so far is done.
     void wait();
     // Whether each replacement succeeded, in the order queued; waits first.
     std::vector<bool> outcomes();
 
 private:
-    struct Job {
-        std::shared_ptr<const FolderFiles> folder;
-        FolderFile file;
-    };
     void work();
 
     std::mutex mutex_;
     std::condition_variable queued_;
     std::condition_variable finished_;
     std::condition_variable room_;
-    std::deque<Job> jobs_;  // taken from the front
+    std::deque<std::function<bool()>> jobs_;  // taken from the front
     std::size_t taken_ = 0;
     std::size_t done_ = 0;
     std::vector<bool> outcomes_;

@@ -163,6 +163,34 @@ TEST(AtomicWrite, EachFailingCallLeavesTheOldFileAndNoTemporaryFile) {
     }
 }
 
+// For files made from others: nothing waits for the disk, an old file is
+// still replaced whole, and a new one is made in place.
+TEST(AtomicWrite, FilesForReadersAreNotSyncedAndNewOnesAreMadeInPlace) {
+    TempRoot t;
+    t.write("TREE/OLD.json", "old");
+    {
+        const ScopedUmask umask(077);
+        const FileFaults counting;
+        EXPECT_TRUE(writeHostFileAtomic(t.path() / "TREE/OLD.json", Bytes{1, 2}, Sync::ForReaders));
+        EXPECT_TRUE(writeNewHostFile(t.path() / "TREE/NEW.json", Bytes{3}));
+        EXPECT_EQ(counting.syncs(), 0);
+        EXPECT_EQ(counting.renames(), 1);
+    }
+    EXPECT_EQ(t.read("TREE/OLD.json"), (Bytes{1, 2}));
+    EXPECT_EQ(t.read("TREE/NEW.json"), Bytes{3});
+    EXPECT_EQ(statOf(t.path() / "TREE/NEW.json").st_mode & 0777, 0600u);
+    // Never over a file that is there, nor half written.
+    EXPECT_FALSE(writeNewHostFile(t.path() / "TREE/OLD.json", Bytes{9}));
+    EXPECT_EQ(errno, EEXIST);
+    {
+        const FileFaults faults(FileFaults::Call::Write, ENOSPC);
+        EXPECT_FALSE(writeNewHostFile(t.path() / "TREE/CUT.json", Bytes(10, 1)));
+    }
+    EXPECT_FALSE(writeNewHostFile(t.path() / "NOWHERE/NEW.json", Bytes{1}));
+    EXPECT_EQ(t.read("TREE/OLD.json"), (Bytes{1, 2}));
+    EXPECT_EQ(t.files(), (std::vector<std::string>{"TREE/", "TREE/NEW.json", "TREE/OLD.json"}));
+}
+
 TEST(FolderFiles, NamesAreFoundInAnyCaseAndNeverLeaveTheFolder) {
     TempRoot t;
     t.write("CITY/Elves.cit", "elves");
@@ -210,6 +238,22 @@ TEST(BackgroundReplacer, ReplacesEveryQueuedFileAndTellsEachOutcomeInOrder) {
         EXPECT_EQ(t.read((i % 2 ? "CITY/" : "ARMY/") + std::to_string(i)),
                   (i % 7 == 3 ? Bytes{'o', 'l', 'd'} : Bytes(i, static_cast<std::uint8_t>(i))));
     EXPECT_EQ(t.files().size(), 202u);
+}
+
+// Any write, more than are ever queued at once; the outcomes in order.
+TEST(BackgroundReplacer, AnyQueuedWriteTellsItsOutcomeInOrder) {
+    std::atomic<int> ran = 0;
+    std::vector<bool> expected;
+    BackgroundReplacer writes;
+    for (int i = 0; i < 2000; ++i) {
+        writes.queue([i, &ran] {
+            ++ran;
+            return i % 3 != 0;
+        });
+        expected.push_back(i % 3 != 0);
+    }
+    EXPECT_EQ(writes.outcomes(), expected);
+    EXPECT_EQ(ran, 2000);
 }
 
 }  // namespace
