@@ -14,12 +14,14 @@
 #include "core/bytes.hpp"
 #include "core/data_root.hpp"
 #include "core/record_format.hpp"
+#include "scenario/sides.hpp"
 
 namespace kestrel::scenario {
 
 inline constexpr std::array<std::string_view, 4> kCityLevelNames{"Ruin (0)", "Village (1)", "Castle (2)",
                                                                  "Citadel (3)"};
-inline constexpr std::array<std::string_view, 4> kCityManaTypeNames{"None", "White", "Gray", "Black"};
+// A city stores its mana type as a side does.
+inline constexpr const auto& kCityManaTypeNames = kManaTypeNames;
 inline constexpr std::array<std::string_view, 4> kCityTypeNames{"Type 0", "Type 1", "Type 2", "Type 3"};
 
 // Byte 207 has no field: it is kept as read.
