@@ -27,12 +27,17 @@ struct Value {
     std::string_view what;         // in "--root needs a folder"
     Store store = nullptr;
     bool optional = false;
+    bool repeats = false;  // an argument: any number of them
 };
 
 struct Option {
     std::string_view name;
-    Value value;
+    Value value;  // a switch has no placeholder and stores ""
     std::string_view about;  // one line in the help
+    bool isSwitch() const { return value.placeholder.empty(); }
+    std::string form() const {
+        return isSwitch() ? std::string(name) : std::string(name) + " " + std::string(value.placeholder);
+    }
 };
 
 struct Subcommand {
@@ -240,6 +245,24 @@ constexpr Subcommand kSubcommands[] = {
      "build the files of the JSON tree DIR into ROOT, or FILE.json into OUT",
      {kFrom("DIR|FILE.json"), kTo("ROOT|OUT", false)},
      {kKind}},
+    {"check",
+     Command::Check,
+     true,
+     "report every broken reference, range and size in the data root, or in the scenarios and "
+     "campaigns named and what they use",
+     {{"[SCENARIO|CAMPAIGN...]", "a name",
+       [](Options& o, const std::string& v) {
+           o.targets.push_back(v);
+           return true;
+       },
+       true, true}},
+     {{"--json",
+       {"", "",
+        [](Options& o, const std::string&) {
+            o.json = true;
+            return true;
+        }},
+       "print the findings as JSON lines"}}},
 };
 
 bool looksLikeOption(std::string_view arg) { return arg.size() > 1 && arg[0] == '-'; }
@@ -318,7 +341,7 @@ std::string usage() {
             if (argument.store) out += " " + std::string(argument.placeholder);
         for (const Option& option : sub.options)
             if (option.value.store)
-                out += " [" + std::string(option.name) + " " + std::string(option.value.placeholder) + "]";
+                out += " [" + option.form() + "]";
         out += '\n';
     }
     for (const Alone& alone : kAlone) out += "       kstred " + std::string(alone.name) + '\n';
@@ -327,9 +350,7 @@ std::string usage() {
 
 std::string help() {
     std::vector<std::pair<std::string, std::string_view>> options, subcommands, environment, files, exitStatus;
-    const auto withValue = [](const Option& option) {
-        return std::string(option.name) + " " + std::string(option.value.placeholder);
-    };
+    const auto withValue = [](const Option& option) { return option.form(); };
     options.emplace_back(withValue(kRoot), kRoot.about);
     for (const Option& option : kEditorOptions) options.emplace_back(withValue(option), option.about);
     for (const Alone& alone : kAlone)
@@ -345,7 +366,7 @@ std::string help() {
             if (option.value.store) subcommands.emplace_back("  " + withValue(option), option.about);
     }
     exitStatus = {{"0", "done; every script expectation held"},
-                  {"1", "a script expectation or action failed, a conversion was refused, or there is no display"},
+                  {"1", "a script expectation or action failed, a conversion was refused, check found errors, or there is no display"},
                   {"2", "the command line was refused; the script, data root or file cannot be read or is of no kind"}};
     environment.emplace_back("KESTREL_ROOT", "the data root when --root is not given");
     files.emplace_back("~/.config/kestrel/kstred.conf", "the game's folder chosen last");
@@ -407,7 +428,8 @@ std::optional<Options> parseCommandLine(const std::vector<std::string>& args, st
                     if (name != kRoot.name || !sub->usesRoot)
                         return refuse(std::string(sub->word) + " does not take " + std::string(name));
             } else if (filled < argumentCount(*sub)) {
-                const Value& argument = sub->arguments[filled++];
+                const Value& argument = sub->arguments[filled];
+                if (!argument.repeats) ++filled;
                 if (!argument.store(o, arg))
                     return refuse(std::string(sub->word) + " needs " + std::string(argument.what) + ", not " + arg);
             } else {
@@ -419,6 +441,10 @@ std::optional<Options> parseCommandLine(const std::vector<std::string>& args, st
         if (!option) return refuse(misplaced(sub, arg));
         if (wasGiven(option->name)) return refuse(arg + " given twice");
         given.push_back(option->name);
+        if (option->isSwitch()) {
+            option->value.store(o, "");
+            continue;
+        }
         const std::string needs = arg + " needs " + std::string(option->value.what);
         if (i + 1 == args.size() || looksLikeOption(args[i + 1])) return refuse(needs);
         const std::string& value = args[++i];

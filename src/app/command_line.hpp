@@ -14,7 +14,7 @@ class Host;
 
 namespace kestrel::app {
 
-enum class Command { Edit, MakeSample, Picture, NewScenario, NewWorld, ListScenarios, RenderMap, ExportData, ExportScen, ImportData, ImportScen, Show, ToJson, FromJson, Help, Version };
+enum class Command { Edit, MakeSample, Picture, NewScenario, NewWorld, ListScenarios, RenderMap, ExportData, ExportScen, ImportData, ImportScen, Show, ToJson, FromJson, Check, Help, Version };
 enum class HostKind { Qt, Headless };
 
 struct Options {
@@ -33,6 +33,8 @@ struct Options {
     std::filesystem::path from;  // show, to-json, from-json
     std::optional<std::filesystem::path> to;
     std::string kind;  // --kind
+    std::vector<std::string> targets;  // check: scenarios and campaigns
+    bool json = false;                 // check --json
 };
 
 // Larger scripts are refused unread.

@@ -4,6 +4,7 @@
 #include <iostream>
 #include <memory>
 
+#include "app/check_command.hpp"
 #include "app/command_line.hpp"
 #include "app/picture_command.hpp"
 #include "app/record_commands.hpp"
@@ -90,6 +91,8 @@ int main(int argc, char** argv) {
             return app::toJsonCommand({parsed->from, parsed->to, parsed->kind}, std::cout, std::cerr);
         case app::Command::FromJson:
             return app::fromJsonCommand({parsed->from, parsed->to, parsed->kind}, std::cout, std::cerr);
+        case app::Command::Check:
+            return app::checkCommand(commandRoot(), parsed->targets, parsed->json, std::cout, std::cerr);
         case app::Command::Edit: break;
     }
     app::Options options = *parsed;

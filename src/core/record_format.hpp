@@ -44,6 +44,10 @@ struct Field {
     std::span<const std::string_view> names{};
     int first = 0;
     std::span<const NamedValue> (*codes)() = nullptr;
+    // The values the editors can store, for the checker: low..high when
+    // low <= high; with `onlyMeanings`, nothing but a named value.
+    std::int32_t low = 0, high = -1;
+    bool onlyMeanings = false;
 
     constexpr std::size_t step() const { return stride ? stride : size; }
     constexpr std::size_t end() const { return at + (count - 1) * step() + size; }
@@ -61,6 +65,19 @@ struct Field {
         f.codes = table;
         return f;
     }
+    constexpr Field within(std::int32_t lowest, std::int32_t highest) const {
+        Field f = *this;
+        f.low = lowest;
+        f.high = highest;
+        return f;
+    }
+    // Every value the field may hold has a meaning.
+    constexpr Field meaningsOnly() const {
+        Field f = *this;
+        f.onlyMeanings = true;
+        return f;
+    }
+    constexpr bool ranged() const { return low <= high; }
     constexpr Field every(std::size_t elementStride) const {
         Field f = *this;
         f.stride = elementStride;

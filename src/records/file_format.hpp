@@ -24,6 +24,8 @@ struct Part {
     const core::Format* format;
     // Grid: the cells across and down, fields of the file's first record.
     std::string_view across{}, down{};
+    // Counted: the most records the editors hold; 0 when they set no limit.
+    int maxCount = 0;
 };
 
 struct FileFormat {

@@ -1,0 +1,35 @@
+// The findings of one run, in the order they are found; sorted for output.
+#pragma once
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/finding.hpp"
+
+namespace kestrel::check {
+
+class Findings {
+public:
+    void error(std::string_view path, std::string_view record, std::string_view field, std::string message);
+    void warning(std::string_view path, std::string_view record, std::string_view field, std::string message);
+    void add(core::Finding finding) { all_.push_back(std::move(finding)); }
+
+    const std::vector<core::Finding>& all() const { return all_; }
+    // Sorted by place, each finding once.
+    std::vector<core::Finding> sorted() const;
+
+private:
+    std::vector<core::Finding> all_;
+};
+
+struct Tally {
+    std::size_t errors = 0, warnings = 0, files = 0;
+};
+Tally tallyOf(const std::vector<core::Finding>& sorted);
+// "2 errors, 1 warning in 3 files"
+std::string summaryLine(const Tally& tally);
+// One JSON object a line for tools: path, record, field, severity, message.
+std::string findingJson(const core::Finding& finding);
+
+}  // namespace kestrel::check
