@@ -1,11 +1,18 @@
 #include "check/data_sets.hpp"
 
+#include <algorithm>
+
 #include "core/text_case.hpp"
 #include "scenario/scenario_files.hpp"
 
 namespace kestrel::check {
 
-bool NoCase::operator()(std::string_view a, std::string_view b) const { return core::lessNoCase(a, b); }
+// Names that differ only in case are one name here, as they are to the game.
+bool NoCase::operator()(std::string_view a, std::string_view b) const {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(core::foldCase(x)) < static_cast<unsigned char>(core::foldCase(y));
+    });
+}
 
 std::string_view entryNameOf(const datasets::KindInfo& kind, const RootEntry& entry) {
     std::string_view path = entry.path;
