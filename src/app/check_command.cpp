@@ -1,5 +1,6 @@
 #include "app/check_command.hpp"
 
+#include "app/command_line.hpp"
 #include "check/check_root.hpp"
 #include "check/findings.hpp"
 
@@ -7,6 +8,7 @@ namespace kestrel::app {
 
 int checkCommand(const std::filesystem::path& root, const std::vector<std::string>& targets, bool json,
                  std::ostream& out, std::ostream& err) {
+    if (!dataRootIsFolder(root, err)) return 2;
     const check::CheckResult result = check::checkRoot(root, targets);
     if (!result.usable) {
         err << "kstred: " << result.error << '\n';

@@ -53,6 +53,7 @@ TEST(CommandLine, EveryFormOfTheUsageIsAccepted) {
               "       kstred show FILE [--kind KIND]\n"
               "       kstred to-json ROOT|FILE [DIR] [--kind KIND]\n"
               "       kstred from-json DIR|FILE.json ROOT|OUT [--kind KIND]\n"
+              "       kstred [--root DIR] check [SCENARIO|CAMPAIGN...] [--json]\n"
               "       kstred --help\n"
               "       kstred --version\n");
     struct Case {

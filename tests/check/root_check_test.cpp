@@ -51,7 +51,7 @@ TEST(CheckRoot, ARootOrTargetThatCannotBeUsedExitsTwo) {
     std::ostringstream out, err;
     EXPECT_EQ(app::checkCommand("/nonexistent/kestrel", {}, false, out, err), 2);
     EXPECT_EQ(app::checkCommand(cleanRoot(), {"NOWHERE"}, false, out, err), 2);
-    EXPECT_EQ(err.str(), "kstred: the data root /nonexistent/kestrel is no folder\n"
+    EXPECT_EQ(err.str(), "kstred: the data root /nonexistent/kestrel is not a folder\n"
                          "kstred: no scenario or campaign named NOWHERE\n");
     EXPECT_EQ(out.str(), "");
     std::ostringstream clean;
