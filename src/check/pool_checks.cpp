@@ -7,21 +7,6 @@ namespace kestrel::check {
 
 namespace {
 
-struct PoolNames {
-    std::string_view field, what;
-    datasets::Kind kind;
-    std::size_t slots;  // 0: one name, not a list
-};
-
-void expectEntries(Findings& findings, const DataSets& sets, const RecordFile& file, std::span<const PoolNames> pool) {
-    for (const PoolNames& names : pool)
-        for (std::size_t i = 0; i < std::max<std::size_t>(names.slots, 1); ++i) {
-            std::string field(names.field);
-            if (names.slots) field += "[" + std::to_string(i) + "]";
-            expectEntry(findings, file, sets, names.kind, {0, 0, field, names.what, ""});
-        }
-}
-
 // The map views paint with the pictures of these names below TERRAIN\DATA.
 void expectPictures(Findings& findings, const RootIndex& index, const RecordFile& file, std::string_view field,
                     std::size_t slots, std::string_view what) {
@@ -57,7 +42,7 @@ void checkScenarioTerrain(Findings& findings, const DataSets& sets, const Scenar
     if (!file || file->content.parts[0].records[0].cut()) return;
     using L = scenario::ScenarioTerrainLayout;
     using datasets::Kind;
-    const std::array<PoolNames, 4> pool{{
+    const std::array<NameFields, 4> pool{{
         {"forests", "forest type", Kind::TerrainType, L::kForests},
         {"river", "river type", Kind::TerrainType, 0},
         {"bonuses", "terrain bonus", Kind::TerrainBonus, L::kBonuses},
@@ -75,7 +60,7 @@ void checkScenarioItems(Findings& findings, const DataSets& sets, const Scenario
     const RecordFile* file = files.get("scenario-items");
     if (!file) return;
     using L = scenario::ScenarioItemsLayout;
-    const std::array<PoolNames, 3> pool{{
+    const std::array<NameFields, 3> pool{{
         {"compulsory", "item", datasets::Kind::Item, L::kGroupNames},
         {"optional", "item", datasets::Kind::Item, L::kGroupNames},
         {"unplaced", "item", datasets::Kind::Item, L::kUnplacedNames},

@@ -67,4 +67,14 @@ void expectEntry(Findings& findings, const RecordFile& file, const DataSets& set
         std::string(ref.what) + " " + check::quoted(name) + ref.of + " does not exist in " + folderOf(kind));
 }
 
+void expectEntries(Findings& findings, const DataSets& sets, const RecordFile& file, std::span<const NameFields> names,
+                   const std::string& prefix, const std::string& of) {
+    for (const NameFields& n : names)
+        for (std::size_t i = 0; i < std::max<std::size_t>(n.slots, 1); ++i) {
+            std::string field = prefix + std::string(n.field);
+            if (n.slots) field += "[" + std::to_string(i) + "]";
+            expectEntry(findings, file, sets, n.kind, {0, 0, field, n.what, of});
+        }
+}
+
 }  // namespace kestrel::check

@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -54,5 +55,15 @@ struct EntryRef {
 };
 void expectEntry(Findings& findings, const RecordFile& file, const DataSets& sets, datasets::Kind kind,
                  const EntryRef& ref);
+
+// Name fields of a one-record file: `field` alone, or `field[0]` .. `field[slots-1]`.
+struct NameFields {
+    std::string_view field, what;
+    datasets::Kind kind;
+    std::size_t slots;  // 0: one name, not a list
+};
+// expectEntry for each, the field names after `prefix` ("side[2].").
+void expectEntries(Findings& findings, const DataSets& sets, const RecordFile& file, std::span<const NameFields> names,
+                   const std::string& prefix = {}, const std::string& of = {});
 
 }  // namespace kestrel::check

@@ -6,13 +6,7 @@ namespace kestrel::check {
 
 namespace {
 
-struct SideNames {
-    std::string_view field, what;
-    datasets::Kind kind;
-    std::size_t slots;  // 0: one name, not a list
-};
-
-constexpr std::array<SideNames, 7> kSideNames{{
+constexpr std::array<NameFields, 7> kSideNames{{
     {"regulars", "army type", datasets::Kind::ArmyType, scenario::SideLayout::kRegularSlots},
     {"allies", "army type", datasets::Kind::ArmyType, scenario::SideLayout::kAllySlots},
     {"mercenaries", "army type", datasets::Kind::ArmyType, scenario::SideLayout::kMercenarySlots},
@@ -51,13 +45,7 @@ void checkSides(Findings& findings, const DataSets& sets, const ScenarioFiles& f
         if (!files.sideUsed(s)) continue;
         const std::string side = "side[" + std::to_string(s) + "]";
         const std::string of = " of " + files.sideLabel(s);
-        for (const SideNames& names : kSideNames) {
-            for (std::size_t i = 0; i < std::max<std::size_t>(names.slots, 1); ++i) {
-                std::string field = side + "." + std::string(names.field);
-                if (names.slots) field += "[" + std::to_string(i) + "]";
-                expectEntry(findings, *file, sets, names.kind, {0, 0, field, names.what, of});
-            }
-        }
+        expectEntries(findings, sets, *file, kSideNames, side + ".", of);
         checkShields(findings, sets, *file, side, of);
     }
 }

@@ -182,6 +182,9 @@ const Plant kFaults[] = {
            warn("0", "unplaced[7]", "item 'GRAIL' does not exist in ITEMS")),
     edited("OptionalChanceTooHigh", "ITEM.DAT", "scenario-items", [](Edit e) { e.number(0, 0, "optionalChance", 101); },
            err("0", "optionalChance", "the value 101 is outside 0 to 100")),
+    removed("NoSmallOverview", "STRAT_S.PCX",
+            error("SCENARIO/ISLANDS", "", "",
+                  "the scenario has no STRAT_S.BMP or STRAT_S.PCX; the placement editors cannot show the map")),
     // More records than the editors hold, each of them sound.
     {"DiplomacyListTooLong",
      [](const fs::path& root) {
@@ -199,6 +202,20 @@ TEST_P(ScenarioFault, IsFoundAlone) { expectFoundAlone(GetParam()); }
 INSTANTIATE_TEST_SUITE_P(Planted, ScenarioFault, ::testing::ValuesIn(kFaults),
                          [](const auto& info) { return info.param.name; });
 
+// A 40 x 50 map of PLAINS whose stored columns past the width hold slots
+// no tile of the map can have.
+core::Bytes mapWithSlotsOffTheMap() {
+    const std::int16_t header[] = {40, 50, 64, 6, 3200, 250, 200, 0, 0};
+    core::Bytes bytes;
+    for (const std::int16_t word : header)
+        bytes.insert(bytes.end(), {std::uint8_t(word & 0xff), std::uint8_t(word >> 8)});
+    for (int i = 0; i < 3200; ++i) {
+        const std::uint8_t slot = i % 64 < 40 ? 0 : 25;
+        bytes.insert(bytes.end(), {slot, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    }
+    return bytes;
+}
+
 // What the editors store themselves, or what nobody reads, is no fault.
 TEST(ScenarioChecks, NamesTheEditorsStoreOrNobodyReadsAreSound) {
     const Plant sound{"Sound",
@@ -209,6 +226,8 @@ TEST(ScenarioChecks, NamesTheEditorsStoreOrNobodyReadsAreSound) {
                               .text(0, 0, "side[4].shields[0]", "OLION");
                           RecordEdit(root, kIsles + "ITEM.INI", "item-placements").number(0, 0, "x", 99);
                           RecordEdit(root, kIsles + "SCENARIO.DAT", "scenario").text(0, 0, "folder", "islands");
+                          fs::rename(root / (kIsles + "STRAT_L.PCX"), root / (kIsles + "STRAT_L.BMP"));
+                          writeBytes(root / (kIsles + "MAP.DAT"), mapWithSlotsOffTheMap());
                       },
                       {}};
     EXPECT_EQ(findingsWith(sound), std::vector<core::Finding>{});
