@@ -65,7 +65,7 @@ void checkMap(Findings& findings, const ScenarioFiles& files) {
         if (use.tiles++ == 0) use.firstTile = i;
     }
     const RecordFile* terrain = files.get("scenario-terrain");
-    if (files.unreadable("scenario-terrain")) return;
+    if (files.unsound("scenario-terrain")) return;
     for (const auto& [slot, use] : slots) {
         const std::string at = recordLabel(map->content, 1, use.firstTile);
         const std::string slotText = "terrain slot " + std::to_string(slot);

@@ -27,7 +27,7 @@ void checkPlacedPositions(Findings& findings, const DataSets& sets, const Scenar
 // A capital or owner names its city by clicking it: the name is one of CITY.DAT's.
 void checkCapitalsAndOwners(Findings& findings, const DataSets& sets, const ScenarioFiles& files) {
     const RecordFile* file = files.get("capitals-owners");
-    if (!file || files.unreadable("cities")) return;
+    if (!file || files.unsound("cities")) return;
     const RecordFile* cities = files.get("cities");
     const NameSet names = cities ? textsOf(*cities, 0, "name") : NameSet{};
     for (std::size_t part = 0; part < file->content.parts.size(); ++part)

@@ -44,8 +44,7 @@ NameSet sideArmies(const ScenarioFiles& files, std::int64_t side) {
 // The item, hero and ruin lists are drop-down lists: only what exists can be chosen.
 void checkItemPlacements(Findings& findings, const ScenarioFiles& files) {
     const RecordFile* file = files.get("item-placements");
-    if (!file || files.unreadable("scenario-items") || files.unreadable("hero-placements") || files.unreadable("ruins"))
-        return;
+    if (!file || files.unsound("scenario-items") || files.unsound("hero-placements") || files.unsound("ruins")) return;
     const NameSet items = scenarioItems(files), heroes = namesIn(files, "hero-placements"),
                   ruins = namesIn(files, "ruins");
     const auto bounds = mapBounds(files);
@@ -71,7 +70,7 @@ void checkItemPlacements(Findings& findings, const ScenarioFiles& files) {
 
 void checkArmyPlacements(Findings& findings, const ScenarioFiles& files) {
     const RecordFile* file = files.get("army-placements");
-    if (!file || files.unreadable("sides")) return;
+    if (!file || files.unsound("sides")) return;
     const auto bounds = mapBounds(files);
     for (std::size_t r = 0; r < file->records(0); ++r) {
         const std::int64_t side = file->number(0, r, "side");

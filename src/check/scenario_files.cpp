@@ -12,6 +12,28 @@ const RecordFile* ScenarioFiles::get(std::string_view kind) const {
     return found == byKind.end() ? nullptr : &found->second;
 }
 
+namespace {
+
+// Shorter than its counts or its record: the editors fill the rest with zeros.
+bool isCut(const RecordFile& file) {
+    const records::FileContent& c = file.content;
+    if (c.parts.size() < c.format->parts.size()) return true;
+    for (const records::PartContent& p : c.parts) {
+        if (p.count &&
+            (p.count->cut() || static_cast<std::int64_t>(p.records.size()) < records::numberOf(*p.count, "count")))
+            return true;
+        if (!p.records.empty() && p.records.back().cut()) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool ScenarioFiles::unsound(std::string_view kind) const {
+    const RecordFile* file = get(kind);
+    return present.contains(kind) && (!file || isCut(*file));
+}
+
 std::string ScenarioFiles::sideLabel(std::int64_t side) const {
     std::string label = "side " + std::to_string(side);
     const RecordFile* sides = get("sides");

@@ -20,8 +20,9 @@ struct ScenarioFiles {
     std::map<std::string, RecordFile, std::less<>> byKind;  // by kind name ("sides", "map")
 
     const RecordFile* get(std::string_view kind) const;
-    // A file that is there but could not be read: what refers to it is not judged.
-    bool unreadable(std::string_view kind) const { return present.contains(kind) && !get(kind); }
+    // A file that is there but could not be read whole: what refers to it is
+    // not judged, its own findings say enough.
+    bool unsound(std::string_view kind) const;
     // "side 2 (Elves)", from SIDES.DAT when the scenario has one.
     std::string sideLabel(std::int64_t side) const;
     // Whether a side's records count: the neutrals always do.

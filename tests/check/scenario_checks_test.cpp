@@ -247,5 +247,25 @@ TEST(ScenarioChecks, AnUnreadableSourceLeavesItsReferencesAlone) {
     }
 }
 
+// Cut files are reported by their length; the checks that compare them with
+// others survive whatever part is missing.
+TEST(ScenarioChecks, CutFilesAreReportedAtTheFileAlone) {
+    for (const char* file : {"SCENARIO.DAT", "MISC.DAT", "SIDES.DAT", "MAP.DAT", "CITY.DAT", "CITY.INI", "ITEM.INI",
+                             "ARMY.INI", "DIPLOM.INI", "TERRAIN.DAT", "ITEM.DAT"})
+        for (const double share : {0.0, 0.01, 0.5, 0.999}) {
+            const Plant cut{file,
+                            [file, share](const fs::path& root) {
+                                core::Bytes bytes = readBytes(root / (kIsles + file));
+                                bytes.resize(static_cast<std::size_t>(static_cast<double>(bytes.size()) * share));
+                                writeBytes(root / (kIsles + file), bytes);
+                            },
+                            {}};
+            SCOPED_TRACE(std::string(file) + " cut to " + std::to_string(share));
+            const std::vector<core::Finding> found = findingsWith(cut);
+            ASSERT_FALSE(found.empty());
+            for (const core::Finding& f : found) EXPECT_EQ(f.path, kIsles + file) << core::findingLine(f);
+        }
+}
+
 }  // namespace
 }  // namespace kestrel::testing
