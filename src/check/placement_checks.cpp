@@ -33,9 +33,7 @@ NameSet sideArmies(const ScenarioFiles& files, std::int64_t side) {
     using L = scenario::SideLayout;
     for (const auto& [field, n] : {std::pair{"regulars", L::kRegularSlots}, std::pair{"allies", L::kAllySlots},
                                    std::pair{"mercenaries", L::kMercenarySlots}})
-        for (std::size_t i = 0; i < n; ++i)
-            if (std::string name = sides->text(0, 0, prefix + field + "[" + std::to_string(i) + "]"); !name.empty())
-                names.insert(std::move(name));
+        names.merge(textsOf(*sides, 0, prefix + field, n));
     return names;
 }
 
