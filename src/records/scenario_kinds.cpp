@@ -19,7 +19,15 @@ namespace kestrel::records {
 
 namespace {
 
-constexpr std::array<FileFormat, 1> kCities{CountedRecords<scenario::kCityFormat>::file};
+// A count, then at most `Limit` records: the most the editors hold.
+template <const core::Format& F, std::size_t Limit>
+struct LimitedRecords {
+    static constexpr std::array<Part, 1> parts{{{"records", PartShape::Counted, &F, {}, {}, static_cast<int>(Limit)}}};
+    static constexpr FileFormat file{&F, parts, F.name};
+};
+
+constexpr std::array<FileFormat, 1> kCities{
+    LimitedRecords<scenario::kCityFormat, scenario::CityFileLayout::kLimit>::file};
 
 // The header, then stride x height cells: the columns past the width are
 // stored too.
@@ -29,18 +37,25 @@ constexpr std::array<Part, 2> kMapParts{{
 }};
 constexpr std::array<FileFormat, 1> kMap{{{&scenario::kMapHeaderFormat, kMapParts, "map"}}};
 
+constexpr int kCityIniBlock = static_cast<int>(scenario::CityIniFileLayout::kLimit);
 constexpr std::array<Part, 2> kCityIniParts{{
-    {"capitals", PartShape::Counted, &scenario::kCityIniFormat},
-    {"owners", PartShape::Counted, &scenario::kCityIniFormat},
+    {"capitals", PartShape::Counted, &scenario::kCityIniFormat, {}, {}, kCityIniBlock},
+    {"owners", PartShape::Counted, &scenario::kCityIniFormat, {}, {}, kCityIniBlock},
 }};
 constexpr std::array<FileFormat, 1> kCityIni{{{&scenario::kCityIniFormat, kCityIniParts, "capitals and owners"}}};
 
-constexpr std::array<FileFormat, 1> kRuins{CountedRecords<scenario::kRuinFormat>::file};
-constexpr std::array<FileFormat, 1> kSites{CountedRecords<scenario::kSiteFormat>::file};
-constexpr std::array<FileFormat, 1> kItemPlacements{CountedRecords<scenario::kItemPlacementFormat>::file};
-constexpr std::array<FileFormat, 1> kArmyPlacements{CountedRecords<scenario::kArmyPlacementFormat>::file};
-constexpr std::array<FileFormat, 1> kHeroPlacements{CountedRecords<scenario::kHeroPlacementFormat>::file};
-constexpr std::array<FileFormat, 1> kDiplomacy{CountedRecords<scenario::kRelationFormat>::file};
+constexpr std::array<FileFormat, 1> kRuins{
+    LimitedRecords<scenario::kRuinFormat, scenario::RuinLayout::kMaxRecords>::file};
+constexpr std::array<FileFormat, 1> kSites{
+    LimitedRecords<scenario::kSiteFormat, scenario::SiteLayout::kMaxRecords>::file};
+constexpr std::array<FileFormat, 1> kItemPlacements{
+    LimitedRecords<scenario::kItemPlacementFormat, scenario::ItemPlacementLayout::kMaxRecords>::file};
+constexpr std::array<FileFormat, 1> kArmyPlacements{
+    LimitedRecords<scenario::kArmyPlacementFormat, scenario::ArmyPlacementLayout::kMaxRecords>::file};
+constexpr std::array<FileFormat, 1> kHeroPlacements{
+    LimitedRecords<scenario::kHeroPlacementFormat, scenario::HeroPlacementLayout::kMaxRecords>::file};
+constexpr std::array<FileFormat, 1> kDiplomacy{
+    LimitedRecords<scenario::kRelationFormat, scenario::DiplomacyLayout::kMaxRecords>::file};
 
 constexpr std::array<FileFormat, 1> kScenarioHeader{OneRecord<scenario::kScenarioHeaderFormat>::file};
 constexpr std::array<FileFormat, 1> kWorldHeader{OneRecord<scenario::kWorldHeaderFormat>::file};

@@ -25,19 +25,25 @@ inline constexpr const auto& kCityManaTypeNames = kManaTypeNames;
 inline constexpr std::array<std::string_view, 4> kCityTypeNames{"Type 0", "Type 1", "Type 2", "Type 3"};
 
 // Byte 207 has no field: it is kept as read.
+// What the city dialog accepts.
+struct CityLimits {
+    static constexpr std::size_t kName = 15, kDescription = 127, kProduction = 8;
+    static constexpr int kMaxChance = 100, kMaxX = 128, kMaxY = 160, kMaxIncome = 99, kMaxMana = 99;
+};
+
 inline constexpr std::array<core::Field, 12> kCityFields{{
     core::text("name", 0, 16),
     core::bytes("reserved", 16, 16),
     core::text("description", 32, 128),
-    core::s16("chance", 160),
-    core::s16("x", 162),
-    core::s16("y", 164),
-    core::u8("level", 166).named(kCityLevelNames),
-    core::u8("income", 167),
-    core::u8("manaType", 168).named(kCityManaTypeNames),
-    core::u8("mana", 169),
+    core::s16("chance", 160).within(0, CityLimits::kMaxChance),
+    core::s16("x", 162).within(0, CityLimits::kMaxX),
+    core::s16("y", 164).within(0, CityLimits::kMaxY),
+    core::u8("level", 166).named(kCityLevelNames).meaningsOnly(),
+    core::u8("income", 167).within(0, CityLimits::kMaxIncome),
+    core::u8("manaType", 168).named(kCityManaTypeNames).meaningsOnly(),
+    core::u8("mana", 169).within(0, CityLimits::kMaxMana),
     core::text("production", 170, 9, 4),
-    core::u8("cityType", 206).named(kCityTypeNames),
+    core::u8("cityType", 206).named(kCityTypeNames).meaningsOnly(),
 }};
 inline constexpr core::Format kCityFormat{"city", 208, kCityFields};
 static_assert(core::wellFormed(kCityFormat));
@@ -68,12 +74,6 @@ struct CityFileLayout {
 };
 
 inline constexpr std::string_view kCityFile = "CITY.DAT";
-
-// What the city dialog accepts.
-struct CityLimits {
-    static constexpr std::size_t kName = 15, kDescription = 127, kProduction = 8;
-    static constexpr int kMaxChance = 100, kMaxX = 128, kMaxY = 160, kMaxIncome = 99, kMaxMana = 99;
-};
 
 struct City {
     std::string name;

@@ -18,9 +18,15 @@
 
 namespace kestrel::scenario {
 
+struct CityIniLimits {
+    static constexpr int kMaxChance = 100;
+    static constexpr int kSides = 9;  // 8: the neutrals
+    static constexpr std::size_t kCityName = 15, kProduction = 8;
+};
+
 inline constexpr std::array<core::Field, 4> kCityIniFields{{
-    core::s16("chance", 0),
-    core::s16("side", 2).named(kNeutralSideNames, kNeutralSide),
+    core::s16("chance", 0).within(0, CityIniLimits::kMaxChance),
+    core::s16("side", 2).named(kNeutralSideNames, kNeutralSide).within(0, CityIniLimits::kSides - 1),
     core::text("city", 4, 32),
     core::text("production", 36, 9, 4),
 }};
@@ -47,12 +53,6 @@ struct CityIniFileLayout {
 };
 
 inline constexpr std::string_view kCityIniFile = "CITY.INI";
-
-struct CityIniLimits {
-    static constexpr int kMaxChance = 100;
-    static constexpr int kSides = 9;  // 8: the neutrals
-    static constexpr std::size_t kCityName = 15, kProduction = 8;
-};
 
 // A new record's city, until a city is clicked.
 inline constexpr std::string_view kUnnamedCity = "?????";

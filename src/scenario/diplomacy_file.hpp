@@ -14,6 +14,7 @@
 #include "core/bytes.hpp"
 #include "core/data_root.hpp"
 #include "core/record_format.hpp"
+#include "scenario/sides.hpp"
 
 namespace kestrel::scenario {
 
@@ -25,11 +26,17 @@ inline constexpr std::array<std::string_view, 2> kRelationKindNames{"Standing", 
 
 // The value is a standing or an index value, as the kind says, so it carries
 // no names of its own.
+// What the dialog accepts.
+struct DiplomacyLimits {
+    static constexpr int kMaxChance = 100;
+    static constexpr int kMinIndexValue = -100, kMaxIndexValue = 100;
+};
+
 inline constexpr std::array<core::Field, 5> kRelationFields{{
-    core::s16("chance", 0),
-    core::s16("firstSide", 2),
-    core::s16("secondSide", 4),
-    core::s16("kind", 6).named(kRelationKindNames, kStandingKind),
+    core::s16("chance", 0).within(0, DiplomacyLimits::kMaxChance),
+    core::s16("firstSide", 2).within(0, static_cast<int>(SidesFileLayout::kPlayerSides) - 1),
+    core::s16("secondSide", 4).within(0, static_cast<int>(SidesFileLayout::kPlayerSides) - 1),
+    core::s16("kind", 6).named(kRelationKindNames, kStandingKind).meaningsOnly(),
     core::s16("value", 8),
 }};
 inline constexpr core::Format kRelationFormat{"relation", 10, kRelationFields};
@@ -43,14 +50,8 @@ struct DiplomacyLayout {
                                  kValue = kRelationFormat.at("value");
 };
 
-// What the dialog accepts.
-struct DiplomacyLimits {
-    static constexpr int kMaxChance = 100;
-    static constexpr int kMinIndexValue = -100, kMaxIndexValue = 100;
-};
-
 // Standings: 0 allied, 1 at peace, 2 neutral, 3 at war.
-inline constexpr std::int16_t kNeutralStanding = 2;
+inline constexpr std::int16_t kNeutralStanding = 2, kLastStanding = 3;
 
 // One side's relation to another; the defaults are those of a new record.
 struct Relation {

@@ -16,9 +16,15 @@ namespace kestrel::scenario {
 
 inline constexpr std::string_view kMiscDataFile = "MISC.DAT";
 
+// What the dialog accepts.
+struct MiscDataLimits {
+    static constexpr std::size_t kGoldText = 3, kSetName = 8, kMonsterName = 15, kGraphicSet = 8;
+    static constexpr int kMaxBonus = 99, kMaxStrength = 9;
+};
+
 inline constexpr std::array<core::Field, 2> kMonsterFields{{
     core::text("name", 0, 16),
-    core::s16("strength", 16),
+    core::s16("strength", 16).within(0, MiscDataLimits::kMaxStrength),
 }};
 inline constexpr core::Format kMonsterFormat{"monster", 18, kMonsterFields};
 static_assert(core::wellFormed(kMonsterFormat));
@@ -28,7 +34,7 @@ static_assert(core::wellFormed(kMonsterFormat));
 inline constexpr std::array<core::Field, 8> kMiscDataFields{{
     core::text("preGold", 0, 6),
     core::text("postGold", 6, 6),
-    core::s16("maxBonus", 12),
+    core::s16("maxBonus", 12).within(0, MiscDataLimits::kMaxBonus),
     core::text("ruinSets", 14, 9, 8),
     core::text("siteSets", 86, 9, 8),
     core::records("monsters", 158, kMonsterFormat, 8),
@@ -65,12 +71,6 @@ static_assert(MiscDataLayout::kSetNameSize == kMiscDataFormat.sizeOf("siteSets")
               MiscDataLayout::kSetNameSize == kMiscDataFormat.sizeOf("citySets") &&
               MiscDataLayout::kGoldTextSize == kMiscDataFormat.sizeOf("postGold") &&
               MiscDataLayout::kSetSlots == kMiscDataFormat.field("siteSets").count);
-
-// What the dialog accepts.
-struct MiscDataLimits {
-    static constexpr std::size_t kGoldText = 3, kSetName = 8, kMonsterName = 15, kGraphicSet = 8;
-    static constexpr int kMaxBonus = 99, kMaxStrength = 9;
-};
 
 struct Monster {
     std::string name;

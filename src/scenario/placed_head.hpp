@@ -14,16 +14,24 @@
 #include "core/record_fields.hpp"
 #include "core/record_format.hpp"
 #include "scenario/map_position.hpp"
+#include "scenario/misc_data.hpp"
 
 namespace kestrel::scenario {
+
+// What the dialogs accept.
+struct PlacedHeadLimits {
+    static constexpr std::size_t kName = 15, kDescription = 127;
+    static constexpr int kMaxChance = 100, kMaxX = 128, kMaxY = 160;
+};
 
 inline constexpr std::array<core::Field, 6> kPlacedHeadFields{{
     core::text("name", 0, 16),
     core::text("description", 16, 128),
-    core::s16("type", 144),  // slot of the scenario's ruin or site sets
-    core::s16("chance", 146),
-    core::s16("x", 148),
-    core::s16("y", 150),
+    core::s16("type", 144)
+        .within(0, static_cast<int>(MiscDataLayout::kSetSlots) - 1),  // slot of the scenario's ruin or site sets
+    core::s16("chance", 146).within(0, PlacedHeadLimits::kMaxChance),
+    core::s16("x", 148).within(0, PlacedHeadLimits::kMaxX),
+    core::s16("y", 150).within(0, PlacedHeadLimits::kMaxY),
 }};
 inline constexpr core::Format kPlacedHeadFormat{"placed head", 152, kPlacedHeadFields};
 static_assert(core::wellFormed(kPlacedHeadFormat));
@@ -44,12 +52,6 @@ struct PlacedHeadLayout {
     static constexpr std::size_t kType = kPlacedHeadFormat.at("type"), kChance = kPlacedHeadFormat.at("chance");
     static constexpr std::size_t kX = kPlacedHeadFormat.at("x"), kY = kPlacedHeadFormat.at("y");
     static constexpr std::size_t kCountSize = core::kCountFormat.size;  // before the first record of the file
-};
-
-// What the dialogs accept.
-struct PlacedHeadLimits {
-    static constexpr std::size_t kName = 15, kDescription = 127;
-    static constexpr int kMaxChance = 100, kMaxX = 128, kMaxY = 160;
 };
 
 struct PlacedHead {

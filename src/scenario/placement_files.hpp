@@ -31,42 +31,57 @@ inline constexpr std::string_view kUnchosenName = "?????";
 // The abilities a placed hero can have, in the order of the dialog's lists.
 std::span<const datasets::AbilityChoice> heroPlacementAbilities();
 
+// What the dialogs accept.
+struct PlacementLimits {
+    static constexpr int kMaxChance = 100, kMaxX = 127, kMaxY = 159;
+    static constexpr int kMaxArmyY = 160;  // army placements reach one row further
+    static constexpr int kMaxArmies = 8;
+    static constexpr int kNeutrals = kNeutralSide, kSides = 8;
+    static constexpr int kLevels = 11, kMaxExperience = 1024;
+    static constexpr int kMaxStrength = 9, kMaxMovement = 99, kMaxHits = 4, kMaxView = 9;
+    static constexpr int kMaxAbilityValue = 999;
+    static constexpr std::size_t kHeroName = 15, kAbilityText = 8;
+    static constexpr std::size_t kEditedAbilities = 5;  // slots shown; the others are kept as read
+};
+
 inline constexpr std::array<core::Field, 8> kItemPlacementFields{{
-    core::text("item", 0, 9), core::s8("ground", 9), core::s8("hero", 10), core::s8("ruin", 11),
-    core::s16("chance", 12), core::s16("x", 14), core::s16("y", 16),
+    core::text("item", 0, 9), core::s8("ground", 9).within(0, 1), core::s8("hero", 10).within(0, 1),
+    core::s8("ruin", 11).within(0, 1), core::s16("chance", 12).within(0, PlacementLimits::kMaxChance),
+    core::s16("x", 14).within(0, PlacementLimits::kMaxX), core::s16("y", 16).within(0, PlacementLimits::kMaxY),
     core::text("holder", 18, 16),  // the hero's or the ruin's name
 }};
 inline constexpr core::Format kItemPlacementFormat{"item placement", 34, kItemPlacementFields};
 static_assert(core::wellFormed(kItemPlacementFormat));
 
 inline constexpr std::array<core::Field, 6> kArmyPlacementFields{{
-    core::s16("chance", 0),
-    core::s16("x", 2),
-    core::s16("y", 4),
-    core::s16("number", 6),
-    core::s16("side", 8).named(kNeutralSideNames, kNeutralSide),
+    core::s16("chance", 0).within(0, PlacementLimits::kMaxChance),
+    core::s16("x", 2).within(0, PlacementLimits::kMaxX),
+    core::s16("y", 4).within(0, PlacementLimits::kMaxArmyY),
+    core::s16("number", 6).within(0, PlacementLimits::kMaxArmies),
+    core::s16("side", 8).named(kNeutralSideNames, kNeutralSide).within(0, PlacementLimits::kNeutrals),
     core::text("army", 10, 10),
 }};
 inline constexpr core::Format kArmyPlacementFormat{"army placement", 20, kArmyPlacementFields};
 static_assert(core::wellFormed(kArmyPlacementFormat));
 
 inline constexpr std::array<core::Field, 16> kHeroPlacementFields{{
-    core::s16("chance", 0),
-    core::s16("x", 2),
-    core::s16("y", 4),
-    core::s16("side", 6),
+    core::s16("chance", 0).within(0, PlacementLimits::kMaxChance),
+    core::s16("x", 2).within(0, PlacementLimits::kMaxX),
+    core::s16("y", 4).within(0, PlacementLimits::kMaxY),
+    core::s16("side", 6).within(0, PlacementLimits::kSides - 1),
     core::text("name", 8, 16),
-    core::s16("female", 24),
-    core::s16("heroClass", 26),  // slot of the side's hero types
-    core::s16("level", 28),      // shown from "1"
-    core::s16("experience", 30),
-    core::s8("flying", 32),
-    core::s8("allTerrain", 33),
+    core::s16("female", 24).within(0, 1),
+    core::s16("heroClass", 26)
+        .within(0, static_cast<int>(SideLayout::kHeroSlots) - 1),    // slot of the side's hero types
+    core::s16("level", 28).within(0, PlacementLimits::kLevels - 1),  // shown from "1"
+    core::s16("experience", 30).within(0, PlacementLimits::kMaxExperience),
+    core::s8("flying", 32).within(0, 1),
+    core::s8("allTerrain", 33).within(0, 1),
     core::records("ability", 34, datasets::AbilityEntryFormat<&heroPlacementAbilities, 10>::format, 10),
-    core::s16("strength", 194),
-    core::s16("movement", 196),
-    core::s16("hits", 198),
-    core::s16("view", 200),
+    core::s16("strength", 194).within(0, PlacementLimits::kMaxStrength),
+    core::s16("movement", 196).within(0, PlacementLimits::kMaxMovement),
+    core::s16("hits", 198).within(0, PlacementLimits::kMaxHits),
+    core::s16("view", 200).within(0, PlacementLimits::kMaxView),
 }};
 inline constexpr core::Format kHeroPlacementFormat{"hero placement", 202, kHeroPlacementFields};
 static_assert(core::wellFormed(kHeroPlacementFormat));
@@ -107,19 +122,6 @@ struct HeroAbilityLayout {
     static constexpr std::size_t kSize = F.size;
     static constexpr std::size_t kCode = F.at("code"), kFirst = F.at("first"), kSecond = F.at("second");
     static constexpr std::size_t kText = F.at("text"), kTextSize = F.sizeOf("text");
-};
-
-// What the dialogs accept.
-struct PlacementLimits {
-    static constexpr int kMaxChance = 100, kMaxX = 127, kMaxY = 159;
-    static constexpr int kMaxArmyY = 160;  // army placements reach one row further
-    static constexpr int kMaxArmies = 8;
-    static constexpr int kNeutrals = kNeutralSide, kSides = 8;
-    static constexpr int kLevels = 11, kMaxExperience = 1024;
-    static constexpr int kMaxStrength = 9, kMaxMovement = 99, kMaxHits = 4, kMaxView = 9;
-    static constexpr int kMaxAbilityValue = 999;
-    static constexpr std::size_t kHeroName = 15, kAbilityText = 8;
-    static constexpr std::size_t kEditedAbilities = 5;  // slots shown; the others are kept as read
 };
 
 struct ItemPlacement {

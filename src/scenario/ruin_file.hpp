@@ -28,20 +28,29 @@ inline constexpr int kFirstGuardName = -2;
 // The abilities a ruin can give, in the order of the dialog's list.
 std::span<const datasets::AbilityChoice> ruinAbilities();
 
+// What the dialog accepts.
+struct RuinLimits {
+    static constexpr int kNoGuard = kFirstGuardName, kAnyMonster = kFirstGuardName + 1, kLastMonster = 7;
+    static constexpr int kMaxAbilityValue = 999;
+    static constexpr std::size_t kAbilityText = 8, kSpecialFile = 8;
+};
+
 // Byte 165 has no field: it is kept as read.
 inline constexpr auto kRuinFields = afterPlacedHead(std::array<core::Field, 14>{{
-    core::s16("guard", 152).named(kRuinGuardNames, kFirstGuardName),
-    core::s8("rewardMana", 154),
-    core::s8("rewardGold", 155),
-    core::s8("rewardItem", 156),
-    core::s8("rewardSage", 157),
-    core::s8("rewardAllies", 158),
-    core::s8("ruinEmpty", 159),
-    core::s8("whiteMana", 160),
-    core::s8("grayMana", 161),
-    core::s8("blackMana", 162),
-    core::s8("aGrade", 163),
-    core::s8("specialRuin", 164),
+    core::s16("guard", 152)
+        .named(kRuinGuardNames, kFirstGuardName)
+        .within(RuinLimits::kNoGuard, RuinLimits::kLastMonster),
+    core::s8("rewardMana", 154).within(0, 1),
+    core::s8("rewardGold", 155).within(0, 1),
+    core::s8("rewardItem", 156).within(0, 1),
+    core::s8("rewardSage", 157).within(0, 1),
+    core::s8("rewardAllies", 158).within(0, 1),
+    core::s8("ruinEmpty", 159).within(0, 1),
+    core::s8("whiteMana", 160).within(0, 1),
+    core::s8("grayMana", 161).within(0, 1),
+    core::s8("blackMana", 162).within(0, 1),
+    core::s8("aGrade", 163).within(0, 1),
+    core::s8("specialRuin", 164).within(0, 1),
     core::records("ability", 166, datasets::AbilityEntryFormat<&ruinAbilities, 10>::format),
     core::text("specialFile", 182, 10),
 }});
@@ -68,13 +77,6 @@ struct RuinLayout {
                                  kAbilityTextSize = kAbilityFormat.sizeOf("text");
     static constexpr std::size_t kSpecialFile = kRuinFormat.at("specialFile"),
                                  kSpecialFileSize = kRuinFormat.sizeOf("specialFile");
-};
-
-// What the dialog accepts.
-struct RuinLimits {
-    static constexpr int kNoGuard = kFirstGuardName, kAnyMonster = kFirstGuardName + 1, kLastMonster = 7;
-    static constexpr int kMaxAbilityValue = 999;
-    static constexpr std::size_t kAbilityText = 8, kSpecialFile = 8;
 };
 
 enum RuinFlag : std::size_t {

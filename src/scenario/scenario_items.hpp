@@ -20,9 +20,13 @@ namespace kestrel::scenario {
 
 inline constexpr std::string_view kScenarioItemsFile = "ITEM.DAT";
 
+struct ScenarioItemsLimits {
+    static constexpr int kMaxChance = 100;
+};
+
 // Names are entry names of ITEMS.
 inline constexpr std::array<core::Field, 4> kScenarioItemsFields{{
-    core::s16("optionalChance", 0),
+    core::s16("optionalChance", 0).within(0, ScenarioItemsLimits::kMaxChance),
     core::text("compulsory", 2, 9, 16),
     core::text("optional", 146, 9, 16),
     core::text("unplaced", 290, 9, 8),
@@ -43,10 +47,6 @@ struct ScenarioItemsLayout {
 static_assert(ScenarioItemsLayout::kF.sizeOf("optional") == ScenarioItemsLayout::kNameSize &&
               ScenarioItemsLayout::kF.sizeOf("unplaced") == ScenarioItemsLayout::kNameSize &&
               ScenarioItemsLayout::kF.field("optional").count == ScenarioItemsLayout::kGroupNames);
-
-struct ScenarioItemsLimits {
-    static constexpr int kMaxChance = 100;
-};
 
 struct ScenarioItems {
     std::int16_t optionalChance = 50;  // percent

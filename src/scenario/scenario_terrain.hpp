@@ -33,7 +33,7 @@ inline constexpr std::array<core::Field, 14> kScenarioTerrainFields{{
     core::s16("roadCount", 2),
     core::s16("forestCount", 4),
     core::text("terrain", 6, 9, 22),
-    core::s16("firstClass", 204, 22).named(kSlotClassNames),
+    core::s16("firstClass", 204, 22).named(kSlotClassNames).meaningsOnly(),
     core::text("roads", 248, 9, 2),
     core::text("forests", 266, 9, 4),
     core::text("bonuses", 302, 9, 3),
@@ -41,8 +41,8 @@ inline constexpr std::array<core::Field, 14> kScenarioTerrainFields{{
     core::text("moveIcons", 425, 9, 3),
     core::text("river", 452, 9),
     core::bytes("untouched", 461, 1),
-    core::s16("secondClass", 462, 22).named(kSlotClassNames),
-    core::u8("forestFlags", 506, 2),
+    core::s16("secondClass", 462, 22).named(kSlotClassNames).meaningsOnly(),
+    core::u8("forestFlags", 506, 2).within(0, 1),
 }};
 inline constexpr core::Format kScenarioTerrainFormat{"scenario terrain", 508, kScenarioTerrainFields};
 static_assert(core::wellFormed(kScenarioTerrainFormat));

@@ -20,26 +20,34 @@ inline constexpr std::array<std::string_view, 4> kManaTypeNames{"None", "White",
 inline constexpr int kLevelHuman = -1, kLevelKnight = 0, kLevelLord = 1, kLevelKestrel = 2;
 inline constexpr std::array<std::string_view, 4> kSideLevelNames{"Human", "Knight", "Lord", "Kestrel"};
 
+// What the dialogs accept.
+struct SideLimits {
+    static constexpr std::size_t kName = 23;  // the text import may store up to 31
+    static constexpr std::size_t kDescription = 127, kEntryName = 8;
+    static constexpr int kMinStacking = 4, kMaxStacking = 8;
+    static constexpr int kMaxStartingGold = 10000, kMaxMana = 99;
+};
+
 // Bytes 218-219 and 449-451 pad the record. The reserved bytes are not
 // interpreted but kept as read.
 inline constexpr std::array<core::Field, 25> kSideFields{{
-    core::u8("used", 0),
+    core::u8("used", 0).within(0, 1),
     core::text("name", 1, 32),
     core::text("description", 33, 128),
     core::text("shields", 161, 9, 3),  // kinds B, O, C
     core::bytes("reserved188", 188, 9),
     core::text("advisor", 197, 9),
-    core::s16("stackingLimit", 206),
+    core::s16("stackingLimit", 206).within(SideLimits::kMinStacking, SideLimits::kMaxStacking),
     core::bytes("reserved208", 208, 2),
-    core::s16("manaType", 210).named(kManaTypeNames),
-    core::s16("maxMana", 212),
-    core::s16("initialMana", 214),
-    core::s16("level", 216).named(kSideLevelNames, kLevelHuman),
-    core::s32("startingGold", 220),
-    core::u8("getMercenaries", 224),
-    core::u8("sellItems", 225),
-    core::u8("heroOnTurn1", 226),
-    core::u8("enhanced", 227),
+    core::s16("manaType", 210).named(kManaTypeNames).meaningsOnly(),
+    core::s16("maxMana", 212).within(0, SideLimits::kMaxMana),
+    core::s16("initialMana", 214).within(0, SideLimits::kMaxMana),
+    core::s16("level", 216).named(kSideLevelNames, kLevelHuman).meaningsOnly(),
+    core::s32("startingGold", 220).within(0, SideLimits::kMaxStartingGold),
+    core::u8("getMercenaries", 224).within(0, 1),
+    core::u8("sellItems", 225).within(0, 1),
+    core::u8("heroOnTurn1", 226).within(0, 1),
+    core::u8("enhanced", 227).within(0, 1),
     core::bytes("reserved228", 228, 1),
     core::bytes("reserved229", 229, 31),
     core::text("regulars", 260, 9, 8),
@@ -113,14 +121,6 @@ inline constexpr std::string_view kNeutralsName = "Neutrals";
 // What a side index of 8 means in the files that name sides.
 inline constexpr int kNeutralSide = static_cast<int>(SidesFileLayout::kNeutrals);
 inline constexpr std::array<std::string_view, 1> kNeutralSideNames{kNeutralsName};
-
-// What the dialogs accept.
-struct SideLimits {
-    static constexpr std::size_t kName = 23;  // the text import may store up to 31
-    static constexpr std::size_t kDescription = 127, kEntryName = 8;
-    static constexpr int kMinStacking = 4, kMaxStacking = 8;
-    static constexpr int kMaxStartingGold = 10000, kMaxMana = 99;
-};
 
 // Bytes the editor does not interpret: kept as read, zero in a new file.
 struct SideReserved {

@@ -20,7 +20,7 @@ namespace kestrel::scenario {
 inline constexpr std::string_view kSiteFile = "SITE.DAT";
 
 // Byte 153 has no field: it is kept as read.
-inline constexpr auto kSiteFields = afterPlacedHead(std::array<core::Field, 1>{core::s8("razed", 152)});
+inline constexpr auto kSiteFields = afterPlacedHead(std::array<core::Field, 1>{core::s8("razed", 152).within(0, 1)});
 inline constexpr core::Format kSiteFormat{"site", 154, kSiteFields};
 static_assert(core::wellFormed(kSiteFormat));
 
