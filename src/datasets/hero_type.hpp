@@ -32,6 +32,8 @@ struct HeroTypeLimits {
 
 // The abilities a hero type can have, in the order of the editor's lists.
 std::span<const AbilityChoice> heroAbilities();
+// "Spell <code>": the code text names a spell.
+inline constexpr std::int16_t kHeroSpellAbility = 20;
 using HeroAbilityEntry = AbilityEntryFormat<&heroAbilities, 9, kListedAbilities>;
 
 // Byte 270 is reserved, and the level tables keep an 11th slot that nothing

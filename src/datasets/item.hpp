@@ -22,6 +22,13 @@ inline constexpr std::array<std::string_view, 5> kItemPowerClasses{"Minor Item",
 std::span<const AbilityChoice> itemAbilities();
 using ItemAbilityEntry = AbilityEntryFormat<&itemAbilities, 9, kListedAbilities>;
 
+// The icon sheet of a graphic set: 32 by 32 pixel cells, 8 to a row; icon i
+// is the cell in column i % 8, row i / 8.
+inline constexpr int kItemIconSize = 32, kItemIconsPerRow = 8;
+inline constexpr std::string_view kDefaultGraphicSet = "Fantasy";
+// "SETS\Fantasy\ITEMS", without the picture's extension.
+std::string itemSheetBase(std::string_view graphicSet);
+
 struct ItemLimits {
     static constexpr std::size_t kName = 31, kDescription = 127;
     static constexpr int kIcons = 32, kPowerClasses = 5, kMaxValue = 20000, kMaxCount = 99;
