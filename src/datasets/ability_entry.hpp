@@ -16,19 +16,34 @@ namespace kestrel::datasets {
 // One editor's offer of abilities: list position i shows names[i] and stores codes[i].
 using AbilityChoice = core::NamedValue;
 
+// What an editor lets an entry hold: only the codes its list offers, and
+// values up to a limit (none when maxValue is below 0).
+struct AbilityLimits {
+    bool listedOnly = false;
+    int maxValue = -1;
+};
+
 // The entry with the names of one editor's codes; byte 15 is spare, except
 // in the scenario's files, whose texts take it too (a TextSize of 10).
-template <std::span<const AbilityChoice> (*Codes)(), std::size_t TextSize = 9>
+template <std::span<const AbilityChoice> (*Codes)(), std::size_t TextSize = 9, AbilityLimits Limits = AbilityLimits{}>
 struct AbilityEntryFormat {
+    static constexpr core::Field code() {
+        const core::Field f = core::s16("code", 0).coded(Codes);
+        return Limits.listedOnly ? f.meaningsOnly() : f;
+    }
     static constexpr std::array<core::Field, 4> fields{{
-        core::s16("code", 0).coded(Codes),
-        core::s16("first", 2),
-        core::s16("second", 4),
+        code(),
+        core::s16("first", 2).within(0, Limits.maxValue),
+        core::s16("second", 4).within(0, Limits.maxValue),
         core::text("text", 6, TextSize),
     }};
     static constexpr core::Format format{"ability", 16, fields};
     static_assert(core::wellFormed(format));
 };
+// Lists that offer only their own codes, without and with a value limit.
+inline constexpr AbilityLimits kListedAbilities{true};
+constexpr AbilityLimits listedAbilitiesUpTo(int maxValue) { return {true, maxValue}; }
+
 // Without names, for the offsets.
 inline constexpr const core::Format& kAbilityEntryFormat = AbilityEntryFormat<nullptr>::format;
 

@@ -25,29 +25,43 @@ inline constexpr std::array<std::string_view, 8> kArmyFacings{"North", "Northeas
 inline constexpr std::array<std::string_view, 8> kArmySoundTriggers{"None",   "Group All", "To Boat",  "From Boat",
                                                                     "Attack", "Select",    "Deselect", "Search"};
 
+// What the editor accepts.
+struct ArmyTypeLimits {
+    static constexpr std::size_t kName = 15, kDescription = 127, kSubtype = 8;
+    static constexpr int kMaxMedalChance = 100, kMaxStrength = 20, kMaxMove = 99, kMaxHits = 8, kMaxTime = 10;
+    static constexpr int kMaxUpkeep = 100, kMaxViewRange = 99, kMaxCombatBonus = 9, kMaxCost = 10000;
+    static constexpr int kMaxAbilityValue = 99, kMaxTriggerNumber = 10;
+};
+
+// A list's index, or -1 when nothing was chosen in it.
+constexpr core::Field listIndex(core::Field f, std::span<const std::string_view> items) {
+    return f.named(items).within(-1, static_cast<std::int32_t>(items.size()) - 1);
+}
+
 // Byte 224 is reserved and 225 unused: both are written as zero.
 inline constexpr std::array<core::Field, 21> kArmyTypeFields{{
     core::text("name", 0, 16),
     core::text("description", 16, 128),
     core::text("entryName", 144, 9),
-    core::u8("medalChance", 153),
-    core::u8("strength", 154),
-    core::u8("move", 155),
-    core::u8("hits", 156),
-    core::u8("time", 157),
-    core::u8("upkeep", 158),
-    core::u8("viewRange", 159),
+    core::u8("medalChance", 153).within(0, ArmyTypeLimits::kMaxMedalChance),
+    core::u8("strength", 154).within(0, ArmyTypeLimits::kMaxStrength),
+    core::u8("move", 155).within(0, ArmyTypeLimits::kMaxMove),
+    core::u8("hits", 156).within(0, ArmyTypeLimits::kMaxHits),
+    core::u8("time", 157).within(0, ArmyTypeLimits::kMaxTime),
+    core::u8("upkeep", 158).within(0, ArmyTypeLimits::kMaxUpkeep),
+    core::u8("viewRange", 159).within(0, ArmyTypeLimits::kMaxViewRange),
     core::text("subtype", 160, 9, 2),
     core::text("moveBonus", 178, 9, 4),
     core::text("combatBonus", 214, 9),
-    core::u8("combatBonusValue", 223),
-    core::s16("newCost", 226),
-    core::s16("setupPoints", 228),
-    core::records("ability", 230, AbilityEntryFormat<&armyAbilities>::format),
-    core::s8("moveSound", 246).named(kArmyMoveSounds),
-    core::s8("facing", 247).named(kArmyFacings),
-    core::s8("trigger", 248, 2).named(kArmySoundTriggers),
-    core::s8("triggerNumber", 250, 2),
+    core::u8("combatBonusValue", 223).within(0, ArmyTypeLimits::kMaxCombatBonus),
+    core::s16("newCost", 226).within(0, ArmyTypeLimits::kMaxCost),
+    core::s16("setupPoints", 228).within(0, ArmyTypeLimits::kMaxCost),
+    core::records("ability", 230,
+                  AbilityEntryFormat<&armyAbilities, 9, listedAbilitiesUpTo(ArmyTypeLimits::kMaxAbilityValue)>::format),
+    listIndex(core::s8("moveSound", 246), kArmyMoveSounds),
+    listIndex(core::s8("facing", 247), kArmyFacings),
+    listIndex(core::s8("trigger", 248, 2), kArmySoundTriggers),
+    core::s8("triggerNumber", 250, 2).within(0, ArmyTypeLimits::kMaxTriggerNumber),
 }};
 inline constexpr core::Format kArmyTypeFormat{"army type", 252, kArmyTypeFields};
 static_assert(core::wellFormed(kArmyTypeFormat));
@@ -92,14 +106,6 @@ inline constexpr ArmyTypeLayout kEarlierArmyTypeLayout = armyTypeLayoutOf(kEarli
 static_assert(kEarlierArmyTypeLayout.medalChance == 0 &&
               ArmyTypeLayout::kEntryName == kEarlierArmyTypeFormat.at("entryName") &&
               ArmyTypeLayout::kDescription == kEarlierArmyTypeFormat.at("description"));
-
-// What the editor accepts.
-struct ArmyTypeLimits {
-    static constexpr std::size_t kName = 15, kDescription = 127, kSubtype = 8;
-    static constexpr int kMaxMedalChance = 100, kMaxStrength = 20, kMaxMove = 99, kMaxHits = 8, kMaxTime = 10;
-    static constexpr int kMaxUpkeep = 100, kMaxViewRange = 99, kMaxCombatBonus = 9, kMaxCost = 10000;
-    static constexpr int kMaxAbilityValue = 99, kMaxTriggerNumber = 10;
-};
 
 // The medal chance shown for a record of the earlier layout, which has none.
 inline constexpr int kEarlierMedalChance = 20;

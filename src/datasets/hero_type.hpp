@@ -22,9 +22,19 @@ inline constexpr std::array<std::string_view, 8> kHeroFacingNames{"North", "Nort
 inline constexpr std::array<std::string_view, 8> kHeroTriggerNames{"None",   "Group All", "To Boat",  "From Boat",
                                                                    "Attack", "Select",    "Deselect", "Search"};
 
+// What the editor accepts for each field.
+struct HeroTypeLimits {
+    static constexpr std::size_t kName = 31, kDescription = 127, kTerrain = 8, kLevelName = 31, kDefaultName = 15;
+    static constexpr int kMinMedal = -100, kMaxMedal = 100;
+    static constexpr int kMaxStrength = 9, kMaxMove = 99, kMaxHits = 9, kMaxView = 9, kMaxCombatBonus = 9;
+    static constexpr int kMaxXp = 1000, kMaxAp = 9, kMaxCost = 9, kMaxTriggerCount = 10;
+};
+
 // The abilities a hero type can have, in the order of the editor's lists.
 std::span<const AbilityChoice> heroAbilities();
-using HeroAbilityEntry = AbilityEntryFormat<&heroAbilities>;
+// "Spell <code>": the code text names a spell.
+inline constexpr std::int16_t kHeroSpellAbility = 20;
+using HeroAbilityEntry = AbilityEntryFormat<&heroAbilities, 9, kListedAbilities>;
 
 // Byte 270 is reserved, and the level tables keep an 11th slot that nothing
 // uses (with the padding byte before the XP table): all stay uncovered.
@@ -35,26 +45,26 @@ inline constexpr std::array<core::Field, 26> kHeroTypeFields{{
     core::text("entryName", 192, 9),
     core::text("malePicture", 201, 9),
     core::text("femalePicture", 210, 9),
-    core::s8("medalChance", 219),
-    core::u8("strength", 220),
-    core::u8("move", 221),
-    core::u8("hits", 222),
-    core::u8("view", 223),
+    core::s8("medalChance", 219).within(HeroTypeLimits::kMinMedal, HeroTypeLimits::kMaxMedal),
+    core::u8("strength", 220).within(0, HeroTypeLimits::kMaxStrength),
+    core::u8("move", 221).within(0, HeroTypeLimits::kMaxMove),
+    core::u8("hits", 222).within(0, HeroTypeLimits::kMaxHits),
+    core::u8("view", 223).within(0, HeroTypeLimits::kMaxView),
     core::text("moveTerrains", 224, 9, 4),
     core::text("combatTerrain", 260, 9),
-    core::u8("combatBonus", 269),
+    core::u8("combatBonus", 269).within(0, HeroTypeLimits::kMaxCombatBonus),
     core::text("maleLevels", 271, 32, 10),
     core::text("femaleLevels", 623, 32, 10),
-    core::s16("xp", 976, 10),
-    core::s16("ap", 998, 10),
+    core::s16("xp", 976, 10).within(0, HeroTypeLimits::kMaxXp),
+    core::s16("ap", 998, 10).within(0, HeroTypeLimits::kMaxAp),
     core::records("abilities", 1020, HeroAbilityEntry::format, 10),
-    core::s16("costs", 1180, 10),
+    core::s16("costs", 1180, 10).within(0, HeroTypeLimits::kMaxCost),
     core::text("defaultNames", 1200, 16, 10),
-    core::u8("femaleFlags", 1360, 10),
-    core::u8("moveSound", 1370).named(kHeroMoveSoundNames),
-    core::u8("facing", 1371).named(kHeroFacingNames),
-    core::u8("triggers", 1372, 4).named(kHeroTriggerNames),
-    core::u8("triggerCounts", 1376, 4),
+    core::u8("femaleFlags", 1360, 10).within(0, 1),
+    core::u8("moveSound", 1370).named(kHeroMoveSoundNames).meaningsOnly(),
+    core::u8("facing", 1371).named(kHeroFacingNames).meaningsOnly(),
+    core::u8("triggers", 1372, 4).named(kHeroTriggerNames).meaningsOnly(),
+    core::u8("triggerCounts", 1376, 4).within(0, HeroTypeLimits::kMaxTriggerCount),
 }};
 inline constexpr core::Format kHeroTypeFormat{"hero type", 1380, kHeroTypeFields};
 static_assert(core::wellFormed(kHeroTypeFormat));
@@ -125,14 +135,6 @@ inline constexpr HeroTypeLayout kOldHeroTypeLayout = heroTypeLayout(kOldHeroType
 // The texts up to the medal chance lie alike in both.
 static_assert(kOldHeroTypeFormat.at("description") == HeroTypeLayout::kDescription &&
               kOldHeroTypeFormat.at("femalePicture") == HeroTypeLayout::kFemalePicture);
-
-// What the editor accepts for each field.
-struct HeroTypeLimits {
-    static constexpr std::size_t kName = 31, kDescription = 127, kTerrain = 8, kLevelName = 31, kDefaultName = 15;
-    static constexpr int kMinMedal = -100, kMaxMedal = 100;
-    static constexpr int kMaxStrength = 9, kMaxMove = 99, kMaxHits = 9, kMaxView = 9, kMaxCombatBonus = 9;
-    static constexpr int kMaxXp = 1000, kMaxAp = 9, kMaxCost = 9, kMaxTriggerCount = 10;
-};
 
 struct HeroDefaultName {
     std::string name;

@@ -35,6 +35,8 @@ bool flagOf(std::uint8_t byte) { return (byte >> L::kFlagBit) & 1; }
 std::span<const AbilityChoice> itemAbilities() { return kAbilities; }
 std::span<const std::string_view> itemPowerClasses() { return kItemPowerClasses; }
 
+std::string itemSheetBase(std::string_view graphicSet) { return "SETS\\" + std::string(graphicSet) + "\\ITEMS"; }
+
 std::ostream& operator<<(std::ostream& out, const Item& i) {
     return out << "Item{\"" << i.name << "\", \"" << i.description << "\", \"" << i.entryName << "\", icon " << i.icon
                << ", power " << i.powerClass << ", value " << i.value << ", charges " << i.hasCharges << "/"

@@ -20,7 +20,19 @@ inline constexpr std::array<std::string_view, 5> kItemPowerClasses{"Minor Item",
 
 // The abilities an item can have, in the order of the editor's lists.
 std::span<const AbilityChoice> itemAbilities();
-using ItemAbilityEntry = AbilityEntryFormat<&itemAbilities>;
+using ItemAbilityEntry = AbilityEntryFormat<&itemAbilities, 9, kListedAbilities>;
+
+// The icon sheet of a graphic set: 32 by 32 pixel cells, 8 to a row; icon i
+// is the cell in column i % 8, row i / 8.
+inline constexpr int kItemIconSize = 32, kItemIconsPerRow = 8;
+inline constexpr std::string_view kDefaultGraphicSet = "Fantasy";
+// "SETS\Fantasy\ITEMS", without the picture's extension.
+std::string itemSheetBase(std::string_view graphicSet);
+
+struct ItemLimits {
+    static constexpr std::size_t kName = 31, kDescription = 127;
+    static constexpr int kIcons = 32, kPowerClasses = 5, kMaxValue = 20000, kMaxCount = 99;
+};
 
 // Bytes 169 to 177 but the icon (padding, three reserved words, two reserved
 // bits and a reserved byte) and the padding at 179 stay uncovered.
@@ -28,13 +40,13 @@ inline constexpr std::array<core::Field, 11> kItemFields{{
     core::text("name", 0, 32),
     core::text("description", 32, 128),
     core::text("entryName", 160, 9),
-    core::bits("icon", 176, 1, 2, 6),
-    core::u8("powerClass", 178).named(kItemPowerClasses),
-    core::s16("value", 180),
+    core::bits("icon", 176, 1, 2, 6).within(0, ItemLimits::kIcons - 1),
+    core::u8("powerClass", 178).named(kItemPowerClasses).meaningsOnly(),
+    core::s16("value", 180).within(0, ItemLimits::kMaxValue),
     core::bits("hasCharges", 182, 1, 0, 1),
-    core::bits("charges", 182, 1, 1, 7),
+    core::bits("charges", 182, 1, 1, 7).within(0, ItemLimits::kMaxCount),
     core::bits("hasLimit", 183, 1, 0, 1),
-    core::bits("limit", 183, 1, 1, 7),
+    core::bits("limit", 183, 1, 1, 7).within(0, ItemLimits::kMaxCount),
     core::records("abilities", 184, ItemAbilityEntry::format, 2),
 }};
 inline constexpr core::Format kItemFormat{"item", 216, kItemFields};
@@ -76,11 +88,6 @@ inline constexpr ItemLayout kItemLayout = itemLayout(kItemFormat);
 inline constexpr ItemLayout kOldItemLayout = itemLayout(kOldItemFormat);
 inline constexpr std::size_t kItemDescriptionSize = kItemFormat.sizeOf("description");
 inline constexpr std::size_t kItemEntryNameSize = kItemFormat.sizeOf("entryName");
-
-struct ItemLimits {
-    static constexpr std::size_t kName = 31, kDescription = 127;
-    static constexpr int kIcons = 32, kPowerClasses = 5, kMaxValue = 20000, kMaxCount = 99;
-};
 
 struct Item {
     std::string name;

@@ -66,7 +66,7 @@ void ItemEditor::onPaint(pictures::Surface& client) {
     if (!ui::parseInteger(text(Ids::kIcon), index) || index < 0 || index >= ItemLimits::kIcons) return;
     const std::string set = text(Ids::kGraphicSet);
     if (!core::isPortableFileName(set)) return;
-    const auto sheet = pictures::loadGamePicture(root(), "SETS\\" + set + "\\ITEMS");
+    const auto sheet = pictures::loadGamePicture(root(), itemSheetBase(set));
     if (!sheet) return;
     const int cell = static_cast<int>(index);
     sheet->Draw((cell % kItemIconsPerRow) * kItemIconSize, (cell / kItemIconsPerRow) * kItemIconSize, kItemIconSize,

@@ -15,8 +15,7 @@ struct ItemIds {
 };
 
 // Where the icon cell is drawn, in client pixels.
-inline constexpr int kItemIconX = 278, kItemIconY = 175, kItemIconSize = 32, kItemIconsPerRow = 8;
-inline constexpr std::string_view kDefaultGraphicSet = "Fantasy";
+inline constexpr int kItemIconX = 278, kItemIconY = 175;
 
 class ItemEditor : public EntryEditor {
 public:

@@ -13,7 +13,7 @@ namespace kestrel::datasets {
 
 inline constexpr std::array<core::Field, 2> kRuinSetFields{{
     core::text("entryName", 0, 9),
-    core::s8("removeTop", 9),
+    core::s8("removeTop", 9).within(0, 1),
 }};
 inline constexpr core::Format kRuinSetFormat{"ruin set", 10, kRuinSetFields};
 static_assert(core::wellFormed(kRuinSetFormat));

@@ -47,7 +47,7 @@ std::string shieldFileName(ShieldKind kind, std::string_view name);
 std::span<const core::NamedValue> shieldKindCodes();
 
 inline constexpr std::array<core::Field, 3> kShieldFields{{
-    core::u8("kindCode", 0).coded(shieldKindCodes),
+    core::u8("kindCode", 0).coded(shieldKindCodes).meaningsOnly(),
     core::text("name", 1, 9),
     core::text("heraldicName", 10, 40),
 }};

@@ -17,14 +17,20 @@ namespace kestrel::datasets {
 // The abilities a site can grant, in the order of the editor's list.
 std::span<const AbilityChoice> siteAbilities();
 
+struct SiteSetLimits {
+    static constexpr std::size_t kName = 15;
+    static constexpr int kMaxAbilityValue = 99;
+};
+
 // Byte 25 pads the ability entry to an even offset; byte 45 is unused.
 inline constexpr std::array<core::Field, 6> kSiteSetFields{{
     core::text("name", 0, 16),
     core::text("entryName", 16, 9),
-    core::records("ability", 26, AbilityEntryFormat<&siteAbilities>::format),
-    core::s8("canRaze", 42),
-    core::s8("animateNormal", 43),
-    core::s8("animateRazed", 44),
+    core::records("ability", 26,
+                  AbilityEntryFormat<&siteAbilities, 9, listedAbilitiesUpTo(SiteSetLimits::kMaxAbilityValue)>::format),
+    core::s8("canRaze", 42).within(0, 1),
+    core::s8("animateNormal", 43).within(0, 1),
+    core::s8("animateRazed", 44).within(0, 1),
 }};
 inline constexpr core::Format kSiteSetFormat{"site set", 46, kSiteSetFields};
 static_assert(core::wellFormed(kSiteSetFormat));
@@ -38,11 +44,6 @@ struct SiteSetLayout {
     static constexpr std::size_t kCanRaze = kSiteSetFormat.at("canRaze"),
                                  kAnimateNormal = kSiteSetFormat.at("animateNormal"),
                                  kAnimateRazed = kSiteSetFormat.at("animateRazed");
-};
-
-struct SiteSetLimits {
-    static constexpr std::size_t kName = 15;
-    static constexpr int kMaxAbilityValue = 99;
 };
 
 struct SiteSet {

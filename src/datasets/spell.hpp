@@ -16,11 +16,16 @@ namespace kestrel::datasets {
 // The abilities a spell can have, in the order of the editor's lists.
 std::span<const AbilityChoice> spellAbilities();
 
+struct SpellLimits {
+    static constexpr std::size_t kName = 15, kDescription = 127;
+    static constexpr int kMaxManaCost = 99, kNewManaCost = 4;
+};
+
 inline constexpr std::array<core::Field, 4> kSpellFields{{
     core::text("name", 0, 16),
     core::text("description", 16, 128),
-    core::s16("manaCost", 144),
-    core::records("abilities", 146, AbilityEntryFormat<&spellAbilities>::format, 4),
+    core::s16("manaCost", 144).within(0, SpellLimits::kMaxManaCost),
+    core::records("abilities", 146, AbilityEntryFormat<&spellAbilities, 9, kListedAbilities>::format, 4),
 }};
 inline constexpr core::Format kSpellFormat{"spell", 210, kSpellFields};
 static_assert(core::wellFormed(kSpellFormat));
@@ -32,11 +37,6 @@ struct SpellLayout {
                                  kDescriptionSize = kSpellFormat.sizeOf("description");
     static constexpr std::size_t kManaCost = kSpellFormat.at("manaCost");
     static constexpr std::size_t kAbilities = kSpellFormat.field("abilities").count;
-};
-
-struct SpellLimits {
-    static constexpr std::size_t kName = 15, kDescription = 127;
-    static constexpr int kMaxManaCost = 99, kNewManaCost = 4;
 };
 
 struct Spell {

@@ -18,8 +18,25 @@ inline constexpr std::array<std::string_view, 13> kTerrainClassNames{
     "Basic",   "Water",    "Bonus1", "Bonus2", "Flier", "Illegal", "Feature",
     "Special", "Animated", "Road",   "Forest", "River", "3x3"};
 
+// Indices into terrainClassNames(). Other editors pick terrain out by these
+// values, so they never change.
+struct TerrainClass {
+    static constexpr int kNone = -1, kBasic = 0, kWater = 1, kFeature = 6, kRoad = 9, kForest = 10, kRiver = 11;
+};
+
+struct TerrainTypeLimits {
+    static constexpr std::size_t kName = 15, kSubtype = 8;
+    static constexpr int kMaxMoveCost = 9;
+};
+
+// A class, or none chosen.
+constexpr core::Field terrainClassField(core::Field f) {
+    return f.named(kTerrainClassNames)
+        .within(TerrainClass::kNone, static_cast<std::int32_t>(kTerrainClassNames.size()) - 1);
+}
+
 // One column of the 3x3 form's real-tile marks: a byte per row, 1 for a mark.
-inline constexpr std::array<core::Field, 1> kTerrainMarkColumnFields{core::u8("row", 0, 3)};
+inline constexpr std::array<core::Field, 1> kTerrainMarkColumnFields{core::u8("row", 0, 3).within(0, 1)};
 inline constexpr core::Format kTerrainMarkColumnFormat{"mark column", 3, kTerrainMarkColumnFields};
 static_assert(core::wellFormed(kTerrainMarkColumnFormat));
 
@@ -30,10 +47,10 @@ inline constexpr std::array<core::Field, 9> kTerrainTypeFields{{
     core::text("entryName", 16, 9),
     core::text("adjoins", 25, 9),
     core::text("subtype", 34, 9, 2),
-    core::s16("moveCost", 52),
-    core::s16("terrainClass", 54).named(kTerrainClassNames),
-    core::s16("gridMoveCost", 56),
-    core::s16("gridClass", 58).named(kTerrainClassNames),
+    core::s16("moveCost", 52).within(0, TerrainTypeLimits::kMaxMoveCost),
+    terrainClassField(core::s16("terrainClass", 54)),
+    core::s16("gridMoveCost", 56).within(0, TerrainTypeLimits::kMaxMoveCost),
+    terrainClassField(core::s16("gridClass", 58)),
     core::records("marks", 60, kTerrainMarkColumnFormat, 9),
 }};
 inline constexpr core::Format kTerrainTypeFormat{"terrain type", 88, kTerrainTypeFields};
@@ -55,17 +72,6 @@ struct TerrainTypeLayout {
     // One byte per mark, column by column: terrainMarkOffset().
     static constexpr int kColumns = static_cast<int>(kTerrainTypeFormat.field("marks").count);
     static constexpr int kRows = static_cast<int>(kTerrainMarkColumnFormat.field("row").count);
-};
-
-struct TerrainTypeLimits {
-    static constexpr std::size_t kName = 15, kSubtype = 8;
-    static constexpr int kMaxMoveCost = 9;
-};
-
-// Indices into terrainClassNames(). Other editors pick terrain out by these
-// values, so they never change.
-struct TerrainClass {
-    static constexpr int kNone = -1, kBasic = 0, kWater = 1, kFeature = 6, kRoad = 9, kForest = 10, kRiver = 11;
 };
 
 std::span<const std::string_view> terrainClassNames();
