@@ -46,9 +46,11 @@ inline constexpr int kTextFile = 183;
 inline constexpr int kCampaignReward = 185;
 inline constexpr int kCampaignOptions = 188;
 
-// The main window's extra item in the system menu (or context menu).
+// The main window's extra items in the system menu (or context menu).
 inline constexpr int kAboutCommand = 16;
 inline constexpr const char* kAboutCommandLabel = "&About kstred...";
+inline constexpr int kCheckDataCommand = 32;
+inline constexpr const char* kCheckDataCommandLabel = "&Check Data...";
 
 std::vector<ui::Layout> mainWindowLayouts();   // main window, About box, terrain sub-menu
 std::vector<ui::Layout> listDialogLayouts();   // the data-set list dialogs
