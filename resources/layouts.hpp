@@ -45,6 +45,7 @@ inline constexpr int kCampaignEditor = 181;
 inline constexpr int kTextFile = 183;
 inline constexpr int kCampaignReward = 185;
 inline constexpr int kCampaignOptions = 188;
+inline constexpr int kFindings = 190;
 
 // The main window's extra items in the system menu (or context menu).
 inline constexpr int kAboutCommand = 16;
@@ -92,5 +93,6 @@ ui::Layout campaignEditorLayout();
 ui::Layout textFileLayout();
 ui::Layout campaignRewardLayout();
 ui::Layout campaignOptionsLayout();
+ui::Layout findingsLayout();
 
 }  // namespace kestrel::resources
