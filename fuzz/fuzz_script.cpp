@@ -18,8 +18,8 @@ using namespace kestrel::ui;
 using kestrel::fuzz::fail;
 using Kind = ScriptToken::Kind;
 
-constexpr std::array<std::string_view, 13> kVerbs{"click", "type",  "select", "dblclick", "check",  "radio",   "spin",
-                                                  "mouse", "key",   "file",   "expect",   "dump",   "snapshot"};
+constexpr std::array<std::string_view, 14> kVerbs{"click", "type", "select", "dblclick", "check",  "radio", "spin",
+                                                  "mouse", "key",  "menu",   "file",     "expect", "dump",  "snapshot"};
 
 int lineCount(std::string_view text) {
     const auto breaks = static_cast<int>(std::count(text.begin(), text.end(), '\n'));

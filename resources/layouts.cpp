@@ -49,6 +49,7 @@ std::vector<Layout> everyLayout() {
              textFileLayout,
              campaignRewardLayout,
              campaignOptionsLayout,
+             findingsLayout,
          })
         layouts.push_back(single());
     return layouts;

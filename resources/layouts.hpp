@@ -45,10 +45,13 @@ inline constexpr int kCampaignEditor = 181;
 inline constexpr int kTextFile = 183;
 inline constexpr int kCampaignReward = 185;
 inline constexpr int kCampaignOptions = 188;
+inline constexpr int kFindings = 190;
 
-// The main window's extra item in the system menu (or context menu).
+// The main window's extra items in the system menu (or context menu).
 inline constexpr int kAboutCommand = 16;
 inline constexpr const char* kAboutCommandLabel = "&About kstred...";
+inline constexpr int kCheckDataCommand = 32;
+inline constexpr const char* kCheckDataCommandLabel = "&Check Data...";
 
 std::vector<ui::Layout> mainWindowLayouts();   // main window, About box, terrain sub-menu
 std::vector<ui::Layout> listDialogLayouts();   // the data-set list dialogs
@@ -90,5 +93,6 @@ ui::Layout campaignEditorLayout();
 ui::Layout textFileLayout();
 ui::Layout campaignRewardLayout();
 ui::Layout campaignOptionsLayout();
+ui::Layout findingsLayout();
 
 }  // namespace kestrel::resources

@@ -50,8 +50,7 @@ ui::Layout mainWindow() {
     ControlDef quit = button(1, "Quit", 355, 180, 50);
     quit.isDefault = true;
     l.controls.push_back(quit);
-    l.systemCommand = kAboutCommand;
-    l.systemCommandLabel = kAboutCommandLabel;
+    l.systemMenu = {{kAboutCommand, kAboutCommandLabel}, {kCheckDataCommand, kCheckDataCommandLabel}};
     return l;
 }
 

@@ -21,4 +21,6 @@ int checkCommand(const std::filesystem::path& root, const std::vector<std::strin
     return tally.errors ? 1 : 0;
 }
 
+std::vector<core::Finding> rootFindings(const core::DataRoot& root) { return check::checkRoot(root.root()).findings; }
+
 }  // namespace kestrel::app

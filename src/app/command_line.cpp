@@ -4,6 +4,7 @@
 #include <iostream>
 #include <iterator>
 
+#include "app/check_command.hpp"
 #include "app/sample_root.hpp"
 #include "core/cp1252.hpp"
 #include "core/data_root.hpp"
@@ -473,6 +474,7 @@ int playScript(ui::Host& host, const std::filesystem::path& rootPath, std::strin
     }
     const core::DataRoot root(rootPath);
     shell::MainWindow mainWindow(host, root);
+    mainWindow.setChecker(rootFindings);
     ui::ScriptPlayer player(host, std::move(*lines));
     host.setScript(&player);
     host.setTranscript(&transcript);
@@ -505,6 +507,7 @@ int runEditor(ui::Host& host, const Options& options, std::ostream& out, std::os
     }
     const core::DataRoot root(rootPath);
     shell::MainWindow mainWindow(host, root);
+    mainWindow.setChecker(rootFindings);
     host.runModal(mainWindow);
     return 0;
 }

@@ -23,24 +23,7 @@ std::vector<core::Finding> Findings::sorted() const {
     return out;
 }
 
-Tally tallyOf(const std::vector<core::Finding>& sorted) {
-    Tally tally;
-    const std::string* lastPath = nullptr;
-    for (const core::Finding& f : sorted) {
-        (f.severity == core::Severity::Error ? tally.errors : tally.warnings) += 1;
-        if (!lastPath || *lastPath != f.path) ++tally.files;
-        lastPath = &f.path;
-    }
-    return tally;
-}
-
 namespace {
-
-std::string counted(std::size_t n, std::string_view one) {
-    std::string text = std::to_string(n) + " " + std::string(one);
-    if (n != 1) text += "s";
-    return text;
-}
 
 std::string jsonString(std::string_view utf8) {
     std::string out = "\"";
@@ -61,11 +44,6 @@ std::string jsonString(std::string_view utf8) {
 }
 
 }  // namespace
-
-std::string summaryLine(const Tally& tally) {
-    return counted(tally.errors, "error") + ", " + counted(tally.warnings, "warning") + " in " +
-           counted(tally.files, "file");
-}
 
 std::string findingJson(const core::Finding& f) {
     return "{\"path\":" + jsonString(f.path) + ",\"record\":" + jsonString(f.record) +

@@ -1,6 +1,5 @@
 // The findings of one run, in the order they are found; sorted for output.
 #pragma once
-#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,12 +22,9 @@ private:
     std::vector<core::Finding> all_;
 };
 
-struct Tally {
-    std::size_t errors = 0, warnings = 0, files = 0;
-};
-Tally tallyOf(const std::vector<core::Finding>& sorted);
-// "2 errors, 1 warning in 3 files"
-std::string summaryLine(const Tally& tally);
+using core::summaryLine;
+using core::Tally;
+using core::tallyOf;
 // One JSON object a line for tools: path, record, field, severity, message.
 std::string findingJson(const core::Finding& finding);
 

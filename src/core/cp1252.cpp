@@ -76,4 +76,17 @@ std::optional<std::string> utf8ToCp1252(std::string_view text) {
     return out;
 }
 
+std::string utf8ToCp1252Shown(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t start = i;
+        const auto cp = nextCodePoint(text, i);
+        const auto byte = cp ? codePointToCp1252(*cp) : std::nullopt;
+        if (!cp) i = start + 1;
+        out.push_back(byte ? static_cast<char>(*byte) : '?');
+    }
+    return out;
+}
+
 }  // namespace kestrel::core

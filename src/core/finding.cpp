@@ -53,6 +53,12 @@ int compareNatural(std::string_view a, std::string_view b) {
     return i == a.size() ? -1 : 1;
 }
 
+std::string counted(std::size_t n, std::string_view one) {
+    std::string text = std::to_string(n) + " " + std::string(one);
+    if (n != 1) text += "s";
+    return text;
+}
+
 }  // namespace
 
 std::string_view severityName(Severity severity) { return severity == Severity::Error ? "error" : "warning"; }
@@ -77,5 +83,21 @@ bool findingBefore(const Finding& a, const Finding& b) {
 }
 
 std::ostream& operator<<(std::ostream& out, const Finding& finding) { return out << findingLine(finding); }
+
+Tally tallyOf(const std::vector<Finding>& sorted) {
+    Tally tally;
+    const std::string* lastPath = nullptr;
+    for (const Finding& f : sorted) {
+        (f.severity == Severity::Error ? tally.errors : tally.warnings) += 1;
+        if (!lastPath || *lastPath != f.path) ++tally.files;
+        lastPath = &f.path;
+    }
+    return tally;
+}
+
+std::string summaryLine(const Tally& tally) {
+    return counted(tally.errors, "error") + ", " + counted(tally.warnings, "warning") + " in " +
+           counted(tally.files, "file");
+}
 
 }  // namespace kestrel::core

@@ -2,10 +2,12 @@
 // record of it, a field of that record. The main window lists them too, so the
 // type lives below every layer that shows or makes them.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kestrel::core {
 
@@ -33,5 +35,12 @@ std::string findingPlace(const Finding& finding);
 bool findingBefore(const Finding& a, const Finding& b);
 
 std::ostream& operator<<(std::ostream& out, const Finding& finding);
+
+struct Tally {
+    std::size_t errors = 0, warnings = 0, files = 0;
+};
+Tally tallyOf(const std::vector<Finding>& sorted);
+// "2 errors, 1 warning in 3 files"
+std::string summaryLine(const Tally& tally);
 
 }  // namespace kestrel::core

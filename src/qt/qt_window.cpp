@@ -54,8 +54,8 @@ protected:
                 window_.pressEnter();
             return;
         }
-        if (plain && e->key() == Qt::Key_F1 && window_.layout().systemCommand != 0) {
-            window_.runSystemCommand();
+        if (plain && e->key() == Qt::Key_F1 && !window_.layout().systemMenu.empty()) {
+            window_.runSystemCommand(window_.layout().systemMenu.front().command);
             return;
         }
         QDialog::keyPressEvent(e);
@@ -63,14 +63,15 @@ protected:
 
     void contextMenuEvent(QContextMenuEvent* e) override {
         const ui::Layout& layout = window_.layout();
-        if (layout.systemCommand == 0) return QDialog::contextMenuEvent(e);
+        if (layout.systemMenu.empty()) return QDialog::contextMenuEvent(e);
         QMenu menu(this);
-        bool chosen = false;
-        QObject::connect(menu.addAction(fromGame(layout.systemCommandLabel)), &QAction::triggered, &menu,
-                         [&chosen] { chosen = true; });
+        int chosen = 0;
+        for (const ui::MenuItem& item : layout.systemMenu)
+            QObject::connect(menu.addAction(fromGame(item.label)), &QAction::triggered, &menu,
+                             [&chosen, command = item.command] { chosen = command; });
         menu.exec(e->globalPos());
         // Acted on once the menu is gone, since the command may open a dialog.
-        if (chosen) window_.runSystemCommand();
+        if (chosen) window_.runSystemCommand(chosen);
     }
 
 private:
@@ -432,8 +433,8 @@ void QtWindow::pressEscape() {
     if (!isClosed()) ui::Window::userEscape();
 }
 
-void QtWindow::runSystemCommand() {
-    if (!isClosed()) guard([&] { dialog().onCommand(layout().systemCommand); });
+void QtWindow::runSystemCommand(int command) {
+    if (!isClosed()) guard([&] { dialog().onCommand(command); });
 }
 
 void QtWindow::forwardMouse(const ui::MouseEvent& event) {
@@ -574,9 +575,17 @@ void QtWindow::userEnter() {
 }
 
 bool QtWindow::userF1() {
-    if (layout().systemCommand == 0) return false;
+    if (layout().systemMenu.empty()) return false;
     QKeyEvent e(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
     QCoreApplication::sendEvent(dialog_, &e);
+    settle();
+    return true;
+}
+
+// As the context menu does once it is gone.
+bool QtWindow::userMenu(int command) {
+    if (!hasMenuItem(command)) return false;
+    runSystemCommand(command);
     settle();
     return true;
 }

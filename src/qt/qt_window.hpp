@@ -58,11 +58,12 @@ public:
     void userEscape() override;
     void userEnter() override;
     bool userF1() override;
+    bool userMenu(int command) override;
 
     // Keyboard and window-frame paths of the dialog widget.
     void pressEnter();
     void pressEscape();
-    void runSystemCommand();
+    void runSystemCommand(int command);
     void forwardMouse(const ui::MouseEvent& event);
 
 protected:

@@ -112,6 +112,12 @@ void MainWindow::onCommand(int id) {
         host().runModal(about);
         return;
     }
+    if (id == resources::kCheckDataCommand) {
+        if (!checker_) return;
+        FindingsDialog findings(host(), root_, checker_, scenario_, [this] { refreshTitle(); });
+        host().runModal(findings);
+        return;
+    }
     const Button* button = findButton(id);
     if (!button) {
         ui::Dialog::onCommand(id);

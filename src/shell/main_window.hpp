@@ -2,6 +2,7 @@
 #pragma once
 #include "core/data_root.hpp"
 #include "shell/current_scenario.hpp"
+#include "shell/findings_dialog.hpp"
 #include "ui/dialog.hpp"
 
 namespace kestrel::shell {
@@ -17,12 +18,15 @@ public:
     void onCommand(int id) override;
 
     CurrentScenario& scenario() { return scenario_; }
+    // What Check Data runs; without one the item does nothing.
+    void setChecker(RootChecker checker) { checker_ = std::move(checker); }
     // The title follows the current scenario.
     void refreshTitle();
 
 private:
     const core::DataRoot& root_;
     CurrentScenario scenario_;
+    RootChecker checker_;
 };
 
 }  // namespace kestrel::shell

@@ -62,16 +62,22 @@ struct ControlDef {
     bool wrap = false;
 };
 
+// An item the window adds to its system menu.
+struct MenuItem {
+    int command = 0;  // given to the controller's onCommand
+    std::string label;
+    bool operator==(const MenuItem&) const = default;
+};
+
 struct Layout {
     int resourceId = 0;
     std::string caption;
     int width = 0;   // dialog units
     int height = 0;
     std::vector<ControlDef> controls;
-    // An extra item of the window's system menu (0: none); where the platform
-    // has no such menu, the context menu and F1 offer it.
-    int systemCommand = 0;
-    std::string systemCommandLabel;
+    // Items added to the window's system menu, in order; where the platform
+    // has no such menu, the context menu offers them, and F1 the first.
+    std::vector<MenuItem> systemMenu;
 
     const ControlDef* find(int id) const;
     int defaultButton() const;  // id of the default button, 1 when none is marked

@@ -18,7 +18,7 @@ struct Grammar {
 };
 
 // Every line form, once.
-constexpr std::array<Grammar, 13> kGrammar{{
+constexpr std::array<Grammar, 14> kGrammar{{
     {"click", {"N"}},
     {"type", {"N S"}},
     {"select", {"N S", "N #", "N none"}},
@@ -28,6 +28,7 @@ constexpr std::array<Grammar, 13> kGrammar{{
     {"spin", {"N up", "N down"}},
     {"mouse", {"left N N", "right N N", "move N N", "release N N"}},
     {"key", {"escape", "enter", "f1"}},
+    {"menu", {"N"}},
     {"file", {"S", "cancel"}},
     {"expect",
      {"caption S", "text N S", "checked N on", "checked N off", "selected N S", "selected N none", "items N S*",

@@ -112,6 +112,7 @@ bool ScriptPlayer::act(const ScriptLine& line, Window* top) {
     }
     const int id = t[1].value;
     if (verb == "click") return top->userClick(id);
+    if (verb == "menu") return top->userMenu(id);
     if (verb == "type") return top->userType(id, t[2].text);
     if (verb == "check") return top->userCheck(id, t[2].text == "on");
     if (verb == "radio") return top->userRadio(id);

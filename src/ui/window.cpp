@@ -248,10 +248,18 @@ void Window::guard(const std::function<void()>& handler) {
     }
 }
 
-bool Window::userF1() {
-    if (layout().systemCommand == 0) return false;
-    guard([&] { dialog_.onCommand(layout().systemCommand); });
+bool Window::userF1() { return !layout().systemMenu.empty() && userMenu(layout().systemMenu.front().command); }
+
+bool Window::userMenu(int command) {
+    if (!hasMenuItem(command)) return false;
+    guard([&] { dialog_.onCommand(command); });
     return true;
+}
+
+bool Window::hasMenuItem(int command) const {
+    for (const MenuItem& item : layout().systemMenu)
+        if (item.command == command) return true;
+    return false;
 }
 
 }  // namespace kestrel::ui

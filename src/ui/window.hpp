@@ -69,9 +69,11 @@ public:
     virtual bool userMouse(const MouseEvent& event);
     virtual void userEscape();
     virtual void userEnter();
-    // F1: the window's system command (the main window's About box); false
-    // when the window has none.
+    // F1: the first item of the window's system menu (the main window's About
+    // box); false when the window has none.
     virtual bool userF1();
+    // An item of the window's system menu; false when it has no such item.
+    virtual bool userMenu(int command);
 
     // Runs a controller handler; running out of memory fails the operation
     // with a message instead of ending the program.
@@ -87,6 +89,8 @@ protected:
     ControlState* find(int id);
     // Radios from the same run of consecutive radio buttons in the layout.
     std::vector<int> radioGroup(int id) const;
+
+    bool hasMenuItem(int command) const;
 
 private:
     ControlState& at(int id);

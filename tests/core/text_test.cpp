@@ -114,5 +114,14 @@ TEST(Cp1252, RefusesCharactersWithoutAnEightBitFormAndBadUtf8) {
     EXPECT_EQ(utf8ToCp1252("\xE2\x84\xA2"), "\x99");  // trade mark sign
 }
 
+// Shown all the same: a mark for each character without a form and for each
+// byte that is not UTF-8, the text around them kept.
+TEST(Cp1252, ShownTextMarksWhatHasNoEightBitForm) {
+    EXPECT_EQ(utf8ToCp1252Shown("a\xE4\xB8\xAD\xC2\xA9" "b"), "a?\xA9" "b");
+    EXPECT_EQ(utf8ToCp1252Shown("\xFF\xC3x\xE2\x82"), "??x??");
+    EXPECT_EQ(utf8ToCp1252Shown("\xC0\x80"), "??");
+    EXPECT_EQ(utf8ToCp1252Shown(""), "");
+}
+
 }  // namespace
 }  // namespace kestrel::core

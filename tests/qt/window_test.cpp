@@ -302,22 +302,26 @@ TEST(QtWindowKeys, EnterGoesToTheDefaultButtonUnlessAPushButtonHasFocus) {
     EXPECT_FALSE(open.window.widget()->isVisible());
 }
 
-TEST(QtWindowKeys, MainWindowOffersItsSystemCommandOnTheContextMenu) {
+// Both items of the system menu, About first; F1 is About.
+TEST(QtWindowKeys, MainWindowOffersItsSystemMenuOnTheContextMenu) {
     Open main(kMain);
     QDialog* d = main.window.widget();
     d->show();
-    QString shownLabel;
+    QStringList shownLabels;
     QTimer::singleShot(0, [&] {
         if (auto* menu = d->findChild<QMenu*>()) {
-            shownLabel = menu->actions().value(0)->text();
-            menu->actions().value(0)->trigger();
+            for (QAction* action : menu->actions()) shownLabels << action->text();
+            menu->actions().value(1)->trigger();
             menu->close();
         }
     });
     QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(3, 3), d->mapToGlobal(QPoint(3, 3)));
     QCoreApplication::sendEvent(d, &e);
-    EXPECT_EQ(shownLabel, QStringLiteral("&About kstred..."));
-    EXPECT_EQ(main.dialog.log, std::vector<std::string>{"command 16"});
+    EXPECT_EQ(shownLabels, (QStringList{"&About kstred...", "&Check Data..."}));
+    pressKey(d, Qt::Key_F1);
+    EXPECT_TRUE(main.window.userMenu(32));
+    EXPECT_FALSE(main.window.userMenu(1));
+    EXPECT_EQ(main.dialog.log, (std::vector<std::string>{"command 32", "command 16", "command 32"}));
 
     Open editor(kCityEditor);  // no system command
     pressKey(editor.window.widget(), Qt::Key_F1);

@@ -46,8 +46,7 @@ TEST(Layouts, MainWindowButtonsSitInTheirGroups) {
     EXPECT_EQ(l.caption, "Kestrel 3 Editor");
     EXPECT_EQ(l.width, 412);
     EXPECT_EQ(l.height, 201);
-    EXPECT_EQ(l.systemCommand, 16);
-    EXPECT_EQ(l.systemCommandLabel, "&About kstred...");
+    EXPECT_EQ(l.systemMenu, (std::vector<MenuItem>{{16, "&About kstred..."}, {32, "&Check Data..."}}));
     std::map<std::string, Rect> groups;
     for (const auto& c : l.controls)
         if (c.kind == ControlKind::Group) groups[c.label] = c.rect;

@@ -24,14 +24,14 @@ TEST(ScriptParse, ReadsEveryLineForm) {
         "select 1008 \"X\"\nselect 1008 #2\nselect 1008 none\n"
         "dblclick 1008 \"X\"\ncheck 5 on\ncheck 5 off\nradio 7\nspin 9 up\nspin 9 down\n"
         "mouse left 10 20\nmouse right 1 2\nmouse move 3 4\nmouse release 5 6\n"
-        "key escape\nkey enter\nfile \"/tmp/a.pcx\"\nfile cancel\n"
+        "key escape\nkey enter\nkey f1\nmenu 32\nfile \"/tmp/a.pcx\"\nfile cancel\n"
         "expect caption \"C\"\nexpect text 1 \"T\"\nexpect checked 5 on\nexpect selected 1008 \"X\"\n"
         "expect selected 1008 none\nexpect items 1008 \"A\" \"B\"\nexpect items 1008\n"
         "expect message \"Error\" \"E\"\nexpect no-message\nexpect open 132\nexpect open none\n"
         "dump\nsnapshot \"out.bmp\"\r\n\n   \n",
         bad);
     ASSERT_TRUE(lines) << "bad line " << bad;
-    EXPECT_EQ(lines->size(), 32u);
+    EXPECT_EQ(lines->size(), 34u);
     EXPECT_EQ((*lines)[1].tokens[2].text, "A \"q\" \\ b");
     EXPECT_EQ((*lines)[1].number, 3);
     EXPECT_EQ((*lines)[3].tokens[2].kind, ScriptToken::Kind::Index);
@@ -50,6 +50,8 @@ TEST(ScriptParse, NamesTheFirstUnreadableLine) {
                                                                              {"expect items 1008 \"A\" 3\n", 1},
                                                                              {"click 1 2\n", 1},
                                                                              {"dump now\n", 1},
+                                                                             {"menu\n", 1},
+                                                                             {"menu about\n", 1},
                                                                              {"\n\nkey space\n", 3}}) {
         int bad = 0;
         EXPECT_FALSE(parseScript(text, bad)) << text;

@@ -141,6 +141,22 @@ TEST(Window, DoubleClickSelectsFirst) {
     EXPECT_FALSE(o.window.userDoubleClick(1008, 2));
 }
 
+// The main window's system menu: F1 is its first item, About; a menu line
+// takes only the items the layout lists, and a window without any takes none.
+TEST(Window, SystemMenuItemsAndF1) {
+    Opened main(102);
+    EXPECT_TRUE(main.window.userF1());
+    EXPECT_TRUE(main.window.userMenu(32));
+    EXPECT_TRUE(main.window.userMenu(16));
+    EXPECT_FALSE(main.window.userMenu(1001));
+    EXPECT_EQ(main.probe.events, (std::vector<std::string>{"command 16", "command 32", "command 16"}));
+
+    Opened editor;
+    EXPECT_FALSE(editor.window.userF1());
+    EXPECT_FALSE(editor.window.userMenu(16));
+    EXPECT_TRUE(editor.probe.events.empty());
+}
+
 TEST(DataExchange, ShowsTheStandardMessagesAndStopsAtTheFirst) {
     Opened o;
     o.probe.setText(1011, std::string(17, 'x'));
