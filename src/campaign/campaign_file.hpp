@@ -26,7 +26,7 @@ inline constexpr std::size_t kEpisodes = 10;
 inline constexpr std::array<core::Field, 9> kCampaignFields{{
     core::text("entryName", 0, 9),
     core::text("name", 9, 33),
-    core::s16("episodes", 44),
+    core::s16("episodes", 44).within(0, static_cast<int>(kEpisodes)),
     core::text("scenario", 46, 9, kEpisodes),
     core::text("startAnim", 136, 9, kEpisodes),
     core::text("endAnim", 226, 9, kEpisodes),

@@ -111,7 +111,8 @@ constexpr std::array<core::Field, kOptionFields.size()> optionFields() {
         const std::string_view name(kOptionNames.data() + from, length);
         from += length + 1;
         fields[i] = core::bits(name, f.byte, 1, f.bit, f.width);
-        if (f.kind == OptionKind::Razing) fields[i] = fields[i].named(kRazingLabels);
+        if (f.kind == OptionKind::Number) fields[i] = fields[i].within(f.minValue, f.maxValue);
+        if (f.kind == OptionKind::Razing) fields[i] = fields[i].named(kRazingLabels).meaningsOnly();
     }
     return fields;
 }

@@ -19,10 +19,14 @@ namespace kestrel::campaign {
 inline constexpr std::array<std::string_view, 6> kRewardKinds{"None", "Strength", "Move", "Hits", "View", "Time"};
 inline constexpr std::int16_t kNoRewardKind = -1;
 
+struct RewardLimits {
+    static constexpr int kMaxCount = 10, kMaxAmount = 10;
+};
+
 inline constexpr std::array<core::Field, 3> kRewardFields{{
-    core::s16("count", 0),
-    core::s16("kind", 2, 4).named(kRewardKinds),
-    core::s16("amount", 10, 4),
+    core::s16("count", 0).within(0, RewardLimits::kMaxCount),
+    core::s16("kind", 2, 4).named(kRewardKinds).within(kNoRewardKind, static_cast<int>(kRewardKinds.size()) - 1),
+    core::s16("amount", 10, 4).within(0, RewardLimits::kMaxAmount),
 }};
 inline constexpr core::Format kRewardFormat{"reward", 18, kRewardFields};
 static_assert(core::wellFormed(kRewardFormat));
@@ -32,10 +36,6 @@ struct RewardLayout {
     static constexpr std::size_t kSlots = kRewardFormat.field("kind").count;
 };
 static_assert(kRewardFormat.field("amount").count == RewardLayout::kSlots);
-
-struct RewardLimits {
-    static constexpr int kMaxCount = 10, kMaxAmount = 10;
-};
 
 // Rows 0 to 8: there is no reward after the last episode.
 inline constexpr int kRewardRows = 9;
