@@ -55,12 +55,10 @@ void checkScenarioOf(const CampaignSite& site, std::size_t row) {
         site.error(field, episodeLabel(row) + " names no scenario");
         return;
     }
+    // A folder without its header reports itself; the episode only when there is no folder.
     if (site.sets.scenarios.contains(name)) return;
     const RootEntry* folder = site.context.index().find(std::string(scenario::kScenariosFolder) + "/" + name);
-    if (folder && folder->type == EntryType::Folder)
-        site.error(field, "scenario " + check::quoted(name) + " of " + episodeLabel(row) + " has a folder in " +
-                              std::string(scenario::kScenariosFolder) + " but no SCENARIO.DAT");
-    else
+    if (!folder || folder->type != EntryType::Folder)
         site.error(field, "scenario " + check::quoted(name) + " of " + episodeLabel(row) + " does not exist in " +
                               std::string(scenario::kScenariosFolder));
 }

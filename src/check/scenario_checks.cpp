@@ -32,9 +32,12 @@ ScenarioFiles readScenarioFiles(Context& context, const RootEntry& folder) {
 // makes the folder a scenario, and the overviews the placement editors show.
 void checkCreatedFiles(Context& context, const RootEntry& folder) {
     const RootIndex& index = context.index();
-    if (!index.find(folder.path + "/SCENARIO.DAT"))
+    // Without its header the folder is no scenario, so nothing else of it is expected.
+    if (!index.find(folder.path + "/SCENARIO.DAT")) {
         context.findings().error(folder.path, "", "",
                                  "the folder has no SCENARIO.DAT; the editor does not know it as a scenario");
+        return;
+    }
     for (const std::string_view picture : {"STRAT_L", "STRAT_S"}) {
         const std::string base = folder.path + "/" + std::string(picture);
         const RootEntry* bmp = index.find(base + ".BMP");

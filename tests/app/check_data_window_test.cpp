@@ -17,15 +17,15 @@ TEST(CheckDataWindow, ListsWhatCheckFindsAndOpensTheEditorOfTheFile) {
     TempRoot t;
     t.write("ARMY/GRIFFINS.ARM", core::Bytes(100, 0));
     const auto found = check::checkRoot(t.path()).findings;
-    ASSERT_EQ(found.size(), 1u);
+    ASSERT_EQ(found.size(), 2u);  // its length and its missing picture
     ASSERT_EQ(found[0].path, "ARMY/GRIFFINS.ARM");
     const auto run = runScript(t.path(),
                                "menu 32\n"
                                "expect open 190\n"
                                "expect items 1000 \"" +
-                                   core::findingLine(found[0]) +
+                                   core::findingLine(found[0]) + "\" \"" + core::findingLine(found[1]) +
                                    "\"\n"
-                                   "expect text 1001 \"1 error, 0 warnings in 1 file\"\n"
+                                   "expect text 1001 \"2 errors, 0 warnings in 1 file\"\n"
                                    "dblclick 1000 #0\n"
                                    "expect caption \"Edit Army - GRIFFINS\"\n"
                                    "click 2\n"

@@ -44,8 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
                   fs::create_directories(root / "SCENARIO/HOLLOW");
                   RecordEdit(root, kRecord, "campaign").text(0, 0, "scenario[0]", "hollow");
               },
-              error(kRecord, "0", "scenario[0]",
-                    "scenario 'hollow' of episode 1 has a folder in SCENARIO but no SCENARIO.DAT")},
+              error("SCENARIO/HOLLOW", "", "",
+                    "the folder has no SCENARIO.DAT; the editor does not know it as a scenario")},
         Plant{"StartTextWithoutFile", removeFile("CAMPAIGN/ISLES/START2.TXT"),
               warning(kRecord, "0", "startText[1]",
                       "start text 'START2' of episode 2 has no file START2.TXT in CAMPAIGN/ISLES")},
