@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/cp1252.hpp"
+#include "records/record_leaves.hpp"
 #include "scenario/sides.hpp"
 
 namespace kestrel::check {
@@ -55,10 +56,23 @@ std::optional<MapBounds> mapBounds(const ScenarioFiles& files) {
     return MapBounds{map->number(0, 0, "width"), map->number(0, 0, "height")};
 }
 
+namespace {
+
+// A value its format's range already refuses has its finding.
+bool outsideItsRange(const RecordFile& file, std::size_t part, std::size_t record, std::string_view field) {
+    const records::Leaf* leaf = records::leavesOf(*file.content.parts[part].records[record].format).find(field);
+    if (!leaf || !leaf->field || !leaf->field->ranged()) return false;
+    const std::int64_t value = file.number(part, record, field);
+    return value < leaf->field->low || value > leaf->field->high;
+}
+
+}  // namespace
+
 void expectOnMap(Findings& findings, const RecordFile& file, std::size_t part, std::size_t record,
                  const MapBounds& bounds) {
     const std::int64_t x = file.number(part, record, "x"), y = file.number(part, record, "y");
     if (bounds.contains(x, y)) return;
+    if (outsideItsRange(file, part, record, "x") || outsideItsRange(file, part, record, "y")) return;
     findings.error(file.entry->path, recordLabel(file.content, part, record), x < 0 || x >= bounds.width ? "x" : "y",
                    "the position (" + std::to_string(x) + ", " + std::to_string(y) + ") is off the map of " +
                        std::to_string(bounds.width) + " x " + std::to_string(bounds.height));

@@ -104,6 +104,9 @@ const Plant kFaults[] = {
     // Cities, ruins and sites, capitals and owners.
     edited("CityOffTheMap", "CITY.DAT", "cities", [](Edit e) { e.number(0, 2, "x", 40); },
            err("2", "x", "the position (40, 5) is off the map of 32 x 40")),
+    // Beyond any map the range says it, once.
+    edited("CityBeyondAnyMap", "CITY.DAT", "cities", [](Edit e) { e.number(0, 4, "x", 200); },
+           err("4", "x", "the value 200 is outside 0 to 128")),
     edited("CityChanceTooHigh", "CITY.DAT", "cities", [](Edit e) { e.number(0, 1, "chance", 101); },
            err("1", "chance", "the value 101 is outside 0 to 100")),
     edited("CityLevelUnknown", "CITY.DAT", "cities", [](Edit e) { e.number(0, 1, "level", 4); },
