@@ -17,12 +17,12 @@ using records::PartShape;
 
 std::string bytesText(std::size_t n) { return std::to_string(n) + (n == 1 ? " byte" : " bytes"); }
 
-// "a city set is 430 bytes", "an army type is 252 bytes (250 in its earlier layout)"
+// "a city set file is 80 bytes", "an army type file is 252 bytes (250 in its earlier layout)"
 std::string sizesOf(const records::FileKind& kind) {
     const core::Format& current = *kind.layouts.front().head;
     const char first = current.name.empty() ? 'x' : current.name.front();
     std::string text = std::string(std::string_view("aeiou").find(first) != std::string_view::npos ? "an " : "a ") +
-                       std::string(current.name) + " is " + bytesText(current.size);
+                       std::string(current.name) + " file is " + bytesText(current.size);
     for (std::size_t i = 1; i < kind.layouts.size(); ++i)
         text += " (" + std::to_string(kind.layouts[i].head->size) + " in its earlier layout)";
     return text;

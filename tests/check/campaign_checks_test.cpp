@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
                   bytes.resize(100);
                   writeBytes(root / kRecord, bytes);
               },
-              error(kRecord, "", "", "the file is 100 bytes long; a campaign is 506 bytes")},
+              error(kRecord, "", "", "the file is 100 bytes long; a campaign file is 506 bytes")},
         Plant{"WorldThatDoesNotExist",
               [](const fs::path& root) {
                   RecordEdit(root, kRecord, "campaign").text(0, 0, "world", "ATLANTIS");

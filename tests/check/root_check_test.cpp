@@ -30,7 +30,7 @@ TEST(CheckRoot, ReportsEachFindingALineThenTheSummary) {
     std::ostringstream out, err;
     EXPECT_EQ(app::checkCommand(copy.path(), {}, false, out, err), 1);
     EXPECT_EQ(out.str(),
-              "CITY/HILLS.CIT: error: the file is 7 bytes long; a city set is 80 bytes\n"
+              "CITY/HILLS.CIT: error: the file is 7 bytes long; a city set file is 80 bytes\n"
               "city: error: the name differs only in case from 'CITY'; the game cannot tell them apart\n"
               "2 errors, 0 warnings in 2 files\n");
     EXPECT_EQ(err.str(), "");
@@ -43,7 +43,7 @@ TEST(CheckRoot, JsonLinesCarryTheSameFindings) {
     std::ostringstream out, err;
     EXPECT_EQ(app::checkCommand(copy.path(), {}, true, out, err), 1);
     EXPECT_EQ(out.str(), "{\"path\":\"SPELL/HEAL.SPL\",\"record\":\"\",\"field\":\"\",\"severity\":\"error\","
-                         "\"message\":\"the file is 3 bytes long; a spell is 210 bytes\"}\n");
+                         "\"message\":\"the file is 3 bytes long; a spell file is 210 bytes\"}\n");
     EXPECT_EQ(err.str(), "1 error, 0 warnings in 1 file\n");
 }
 

@@ -90,8 +90,8 @@ rm -rf "$work/json"
 check 0 "0 errors, 0 warnings in 0 files" "" --root "$work/chk" check
 check 0 "0 errors, 0 warnings in 0 files" "" --root "$work/chk" check ISLANDS ISLES
 printf 'x' >"$work/chk/SPELL/HEAL.SPL"
-check 1 "SPELL/HEAL.SPL: error: the file is 1 byte long; a spell is 210 bytes" "" --root "$work/chk" check
-check 1 '{"path":"SPELL/HEAL.SPL","record":"","field":"","severity":"error","message":"the file is 1 byte long; a spell is 210 bytes"}' \
+check 1 "SPELL/HEAL.SPL: error: the file is 1 byte long; a spell file is 210 bytes" "" --root "$work/chk" check
+check 1 '{"path":"SPELL/HEAL.SPL","record":"","field":"","severity":"error","message":"the file is 1 byte long; a spell file is 210 bytes"}' \
   "1 error, 0 warnings in 1 file" --root "$work/chk" check --json
 check 2 "" "kstred: no scenario or campaign named NOPE" --root "$work/chk" check NOPE
 check 2 "" "kstred: the data root $work/fifo is not a folder" --root "$work/fifo" check
