@@ -11,16 +11,11 @@ bool isControl(unsigned char byte) {
     return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F);
 }
 
-}  // namespace
+// In UTF-8 the bytes above 0x7F belong to characters of several bytes.
+bool isUtf8Control(unsigned char byte) { return byte < 0x20 || byte == 0x7F; }
 
-int hexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
-std::string escapeControls(std::string_view text) {
+template <bool (*Control)(unsigned char)>
+std::string escaped(std::string_view text) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string out;
     out.reserve(text.size());
@@ -32,7 +27,7 @@ std::string escapeControls(std::string_view text) {
             out += "\\t";
         } else if (c == '\n') {
             out += "\\n";
-        } else if (isControl(byte)) {
+        } else if (Control(byte)) {
             out += "\\x";
             out += kHex[byte >> 4];
             out += kHex[byte & 0xF];
@@ -42,5 +37,18 @@ std::string escapeControls(std::string_view text) {
     }
     return out;
 }
+
+}  // namespace
+
+int hexDigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+std::string escapeControls(std::string_view text) { return escaped<isControl>(text); }
+
+std::string escapeUtf8Controls(std::string_view text) { return escaped<isUtf8Control>(text); }
 
 }  // namespace kestrel::core

@@ -11,6 +11,9 @@ namespace kestrel::core {
 // every other control character (C0, DEL and the code page's C1 holes) as
 // \xHH; everything else as it is.
 std::string escapeControls(std::string_view text);
+// The same for UTF-8 text: only C0 controls and DEL, so that a character of
+// several bytes stays whole.
+std::string escapeUtf8Controls(std::string_view text);
 
 // The value of a hex digit of either case; -1 for any other character.
 int hexDigitValue(char c);

@@ -3,27 +3,12 @@
 #include <cctype>
 #include <tuple>
 
+#include "core/escaped_text.hpp"
+
 
 namespace kestrel::core {
 
 namespace {
-
-// Findings are UTF-8: only C0 controls, DEL and the backslash are escaped,
-// so a character of more than one byte stays whole.
-std::string escapeControls(std::string_view text) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '\\') out += "\\\\";
-        else if (c == '\t') out += "\\t";
-        else if (c == '\n') out += "\\n";
-        else if (u < 0x20 || u == 0x7f) out += std::string("\\x") + kHex[u >> 4] + kHex[u & 15];
-        else out += c;
-    }
-    return out;
-}
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -64,15 +49,15 @@ std::string counted(std::size_t n, std::string_view one) {
 std::string_view severityName(Severity severity) { return severity == Severity::Error ? "error" : "warning"; }
 
 std::string findingPlace(const Finding& finding) {
-    std::string place = escapeControls(finding.path);
-    if (!finding.record.empty() || !finding.field.empty()) place += ":" + escapeControls(finding.record);
-    if (!finding.field.empty()) place += ":" + escapeControls(finding.field);
+    std::string place = escapeUtf8Controls(finding.path);
+    if (!finding.record.empty() || !finding.field.empty()) place += ":" + escapeUtf8Controls(finding.record);
+    if (!finding.field.empty()) place += ":" + escapeUtf8Controls(finding.field);
     return place;
 }
 
 std::string findingLine(const Finding& finding) {
     return findingPlace(finding) + ": " + std::string(severityName(finding.severity)) + ": " +
-           escapeControls(finding.message);
+           escapeUtf8Controls(finding.message);
 }
 
 bool findingBefore(const Finding& a, const Finding& b) {
