@@ -1,10 +1,10 @@
 // A campaign's folder: its record, episodes, texts, rewards and options.
 #pragma once
-#include "check/check_context.hpp"
-#include "check/data_sets.hpp"
-
 #include <string>
 #include <vector>
+
+#include "check/check_context.hpp"
+#include "check/data_sets.hpp"
 
 namespace kestrel::check {
 

@@ -50,8 +50,8 @@ std::optional<core::Bytes> readRegular(const std::filesystem::path& path, std::s
 std::optional<core::Bytes> Context::read(const RootEntry& entry) {
     mostReads_ = std::max(mostReads_, ++reads_[&entry]);
     if (entry.type != EntryType::File) {
-        findings_.error(entry.path, "", "", entry.type == EntryType::Folder ? "a folder where a file is expected"
-                                                                           : "no regular file");
+        findings_.error(entry.path, "", "",
+                        entry.type == EntryType::Folder ? "a folder where a file is expected" : "no regular file");
         return std::nullopt;
     }
     std::string why;
@@ -86,7 +86,8 @@ std::optional<PictureSize> Context::picture(const RootEntry& entry) {
         if (header)
             size = PictureSize{header->width, header->height};
         else
-            findings_.error(entry.path, "", "", kind ? "the picture does not decode" : "no picture the editor can read");
+            findings_.error(entry.path, "", "",
+                            kind ? "the picture does not decode" : "no picture the editor can read");
     }
     pictures_.emplace(&entry, size);
     return size;
@@ -116,9 +117,8 @@ std::string quoted(std::string_view text) { return "'" + core::cp1252ToUtf8(text
 std::string recordLabel(const records::FileContent& content, std::size_t part, std::size_t record) {
     const records::Part& p = content.format->parts[part];
     if (p.shape == records::PartShape::Grid) {
-        const std::int64_t across = std::max<std::int64_t>(1, content.parts[0].records.empty()
-                                                                   ? 1
-                                                                   : records::numberOf(content.parts[0].records[0], p.across));
+        const std::int64_t across = std::max<std::int64_t>(
+            1, content.parts[0].records.empty() ? 1 : records::numberOf(content.parts[0].records[0], p.across));
         return "tile[" + std::to_string(static_cast<std::int64_t>(record) % across) + "," +
                std::to_string(static_cast<std::int64_t>(record) / across) + "]";
     }

@@ -12,10 +12,10 @@
 namespace kestrel::check {
 
 struct CheckResult {
-    bool usable = false;                // false: the root or a named target cannot be used
-    std::string error;                  // why not
+    bool usable = false;                  // false: the root or a named target cannot be used
+    std::string error;                    // why not
     std::vector<core::Finding> findings;  // sorted
-    std::size_t mostReads = 0;          // of any one file: 1
+    std::size_t mostReads = 0;            // of any one file: 1
 };
 
 // `targets` names scenario folders and campaigns; empty: everything.

@@ -54,8 +54,7 @@ DataSets listDataSets(const RootIndex& index) {
     DataSets sets;
     for (const datasets::KindInfo& kind : datasets::catalogue()) {
         NameSet& names = sets.entries[static_cast<std::size_t>(kind.kind)];
-        for (const RootEntry* e : entryFiles(index, kind))
-            names.insert(std::string(entryNameOf(kind, *e)));
+        for (const RootEntry* e : entryFiles(index, kind)) names.insert(std::string(entryNameOf(kind, *e)));
     }
     sets.worlds = foldersHolding(index, scenario::kWorldsFolder, "WORLD.DAT");
     sets.scenarios = foldersHolding(index, scenario::kScenariosFolder, "SCENARIO.DAT");

@@ -47,8 +47,9 @@ std::string folderOf(Kind kind) {
 void checkName(Findings& findings, const DataSets& sets, const RecordFile& file, const std::string& leaf, Kind to) {
     const std::string name = file.text(0, 0, leaf);
     if (name.empty() || sets.has(to, name)) return;
-    findings.warning(file.entry->path, recordLabel(file.content, 0, 0), leaf,
-                     std::string(datasets::info(to).name) + " " + check::quoted(name) + " does not exist in " + folderOf(to));
+    findings.warning(
+        file.entry->path, recordLabel(file.content, 0, 0), leaf,
+        std::string(datasets::info(to).name) + " " + check::quoted(name) + " does not exist in " + folderOf(to));
 }
 
 void checkHeroSpells(Findings& findings, const DataSets& sets, const RecordFile& file) {

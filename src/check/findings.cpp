@@ -3,17 +3,16 @@
 #include <algorithm>
 #include <cstdio>
 
-
 namespace kestrel::check {
 
 void Findings::error(std::string_view path, std::string_view record, std::string_view field, std::string message) {
-    all_.push_back({std::string(path), std::string(record), std::string(field), core::Severity::Error,
-                    std::move(message)});
+    all_.push_back(
+        {std::string(path), std::string(record), std::string(field), core::Severity::Error, std::move(message)});
 }
 
 void Findings::warning(std::string_view path, std::string_view record, std::string_view field, std::string message) {
-    all_.push_back({std::string(path), std::string(record), std::string(field), core::Severity::Warning,
-                    std::move(message)});
+    all_.push_back(
+        {std::string(path), std::string(record), std::string(field), core::Severity::Warning, std::move(message)});
 }
 
 std::vector<core::Finding> Findings::sorted() const {

@@ -38,7 +38,7 @@ std::size_t neededSize(const FileContent& content) {
     for (std::size_t i = 0; i < content.format->parts.size(); ++i) {
         const records::Part& part = content.format->parts[i];
         if (i >= content.parts.size()) {
-            need += part.shape == PartShape::Counted ? core::kCountFormat.size
+            need += part.shape == PartShape::Counted  ? core::kCountFormat.size
                     : part.shape == PartShape::Record ? part.format->size
                                                       : 0;
             continue;
@@ -67,8 +67,9 @@ void checkLength(Findings& findings, std::string_view path, const records::FileK
     }
     const std::size_t need = neededSize(content);
     if (fileSize < need)
-        findings.error(path, "", "", "the file is cut short: " + bytesText(fileSize) + " where its counts need " +
-                                         std::to_string(need));
+        findings.error(
+            path, "", "",
+            "the file is cut short: " + bytesText(fileSize) + " where its counts need " + std::to_string(need));
     else if (!content.extra.empty())
         findings.error(path, "", "", bytesText(content.extra.size()) + " follow the last record");
 }
@@ -94,8 +95,7 @@ std::string rangeText(const core::Field& f) { return std::to_string(f.low) + " t
 std::string meaningsText(const core::Field& f) {
     if (f.codes) {
         std::string text;
-        for (const core::NamedValue& code : f.codes())
-            text += (text.empty() ? "" : ", ") + std::to_string(code.value);
+        for (const core::NamedValue& code : f.codes()) text += (text.empty() ? "" : ", ") + std::to_string(code.value);
         return "one of " + text;
     }
     const int last = f.first + static_cast<int>(f.names.size()) - 1;
@@ -104,19 +104,18 @@ std::string meaningsText(const core::Field& f) {
 }
 
 bool hasMeaning(const core::Field& f, std::int64_t value) {
-    if (f.codes)
-        return std::ranges::any_of(f.codes(), [&](const core::NamedValue& c) { return c.value == value; });
+    if (f.codes) return std::ranges::any_of(f.codes(), [&](const core::NamedValue& c) { return c.value == value; });
     return value >= f.first && value < f.first + static_cast<std::int64_t>(f.names.size());
 }
 
-void checkLeaves(Findings& findings, std::string_view path, const std::string& record,
-                 const records::RecordBytes& r) {
+void checkLeaves(Findings& findings, std::string_view path, const std::string& record, const records::RecordBytes& r) {
     for (const Leaf& leaf : records::leavesOf(*r.format).all) {
         if (!leaf.field) continue;
         const core::Field& f = *leaf.field;
         if (leaf.kind == LeafKind::Text) {
             const auto start = r.bytes.begin() + static_cast<std::ptrdiff_t>(leaf.at);
-            if (std::find(start, start + static_cast<std::ptrdiff_t>(leaf.size), 0) == start + static_cast<std::ptrdiff_t>(leaf.size))
+            if (std::find(start, start + static_cast<std::ptrdiff_t>(leaf.size), 0) ==
+                start + static_cast<std::ptrdiff_t>(leaf.size))
                 findings.error(path, record, leaf.name,
                                "the text fills all " + std::to_string(leaf.size) + " bytes of its field with no NUL");
             continue;

@@ -39,8 +39,8 @@ public:
 
 private:
     std::filesystem::path root_;
-    std::vector<RootEntry> entries_;                          // in case-insensitive path order
-    std::unordered_map<std::string, std::size_t> byFolded_;  // folded path -> first entry
+    std::vector<RootEntry> entries_;                                        // in case-insensitive path order
+    std::unordered_map<std::string, std::size_t> byFolded_;                 // folded path -> first entry
     std::unordered_map<std::string, std::vector<std::size_t>> childrenOf_;  // folded folder -> entries
 };
 

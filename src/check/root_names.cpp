@@ -11,8 +11,9 @@ void checkRootNames(const RootIndex& index, Findings& findings) {
         std::string folded = foldPath(entry.path);
         // Entries are in folded order: a name that differs only in case follows its twin.
         if (previous && folded == previousFolded)
-            findings.error(entry.path, "", "",
-                           "the name differs only in case from '" + previous->path + "'; the game cannot tell them apart");
+            findings.error(
+                entry.path, "", "",
+                "the name differs only in case from '" + previous->path + "'; the game cannot tell them apart");
         else if (!core::isPortableFileName(entry.name()))
             findings.error(entry.path, "", "", "a name the game's file system refuses");
         previous = &entry;

@@ -5,7 +5,6 @@
 
 #include "core/escaped_text.hpp"
 
-
 namespace kestrel::core {
 
 namespace {

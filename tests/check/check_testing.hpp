@@ -1,6 +1,8 @@
 // A clean root (the sample's files) and faults planted in a copy of it: each
 // plant must be found once, at its place, and nothing else.
 #pragma once
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -9,8 +11,6 @@
 #include <ostream>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "app/sample_root.hpp"
 #include "check/check_root.hpp"

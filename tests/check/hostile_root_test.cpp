@@ -1,7 +1,6 @@
 // A root in which every file may be damaged: the checker reports and goes on,
 // reads each file once and never waits on a special file.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,15 +24,20 @@ void damageEveryFile(const fs::path& root, unsigned seed) {
     for (std::size_t i = 0; i < files.size(); ++i) {
         core::Bytes bytes = readBytes(files[i]);
         switch ((i + seed) % 5) {
-            case 0: bytes.resize(random() % (bytes.size() + 1)); break;
-            case 1: bytes.resize(bytes.size() + 1 + random() % 300, 0xff); break;
+            case 0:
+                bytes.resize(random() % (bytes.size() + 1));
+                break;
+            case 1:
+                bytes.resize(bytes.size() + 1 + random() % 300, 0xff);
+                break;
             case 2:
                 for (auto& b : bytes) b = static_cast<std::uint8_t>(random());
                 break;
             case 3:  // counts and sizes at the start run wild
                 for (std::size_t at = 0; at < std::min<std::size_t>(bytes.size(), 8); ++at) bytes[at] = 0xff;
                 break;
-            default: break;
+            default:
+                break;
         }
         writeBytes(files[i], bytes);
     }
@@ -54,8 +58,8 @@ TEST(HostileRoot, EveryFileDamagedIsReportedAndEachReadOnce) {
 TEST(HostileRoot, SpecialFilesLinksAndLoopsNeverBlockOrLeadOutside) {
     TempRoot copy;
     fs::copy(cleanRoot(), copy.path(), fs::copy_options::recursive);
-    for (const char* file : {"CITY/COAST.CIT", "SCENARIO/ISLANDS/MAP.DAT", "CAMPAIGN/ISLES/CAMPAIGN.DAT",
-                             "ARMY/WOLVES.PCX"}) {
+    for (const char* file :
+         {"CITY/COAST.CIT", "SCENARIO/ISLANDS/MAP.DAT", "CAMPAIGN/ISLES/CAMPAIGN.DAT", "ARMY/WOLVES.PCX"}) {
         fs::remove(copy / file);
         ASSERT_EQ(::mkfifo((copy / file).c_str(), 0600), 0) << file;
     }
@@ -70,9 +74,8 @@ TEST(HostileRoot, SpecialFilesLinksAndLoopsNeverBlockOrLeadOutside) {
         EXPECT_TRUE(std::ranges::any_of(result.findings, [&](const core::Finding& f) {
             return f.path == file && f.message == "no regular file";
         })) << file;
-    EXPECT_FALSE(std::ranges::any_of(result.findings, [](const core::Finding& f) {
-        return f.path.starts_with("SCENARIO/LOOP/");
-    }));
+    EXPECT_FALSE(std::ranges::any_of(result.findings,
+                                     [](const core::Finding& f) { return f.path.starts_with("SCENARIO/LOOP/"); }));
 }
 
 TEST(HostileRoot, AFileLargerThanAnyOfTheGameIsNotRead) {
@@ -80,9 +83,9 @@ TEST(HostileRoot, AFileLargerThanAnyOfTheGameIsNotRead) {
     fs::copy(cleanRoot(), copy.path(), fs::copy_options::recursive);
     fs::resize_file(copy / "ITEMS/CROWN.ITM", 3ull << 30);  // sparse
     const check::CheckResult result = check::checkRoot(copy.path());
-    EXPECT_EQ(result.findings, (std::vector<core::Finding>{error(
-                                   "ITEMS/CROWN.ITM", "", "",
-                                   "the file is 3221225472 bytes long, larger than any file of the game")}));
+    EXPECT_EQ(result.findings,
+              (std::vector<core::Finding>{error(
+                  "ITEMS/CROWN.ITM", "", "", "the file is 3221225472 bytes long, larger than any file of the game")}));
 }
 
 }  // namespace

@@ -1,14 +1,13 @@
 // The checker's frame: the clean root, the report's form and order, the
 // exit status, faults of the root itself and of any record file.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <sstream>
 
 #include "app/check_command.hpp"
-#include "check/findings.hpp"
 #include "check/check_testing.hpp"
+#include "check/findings.hpp"
 
 namespace kestrel::testing {
 namespace {
@@ -42,8 +41,9 @@ TEST(CheckRoot, JsonLinesCarryTheSameFindings) {
     writeBytes(copy / "SPELL/HEAL.SPL", core::Bytes(3, 0));
     std::ostringstream out, err;
     EXPECT_EQ(app::checkCommand(copy.path(), {}, true, out, err), 1);
-    EXPECT_EQ(out.str(), "{\"path\":\"SPELL/HEAL.SPL\",\"record\":\"\",\"field\":\"\",\"severity\":\"error\","
-                         "\"message\":\"the file is 3 bytes long; a spell file is 210 bytes\"}\n");
+    EXPECT_EQ(out.str(),
+              "{\"path\":\"SPELL/HEAL.SPL\",\"record\":\"\",\"field\":\"\",\"severity\":\"error\","
+              "\"message\":\"the file is 3 bytes long; a spell file is 210 bytes\"}\n");
     EXPECT_EQ(err.str(), "1 error, 0 warnings in 1 file\n");
 }
 
@@ -51,8 +51,9 @@ TEST(CheckRoot, ARootOrTargetThatCannotBeUsedExitsTwo) {
     std::ostringstream out, err;
     EXPECT_EQ(app::checkCommand("/nonexistent/kestrel", {}, false, out, err), 2);
     EXPECT_EQ(app::checkCommand(cleanRoot(), {"NOWHERE"}, false, out, err), 2);
-    EXPECT_EQ(err.str(), "kstred: the data root /nonexistent/kestrel is not a folder\n"
-                         "kstred: no scenario or campaign named NOWHERE\n");
+    EXPECT_EQ(err.str(),
+              "kstred: the data root /nonexistent/kestrel is not a folder\n"
+              "kstred: no scenario or campaign named NOWHERE\n");
     EXPECT_EQ(out.str(), "");
     std::ostringstream clean;
     EXPECT_EQ(app::checkCommand(cleanRoot(), {"ISLANDS", "isles"}, false, clean, err), 0);
@@ -75,8 +76,9 @@ TEST(CheckRoot, OrdersByPathThenRecordsAndFieldsByNumber) {
 TEST(CheckRoot, ControlCharactersFromTheDataAreEscaped) {
     const core::Finding f = error("A\tB.DAT", "0", "name", "text 'a\nb\\c'");
     EXPECT_EQ(core::findingLine(f), "A\\tB.DAT:0:name: error: text 'a\\nb\\\\c'");
-    EXPECT_EQ(check::findingJson(f), "{\"path\":\"A\\u0009B.DAT\",\"record\":\"0\",\"field\":\"name\","
-                                     "\"severity\":\"error\",\"message\":\"text 'a\\u000ab\\\\c'\"}");
+    EXPECT_EQ(check::findingJson(f),
+              "{\"path\":\"A\\u0009B.DAT\",\"record\":\"0\",\"field\":\"name\","
+              "\"severity\":\"error\",\"message\":\"text 'a\\u000ab\\\\c'\"}");
 }
 
 TEST(CheckRoot, SpecialFilesAndFoldersInPlaceOfFilesAreReportedNotRead) {
