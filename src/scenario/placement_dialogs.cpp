@@ -248,34 +248,58 @@ private:
     std::vector<std::string> items_, heroes_, ruins_;
 };
 
+// Armies and heroes: a side first, and lists that follow the side chosen.
+template <class Record>
+class SidedPlacementDialog : public PlacementDialog<Record> {
+public:
+    using Ids = SidedPlacementIds;
+    using PlacementDialog<Record>::PlacementDialog;
+
+    void onChange(int id) override {
+        if (id != Ids::kSide)
+            PlacementDialog<Record>::onChange(id);
+        else if (this->edited(false))
+            this->showCurrent();  // what the lists offer follows the side
+    }
+
+protected:
+    // The lines name the neutrals; the side list offers them when `neutrals`.
+    void offerSides(bool neutrals) {
+        sides_ = loadSides(this->root_, this->scenario_);
+        sideNames_ = sideNames(sides_, true, true);
+        this->setItems(Ids::kSide, neutrals ? sideNames_ : sideNames(sides_, true, false));
+    }
+    std::string_view sideOf(const Record& r) const { return sideName(sideNames_, r.side); }
+
+    Sides sides_;
+
+private:
+    std::vector<std::string> sideNames_;  // with the neutrals, for the lines
+};
+
 // Armies: a group of one army type of a side.
 
 const PlacementFile<ArmyPlacement> kArmyFile{resources::kArmyPlacement, kArmyPlacementFile,
                                              ArmyPlacementLayout::kMaxRecords, loadArmyPlacements, saveArmyPlacements};
 
-class ArmyPlacementDialog final : public PlacementDialog<ArmyPlacement> {
+class ArmyPlacementDialog final : public SidedPlacementDialog<ArmyPlacement> {
 public:
     using Ids = ArmyPlacementIds;
     ArmyPlacementDialog(ui::Host& host, const core::DataRoot& root, std::string scenario)
-        : PlacementDialog(host, root, std::move(scenario), kArmyFile) {}
+        : SidedPlacementDialog(host, root, std::move(scenario), kArmyFile) {}
 
     void onChange(int id) override {
-        if (id == Ids::kSide) {
-            if (edited(false)) showCurrent();  // the armies offered follow the side
-        } else if (id == Ids::kArmy) {
+        if (id == Ids::kArmy)
             edited(false);
-        } else if (id == Ids::kNumber) {
+        else if (id == Ids::kNumber)
             edited(true);
-        } else {
-            PlacementDialog::onChange(id);
-        }
+        else
+            SidedPlacementDialog::onChange(id);
     }
 
 private:
     void offerLists() override {
-        sides_ = loadSides(root_, scenario_);
-        sideNames_ = sideNames(sides_, true, true);
-        setItems(Ids::kSide, sideNames_);
+        offerSides(true);
         heroes_ = loadHeroPlacements(root_, scenario_).value_or(std::vector<HeroPlacement>{});
     }
 
@@ -283,8 +307,7 @@ private:
 
     std::string line(std::size_t index) const override {
         const ArmyPlacement& r = record(index);
-        return joined(sideName(sideNames_, r.side), ": ", r.number, " ", r.army, " at (", r.at.x, ",", r.at.y,
-                      "): ", r.chance, "%");
+        return joined(sideOf(r), ": ", r.number, " ", r.army, " at (", r.at.x, ",", r.at.y, "): ", r.chance, "%");
     }
 
     bool readControls(std::size_t index, bool quiet) override {
@@ -311,8 +334,6 @@ private:
         showPosition(r);
     }
 
-    Sides sides_;
-    std::vector<std::string> sideNames_;
     std::vector<HeroPlacement> heroes_;  // HERO.INI as read, for the markers
 };
 
@@ -326,27 +347,22 @@ constexpr datasets::AbilityControls abilityRow(int row) {
     return {Ids::ability(row, 0), Ids::ability(row, 1), Ids::ability(row, 2), Ids::ability(row, 3)};
 }
 
-class HeroPlacementDialog final : public PlacementDialog<HeroPlacement> {
+class HeroPlacementDialog final : public SidedPlacementDialog<HeroPlacement> {
 public:
     using Ids = HeroPlacementIds;
     HeroPlacementDialog(ui::Host& host, const core::DataRoot& root, std::string scenario)
-        : PlacementDialog(host, root, std::move(scenario), kHeroFile) {}
+        : SidedPlacementDialog(host, root, std::move(scenario), kHeroFile) {}
 
     void onChange(int id) override {
-        if (id == Ids::kSide) {
-            if (edited(false)) showCurrent();  // the classes offered follow the side
-        } else if (id == Ids::kName) {
+        if (id == Ids::kName)
             edited(true);
-        } else {
-            PlacementDialog::onChange(id);
-        }
+        else
+            SidedPlacementDialog::onChange(id);
     }
 
 private:
     void offerLists() override {
-        sides_ = loadSides(root_, scenario_);
-        sideNames_ = sideNames(sides_, true, true);
-        setItems(Ids::kSide, sideNames(sides_, true, false));
+        offerSides(false);
         std::vector<std::string> levels;
         for (int level = 1; level <= Limits::kLevels; ++level) levels.push_back(std::to_string(level));
         setItems(Ids::kLevel, levels);
@@ -359,7 +375,7 @@ private:
 
     std::string line(std::size_t index) const override {
         const HeroPlacement& r = record(index);
-        return joined(sideName(sideNames_, r.side), ": ", r.name, " at (", r.at.x, ",", r.at.y, "): ", r.chance, "%");
+        return joined(sideOf(r), ": ", r.name, " at (", r.at.x, ",", r.at.y, "): ", r.chance, "%");
     }
 
     bool readControls(std::size_t index, bool quiet) override {
@@ -425,9 +441,7 @@ private:
         showPosition(r);
     }
 
-    Sides sides_;
-    std::vector<std::string> sideNames_;  // with the neutrals, for the lines
-    std::vector<ArmyPlacement> armies_;   // ARMY.INI as read, for the markers
+    std::vector<ArmyPlacement> armies_;  // ARMY.INI as read, for the markers
 };
 
 }  // namespace

@@ -23,12 +23,17 @@ struct ItemPlacementIds : PlacementIds {
     static constexpr int kHeroName = 1114, kRuinName = 1115;
 };
 
-struct ArmyPlacementIds : PlacementIds {
-    static constexpr int kSide = 1110, kArmy = 1111, kNumber = 1112;
+// Of the two whose lists follow a side.
+struct SidedPlacementIds : PlacementIds {
+    static constexpr int kSide = 1110;
 };
 
-struct HeroPlacementIds : PlacementIds {
-    static constexpr int kSide = 1110, kName = 1111, kFemale = 1112, kClass = 1113, kLevel = 1114;
+struct ArmyPlacementIds : SidedPlacementIds {
+    static constexpr int kArmy = 1111, kNumber = 1112;
+};
+
+struct HeroPlacementIds : SidedPlacementIds {
+    static constexpr int kName = 1111, kFemale = 1112, kClass = 1113, kLevel = 1114;
     static constexpr int kExperience = 1115, kFlying = 1116, kAllTerrain = 1117;
     static constexpr int kStrength = 1118, kMovement = 1119, kHits = 1120, kView = 1121;
     // The rows of "Special Abilities": list, value 1, value 2, text.
