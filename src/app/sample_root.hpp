@@ -1,4 +1,5 @@
-// The bundled sample data root: template pictures and a few entries.
+// The bundled sample data root: its pictures, and from app/sample/ its data
+// sets, scenario, campaign and translation.
 #pragma once
 #include "core/data_root.hpp"
 
