@@ -19,7 +19,6 @@
 #include "scenario/ruin_file.hpp"
 #include "scenario/scenario_items.hpp"
 #include "scenario/sides.hpp"
-#include "shell/current_scenario.hpp"
 #include "ui/headless_host.hpp"
 #include "ui/window.hpp"
 
@@ -144,15 +143,13 @@ void BareHeroLists(benchmark::State& state) {
 }
 BENCHMARK(BareHeroLists)->Unit(benchmark::kMicrosecond);
 
-using Make = std::unique_ptr<ui::Dialog> (*)(ui::Host&, const core::DataRoot&, shell::CurrentScenario&);
+using Make = scenario::ScenarioEditorFactory;
 
 void open(benchmark::State& state, Make make, std::size_t records) {
     const core::DataRoot root(dataRoot());
     ui::HeadlessHost host;
-    shell::CurrentScenario current;
-    current.set(kScenario);
     for (auto _ : state) {
-        auto dialog = make(host, root, current);
+        auto dialog = make(host, root, kScenario);
         ui::Window window(*dialog);
         dialog->attach(&window);
         dialog->onInit();

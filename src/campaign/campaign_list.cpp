@@ -21,8 +21,7 @@ std::unique_ptr<ui::Dialog> makeEditor(const datasets::KindInfo&, ui::Host& host
 
 datasets::EntryHandlers campaignHandlers() { return {newRecord, makeEditor}; }
 
-std::unique_ptr<ui::Dialog> makeCampaignListDialog(ui::Host& host, const core::DataRoot& root,
-                                                   shell::CurrentScenario& /*scenario*/) {
+std::unique_ptr<ui::Dialog> makeCampaignListDialog(ui::Host& host, const core::DataRoot& root) {
     return std::make_unique<datasets::ListDialog>(host, root, datasets::info(datasets::Kind::Campaign),
                                                   campaignHandlers());
 }

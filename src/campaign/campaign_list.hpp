@@ -5,14 +5,12 @@
 
 #include "core/data_root.hpp"
 #include "datasets/entry_editors.hpp"
-#include "shell/current_scenario.hpp"
 #include "ui/dialog.hpp"
 
 namespace kestrel::campaign {
 
 datasets::EntryHandlers campaignHandlers();
 
-std::unique_ptr<ui::Dialog> makeCampaignListDialog(ui::Host& host, const core::DataRoot& root,
-                                                   shell::CurrentScenario& scenario);
+std::unique_ptr<ui::Dialog> makeCampaignListDialog(ui::Host& host, const core::DataRoot& root);
 
 }  // namespace kestrel::campaign

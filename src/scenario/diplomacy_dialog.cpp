@@ -133,9 +133,8 @@ bool DiplomacyDialog::onOk() {
     return false;
 }
 
-std::unique_ptr<ui::Dialog> makeDiplomacyDialog(ui::Host& host, const core::DataRoot& root,
-                                                shell::CurrentScenario& scenario) {
-    return std::make_unique<DiplomacyDialog>(host, root, scenario.name());
+std::unique_ptr<ui::Dialog> makeDiplomacyDialog(ui::Host& host, const core::DataRoot& root, std::string_view scenario) {
+    return std::make_unique<DiplomacyDialog>(host, root, std::string(scenario));
 }
 
 }  // namespace kestrel::scenario

@@ -9,7 +9,7 @@
 #include "core/data_root.hpp"
 #include "scenario/diplomacy_file.hpp"
 #include "scenario/record_list_editor.hpp"
-#include "shell/current_scenario.hpp"
+#include "scenario/scenario_editor.hpp"
 
 namespace kestrel::scenario {
 
@@ -48,7 +48,6 @@ private:
     std::vector<Relation> relations_;
 };
 
-std::unique_ptr<ui::Dialog> makeDiplomacyDialog(ui::Host& host, const core::DataRoot& root,
-                                                shell::CurrentScenario& scenario);
+std::unique_ptr<ui::Dialog> makeDiplomacyDialog(ui::Host& host, const core::DataRoot& root, std::string_view scenario);
 
 }  // namespace kestrel::scenario

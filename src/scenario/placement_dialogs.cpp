@@ -447,18 +447,18 @@ private:
 }  // namespace
 
 std::unique_ptr<ui::Dialog> makeItemPlacementDialog(ui::Host& host, const core::DataRoot& root,
-                                                    shell::CurrentScenario& scenario) {
-    return std::make_unique<ItemPlacementDialog>(host, root, scenario.name());
+                                                    std::string_view scenario) {
+    return std::make_unique<ItemPlacementDialog>(host, root, std::string(scenario));
 }
 
 std::unique_ptr<ui::Dialog> makeArmyPlacementDialog(ui::Host& host, const core::DataRoot& root,
-                                                    shell::CurrentScenario& scenario) {
-    return std::make_unique<ArmyPlacementDialog>(host, root, scenario.name());
+                                                    std::string_view scenario) {
+    return std::make_unique<ArmyPlacementDialog>(host, root, std::string(scenario));
 }
 
 std::unique_ptr<ui::Dialog> makeHeroPlacementDialog(ui::Host& host, const core::DataRoot& root,
-                                                    shell::CurrentScenario& scenario) {
-    return std::make_unique<HeroPlacementDialog>(host, root, scenario.name());
+                                                    std::string_view scenario) {
+    return std::make_unique<HeroPlacementDialog>(host, root, std::string(scenario));
 }
 
 }  // namespace kestrel::scenario

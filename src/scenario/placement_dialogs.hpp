@@ -6,7 +6,7 @@
 
 #include "core/data_root.hpp"
 #include "scenario/record_list_editor.hpp"
-#include "shell/current_scenario.hpp"
+#include "scenario/scenario_editor.hpp"
 
 namespace kestrel::scenario {
 
@@ -42,10 +42,10 @@ struct HeroPlacementIds : SidedPlacementIds {
 };
 
 std::unique_ptr<ui::Dialog> makeItemPlacementDialog(ui::Host& host, const core::DataRoot& root,
-                                                    shell::CurrentScenario& scenario);
+                                                    std::string_view scenario);
 std::unique_ptr<ui::Dialog> makeArmyPlacementDialog(ui::Host& host, const core::DataRoot& root,
-                                                    shell::CurrentScenario& scenario);
+                                                    std::string_view scenario);
 std::unique_ptr<ui::Dialog> makeHeroPlacementDialog(ui::Host& host, const core::DataRoot& root,
-                                                    shell::CurrentScenario& scenario);
+                                                    std::string_view scenario);
 
 }  // namespace kestrel::scenario

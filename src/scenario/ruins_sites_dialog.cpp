@@ -14,7 +14,6 @@
 #include "scenario/scenario_lists.hpp"
 #include "scenario/site_file.hpp"
 #include "scenario/strategic_picture.hpp"
-#include "shell/current_scenario.hpp"
 #include "ui/data_exchange.hpp"
 #include "ui/host.hpp"
 
@@ -208,13 +207,13 @@ constexpr PlacedKind<ScenarioSite> kSites{resources::kScenarioSites,
 }  // namespace
 
 std::unique_ptr<ui::Dialog> makeScenarioRuinsDialog(ui::Host& host, const core::DataRoot& root,
-                                                    shell::CurrentScenario& scenario) {
-    return std::make_unique<PlacedEditor<ScenarioRuin>>(host, root, scenario.name(), kRuins);
+                                                    std::string_view scenario) {
+    return std::make_unique<PlacedEditor<ScenarioRuin>>(host, root, std::string(scenario), kRuins);
 }
 
 std::unique_ptr<ui::Dialog> makeScenarioSitesDialog(ui::Host& host, const core::DataRoot& root,
-                                                    shell::CurrentScenario& scenario) {
-    return std::make_unique<PlacedEditor<ScenarioSite>>(host, root, scenario.name(), kSites);
+                                                    std::string_view scenario) {
+    return std::make_unique<PlacedEditor<ScenarioSite>>(host, root, std::string(scenario), kSites);
 }
 
 }  // namespace kestrel::scenario

@@ -7,11 +7,8 @@
 #include <string_view>
 
 #include "core/data_root.hpp"
+#include "scenario/scenario_editor.hpp"
 #include "ui/dialog.hpp"
-
-namespace kestrel::shell {
-class CurrentScenario;
-}
 
 namespace kestrel::scenario {
 
@@ -35,8 +32,8 @@ inline constexpr std::string_view kRuinWriteError = "Error writing ruin file RUI
 inline constexpr std::string_view kSiteWriteError = "Error writing site file SITE.DAT";
 
 std::unique_ptr<ui::Dialog> makeScenarioRuinsDialog(ui::Host& host, const core::DataRoot& root,
-                                                    shell::CurrentScenario& scenario);
+                                                    std::string_view scenario);
 std::unique_ptr<ui::Dialog> makeScenarioSitesDialog(ui::Host& host, const core::DataRoot& root,
-                                                    shell::CurrentScenario& scenario);
+                                                    std::string_view scenario);
 
 }  // namespace kestrel::scenario

@@ -142,8 +142,8 @@ bool ScenarioCitiesDialog::onOk() {
 }
 
 std::unique_ptr<ui::Dialog> makeScenarioCitiesDialog(ui::Host& host, const core::DataRoot& root,
-                                                     shell::CurrentScenario& scenario) {
-    return std::make_unique<ScenarioCitiesDialog>(host, root, scenario.name());
+                                                     std::string_view scenario) {
+    return std::make_unique<ScenarioCitiesDialog>(host, root, std::string(scenario));
 }
 
 }  // namespace kestrel::scenario

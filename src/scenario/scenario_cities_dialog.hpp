@@ -8,8 +8,8 @@
 
 #include "core/data_root.hpp"
 #include "scenario/city_file.hpp"
+#include "scenario/scenario_editor.hpp"
 #include "scenario/strategic_picture.hpp"
-#include "shell/current_scenario.hpp"
 #include "ui/dialog.hpp"
 
 namespace kestrel::scenario {
@@ -48,6 +48,6 @@ private:
 };
 
 std::unique_ptr<ui::Dialog> makeScenarioCitiesDialog(ui::Host& host, const core::DataRoot& root,
-                                                     shell::CurrentScenario& scenario);
+                                                     std::string_view scenario);
 
 }  // namespace kestrel::scenario

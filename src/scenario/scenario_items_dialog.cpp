@@ -57,8 +57,8 @@ bool ScenarioItemsDialog::onOk() {
 }
 
 std::unique_ptr<ui::Dialog> makeScenarioItemsDialog(ui::Host& host, const core::DataRoot& root,
-                                                    shell::CurrentScenario& scenario) {
-    return std::make_unique<ScenarioItemsDialog>(host, root, scenario.name());
+                                                    std::string_view scenario) {
+    return std::make_unique<ScenarioItemsDialog>(host, root, std::string(scenario));
 }
 
 }  // namespace kestrel::scenario

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "core/data_root.hpp"
+#include "scenario/scenario_editor.hpp"
 #include "scenario/scenario_items.hpp"
-#include "shell/current_scenario.hpp"
 #include "ui/dialog.hpp"
 
 namespace kestrel::scenario {
@@ -31,6 +31,6 @@ private:
 };
 
 std::unique_ptr<ui::Dialog> makeScenarioItemsDialog(ui::Host& host, const core::DataRoot& root,
-                                                    shell::CurrentScenario& scenario);
+                                                    std::string_view scenario);
 
 }  // namespace kestrel::scenario

@@ -98,8 +98,8 @@ bool ScenarioTerrainDialog::onOk() {
 }
 
 std::unique_ptr<ui::Dialog> makeScenarioTerrainDialog(ui::Host& host, const core::DataRoot& root,
-                                                      shell::CurrentScenario& scenario) {
-    return std::make_unique<ScenarioTerrainDialog>(host, root, scenario.name());
+                                                      std::string_view scenario) {
+    return std::make_unique<ScenarioTerrainDialog>(host, root, std::string(scenario));
 }
 
 }  // namespace kestrel::scenario

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "core/data_root.hpp"
+#include "scenario/scenario_editor.hpp"
 #include "scenario/scenario_terrain.hpp"
-#include "shell/current_scenario.hpp"
 #include "ui/dialog.hpp"
 
 namespace kestrel::scenario {
@@ -35,6 +35,6 @@ private:
 };
 
 std::unique_ptr<ui::Dialog> makeScenarioTerrainDialog(ui::Host& host, const core::DataRoot& root,
-                                                      shell::CurrentScenario& scenario);
+                                                      std::string_view scenario);
 
 }  // namespace kestrel::scenario

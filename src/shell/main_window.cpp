@@ -33,13 +33,13 @@ namespace {
 using datasets::Kind;
 
 enum class Action {
-    NotYet,        // its editor comes later
-    Editor,        // the dialog its factory makes
+    NotYet,  // its editor comes later
+    Editor,  // the dialog its factory makes
     DataSet,
-    ShieldList,    // the shields' three lists
+    ShieldList,  // the shields' three lists
     TerrainMenu,
     MapEditor,
-    Operation,     // done at once, its message shown
+    Operation,  // done at once, its message shown
     Nothing,
 };
 
@@ -63,27 +63,27 @@ constexpr std::array<Button, 32> kButtons{{
     {1006, false, Action::DataSet, Kind::CitySet},
     {1007, false, Action::Editor, std::nullopt, makeLoadScenarioDialog, true},
     {1008, false, Action::TerrainMenu},
-    {1009, true, Action::Editor, std::nullopt, scenario::makeScenarioTerrainDialog},
+    {1009, true, Action::Editor, std::nullopt, ofScenario<scenario::makeScenarioTerrainDialog>},
     {1010, true, Action::Editor, std::nullopt, makeSidesDialog},
     {1011, false, Action::DataSet, Kind::ArmyType},
     {1012, false, Action::DataSet, Kind::RuinSet},
     {1013, false, Action::DataSet, Kind::SiteSet},
     {1014, false, Action::DataSet, Kind::HeroType},
-    {1015, true, Action::Editor, std::nullopt, scenario::makeScenarioItemsDialog},
+    {1015, true, Action::Editor, std::nullopt, ofScenario<scenario::makeScenarioItemsDialog>},
     {1016, false, Action::DataSet, Kind::Item},
     {1017, true, Action::MapEditor},
     {1018, false, Action::DataSet, Kind::Advisor},
     {1019, false, Action::ShieldList},
     {1020, false, Action::DataSet, Kind::Spell},
     {1021, false, Action::DataSet, Kind::Flag},
-    {1022, true, Action::Editor, std::nullopt, scenario::makeScenarioCitiesDialog},
-    {1023, true, Action::Editor, std::nullopt, scenario::makeScenarioSitesDialog},
-    {1024, true, Action::Editor, std::nullopt, scenario::makeScenarioRuinsDialog},
-    {1025, true, Action::Editor, std::nullopt, scenario::makeItemPlacementDialog},
-    {1026, true, Action::Editor, std::nullopt, scenario::makeArmyPlacementDialog},
-    {1027, true, Action::Editor, std::nullopt, scenario::makeHeroPlacementDialog},
-    {1028, false, Action::Editor, std::nullopt, campaign::makeCampaignListDialog},
-    {1029, true, Action::Editor, std::nullopt, scenario::makeDiplomacyDialog},
+    {1022, true, Action::Editor, std::nullopt, ofScenario<scenario::makeScenarioCitiesDialog>},
+    {1023, true, Action::Editor, std::nullopt, ofScenario<scenario::makeScenarioSitesDialog>},
+    {1024, true, Action::Editor, std::nullopt, ofScenario<scenario::makeScenarioRuinsDialog>},
+    {1025, true, Action::Editor, std::nullopt, ofScenario<scenario::makeItemPlacementDialog>},
+    {1026, true, Action::Editor, std::nullopt, ofScenario<scenario::makeArmyPlacementDialog>},
+    {1027, true, Action::Editor, std::nullopt, ofScenario<scenario::makeHeroPlacementDialog>},
+    {1028, false, Action::Editor, std::nullopt, ofNoScenario<campaign::makeCampaignListDialog>},
+    {1029, true, Action::Editor, std::nullopt, ofScenario<scenario::makeDiplomacyDialog>},
     {1030, true, Action::Nothing},
     {1330, false, Action::Operation, std::nullopt, nullptr, false, exportDataTexts},
     {1331, true, Action::Operation, std::nullopt, nullptr, false, exportScenarioTexts},
@@ -128,7 +128,9 @@ void MainWindow::onCommand(int id) {
         return;
     }
     switch (button->action) {
-        case Action::NotYet: host().notice(datasets::kNotAvailableMessage); break;
+        case Action::NotYet:
+            host().notice(datasets::kNotAvailableMessage);
+            break;
         case Action::Editor: {
             const auto dialog = button->editor(host(), root_, scenario_);
             host().runModal(*dialog);
@@ -150,9 +152,14 @@ void MainWindow::onCommand(int id) {
             host().runModal(menu);
             break;
         }
-        case Action::MapEditor: handOffToMapEditor(host(), root_, scenario_.name()); break;
-        case Action::Operation: button->operation(host(), root_, scenario_); break;
-        case Action::Nothing: break;
+        case Action::MapEditor:
+            handOffToMapEditor(host(), root_, scenario_.name());
+            break;
+        case Action::Operation:
+            button->operation(host(), root_, scenario_);
+            break;
+        case Action::Nothing:
+            break;
     }
 }
 

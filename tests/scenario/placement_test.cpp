@@ -111,9 +111,7 @@ TEST(PlacementMarkers, SideColoursFramesAndNeutralsInBothDialogs) {
 struct PlacementRun {
     testing::TempRoot t;
     ui::HeadlessHost host;
-    shell::CurrentScenario current;
     PlacementRun() {
-        current.set("ISLE");
         Sides sides = defaultSides();
         sides[0].used = sides[1].used = true;
         sides[0].name = "Norland";
@@ -123,9 +121,9 @@ struct PlacementRun {
         sides[8].regulars[0] = "WOLVES";
         t.write("SCENARIO/ISLE/SIDES.DAT", writeSides(sides));
     }
-    using Make = std::unique_ptr<ui::Dialog> (*)(ui::Host&, const core::DataRoot&, shell::CurrentScenario&);
+    using Make = scenario::ScenarioEditorFactory;
     bool run(Make make, const Play& play, int button = ui::kIdOk) {
-        const auto dialog = make(host, t.root(), current);
+        const auto dialog = make(host, t.root(), "ISLE");
         return testing::playModal(host, *dialog, play, button);
     }
     Lines messages() const { return testing::shownMessages(host); }

@@ -13,7 +13,6 @@
 #include "scenario/misc_data.hpp"
 #include "scenario/ruin_file.hpp"
 #include "scenario/site_file.hpp"
-#include "shell/current_scenario.hpp"
 #include "support/modal_play.hpp"
 #include "ui/headless_host.hpp"
 
@@ -33,7 +32,7 @@ std::vector<PlacedHead> threeHeads() {
 
 struct DialogKind {
     const char* file;
-    std::unique_ptr<ui::Dialog> (*make)(ui::Host&, const core::DataRoot&, shell::CurrentScenario&);
+    ScenarioEditorFactory make;
     const char* missing;
     const char* writeError;
     std::function<core::Bytes(const std::vector<PlacedHead>&)> write;
@@ -72,7 +71,6 @@ const DialogKind kKinds[] = {
 struct PlacedRun {
     kestrel::testing::TempRoot t;
     ui::HeadlessHost host;
-    shell::CurrentScenario current;
     bool closed = false;
     PlacedRun() {
         testing::writeBluePicture(t, "STRAT_L", 200, 250);
@@ -83,11 +81,10 @@ struct PlacedRun {
         misc.siteSets[1] = "WELLS";
         misc.monsters[2].name = "Goblin";
         t.write("SCENARIO/ISLE/MISC.DAT", writeMiscData(misc));
-        current.set("ISLE");
     }
     std::string path(const DialogKind& k) const { return std::string("SCENARIO/ISLE/") + k.file; }
     void run(const DialogKind& k, const Play& play) {
-        const auto dialog = k.make(host, t.root(), current);
+        const auto dialog = k.make(host, t.root(), "ISLE");
         closed = kestrel::testing::playModal(host, *dialog, play, std::nullopt);
     }
     Names messages() const { return kestrel::testing::shownMessages(host); }

@@ -1,12 +1,10 @@
+#include "ui/layout.hpp"
+
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <regex>
 #include <set>
 
 #include "datasets/catalogue.hpp"
-#include "ui/layout.hpp"
 
 namespace kestrel::ui {
 namespace {
@@ -91,26 +89,7 @@ TEST(Layouts, CityEditorAndSmallDialogs) {
     EXPECT_THROW(layoutFor(99999), std::out_of_range);
 }
 
-TEST(Layouts, DialogUnitsScaleTheSameEverywhere) {
-    EXPECT_EQ(toPixels({4, 8, 412, 201}), (Rect{6, 13, 618, 326}));
-}
-
-// Controllers and core stay free of Qt: only qt/ and app/ may include it.
-TEST(Boundaries, QtHeadersOnlyInQtAndApp) {
-    const std::filesystem::path src = std::filesystem::path(KESTREL_SOURCE_DIR) / "src";
-    const std::regex qtInclude(R"(#\s*include\s*<Q)");
-    int checked = 0;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(src)) {
-        if (!entry.is_regular_file()) continue;
-        const auto rel = std::filesystem::relative(entry.path(), src).string();
-        if (rel.rfind("qt/", 0) == 0 || rel.rfind("app/", 0) == 0) continue;
-        std::ifstream in(entry.path());
-        const std::string text((std::istreambuf_iterator<char>(in)), {});
-        EXPECT_FALSE(std::regex_search(text, qtInclude)) << rel;
-        ++checked;
-    }
-    EXPECT_GT(checked, 20);
-}
+TEST(Layouts, DialogUnitsScaleTheSameEverywhere) { EXPECT_EQ(toPixels({4, 8, 412, 201}), (Rect{6, 13, 618, 326})); }
 
 }  // namespace
 }  // namespace kestrel::ui
