@@ -100,6 +100,7 @@ std::optional<std::string> MapTiles::load(const core::DataRoot& root, std::strin
     if (!symbols) return notLoaded(kSymbolSheet);
 
     header_ = header;
+    fileSize_ = map->size();
     block_ = std::move(block);
     terrain_ = std::move(terrain);
     roads_ = std::move(roads);
