@@ -45,6 +45,8 @@ core::Bytes written(PictureFormat format, const Surface& picture, int rows) {
 TEST(PictureWriter, BmpInBandsIsTheWholeSurfacesBmp) {
     const Surface picture = noise(13, 10);  // rows padded by 1 byte
     for (const int rows : {1, 3, 10}) EXPECT_EQ(written(PictureFormat::Bmp, picture, rows), picture.toBmp()) << rows;
+    const Surface wide = noise(30000, 7);  // 90000 bytes a row: a band goes out in several pieces
+    for (const int rows : {3, 7}) EXPECT_EQ(written(PictureFormat::Bmp, wide, rows), wide.toBmp()) << rows;
 }
 
 TEST(PictureWriter, PngReadsBackThroughLibpngWhateverTheBands) {
