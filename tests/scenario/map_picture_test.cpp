@@ -26,12 +26,17 @@ MapTiles paintedScene(MapScene& scene) {
     return tiles;
 }
 
+pictures::Surface oneBand(MapTiles& tiles, const MapRect& region) {
+    pictures::Surface whole(region.w * 48, region.h * 48);
+    paintMapBand(tiles, kBackground, region, 0, whole);
+    return whole;
+}
+
 TEST(MapBands, ABandEndingInsideATileGivesTheRowsOfOneBand) {
     MapScene scene;
     MapTiles tiles = paintedScene(scene);
     const MapRect region{1, 0, 7, 4};
-    pictures::Surface whole(7 * 48, 4 * 48);
-    paintMapBand(tiles, kBackground, region, 0, whole);
+    const pictures::Surface whole = oneBand(tiles, region);
     EXPECT_EQ(whole.pixel(0, 0), cellColour(1, 0, 0));            // tile (1, 0)
     EXPECT_EQ(whole.pixel(2 * 48, 48), cellColour(2, 3, 4));      // block 7, cell (0, 1) of it
     EXPECT_EQ(whole.pixel(4 * 48 + 5, 2 * 48 + 5), kBackground);  // slot 4 has no picture
@@ -65,10 +70,8 @@ TEST(MapBands, TheFileIsTheSameWhateverTheBandsInEitherRowOrder) {
     MapScene scene;
     MapTiles tiles = paintedScene(scene);
     const MapRect region{0, 0, 8, 5};
-    pictures::Surface whole(8 * 48, 5 * 48);
-    paintMapBand(tiles, kBackground, region, 0, whole);
     const core::Bytes bmp = written(tiles, pictures::PictureFormat::Bmp, region, 1, kMapBandBytes);
-    EXPECT_EQ(bmp, whole.toBmp());
+    EXPECT_EQ(bmp, oneBand(tiles, region).toBmp());
     const std::size_t row = 8 * 48 * 3;
     for (const std::size_t bandBytes : {row, 20 * row, 48 * row + 1, 100 * row}) {
         EXPECT_EQ(written(tiles, pictures::PictureFormat::Bmp, region, 1, bandBytes), bmp) << bandBytes / row;
