@@ -1,16 +1,19 @@
 // Painting map tiles: the whole 128 by 160 map as render-map paints it, and
 // one paint of the position picker's 7 by 6 tiles, each against a memcpy of
-// the pixels it paints. The map uses all 22 terrain slots, both road types
+// the pixels it paints; render-map's BMP and PNG files, painted and written
+// in bands, against writing the BMP's number of bytes to a file. The map uses all 22 terrain slots, both road types
 // on a grid of roads (a quarter of the tiles) and the most cities, ruins and
 // sites the views hold.
 #include <cstring>
 #include <filesystem>
 #include <vector>
 
+#include "core/atomic_file.hpp"
 #include "core/le.hpp"
 #include "ratio_reporter.hpp"
 #include "sample/map_art.hpp"
 #include "sample/pcx_writer.hpp"
+#include "scenario/map_picture.hpp"
 #include "scenario/map_tiles.hpp"
 #include "scenario/scenario_files.hpp"
 #include "scenario/scenario_terrain.hpp"
@@ -132,6 +135,37 @@ void RenderMapNewPicture(benchmark::State& state) {
 }
 BENCHMARK(RenderMapNewPicture)->Unit(benchmark::kMillisecond);
 
+// Into a new file each time, as render-map writes it.
+fs::path outFile() { return fs::temp_directory_path() / "kestrel-bench-map.out"; }
+
+void WriteMapBytes(benchmark::State& state) {
+    const std::vector<std::uint8_t> chunk(std::size_t{1} << 20, 1);
+    for (auto _ : state) {
+        const auto file = core::AtomicFile::begin(outFile());
+        for (std::size_t done = 0; file && done < kMapBytes; done += chunk.size())
+            file->append(std::span(chunk).first(std::min(chunk.size(), kMapBytes - done)));
+        if (!file || !file->commit(core::Sync::ForReaders)) state.SkipWithError("not written");
+    }
+}
+BENCHMARK(WriteMapBytes)->Unit(benchmark::kMillisecond);
+
+void RenderMapFile(benchmark::State& state, pictures::PictureFormat format) {
+    scenario::MapTiles& tiles = loadedTiles();
+    for (auto _ : state) {
+        const auto file = core::AtomicFile::begin(outFile());
+        const auto writer = pictures::makePictureWriter(format, 128 * 48, 160 * 48,
+                                                        [&file](auto bytes) { return file->append(bytes); });
+        if (!file || !writer || !scenario::writeMapPicture(tiles, {0, 0, 0}, {0, 0, 128, 160}, 1, *writer) ||
+            !file->commit(core::Sync::ForReaders))
+            state.SkipWithError("not written");
+    }
+    state.counters["bytes"] = static_cast<double>(fs::file_size(outFile()));
+}
+void RenderMapBmpFile(benchmark::State& state) { RenderMapFile(state, pictures::PictureFormat::Bmp); }
+void RenderMapPngFile(benchmark::State& state) { RenderMapFile(state, pictures::PictureFormat::Png); }
+BENCHMARK(RenderMapBmpFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(RenderMapPngFile)->Unit(benchmark::kMillisecond);
+
 constexpr std::size_t kViewBytes = std::size_t{336} * 288 * 3;
 void ViewMemcpy(benchmark::State& state) { Memcpy(state, kViewBytes); }
 BENCHMARK(ViewMemcpy)->Unit(benchmark::kMicrosecond);
@@ -157,8 +191,12 @@ BENCHMARK(TileViewPaint)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    const int status = kestrel::bench::runWithRatios(
-        argc, argv, {{"RenderMap", "MapMemcpy", 4.0}, {"TileViewPaint", "ViewMemcpy", 4.0}});
+    const int status = kestrel::bench::runWithRatios(argc, argv,
+                                                     {{"RenderMap", "MapMemcpy", 4.0},
+                                                      {"RenderMapBmpFile", "WriteMapBytes", 5.0},
+                                                      {"RenderMapPngFile", "WriteMapBytes", 14.0},
+                                                      {"TileViewPaint", "ViewMemcpy", 4.0}});
     std::filesystem::remove_all(dataRoot());
+    std::filesystem::remove(outFile());
     return status;
 }

@@ -1,10 +1,14 @@
 #include "app/command_line.hpp"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstdint>
 #include <iostream>
 #include <iterator>
 
 #include "app/check_command.hpp"
+#include "app/render_map_command.hpp"
 #include "app/sample_root.hpp"
 #include "core/cp1252.hpp"
 #include "core/data_root.hpp"
@@ -113,6 +117,22 @@ constexpr Value kTo(std::string_view placeholder, bool optional) {
             optional};
 }
 
+// Four numbers X,Y,W,H: a corner from 0 and a size from 1, none past the
+// largest a map's 16-bit header holds.
+std::optional<scenario::MapRect> parseTileRect(std::string_view text) {
+    std::array<int, 4> n{};
+    const char* at = text.data();
+    const char* const end = text.data() + text.size();
+    for (std::size_t i = 0; i < n.size(); ++i) {
+        if (i > 0 && (at == end || *at++ != ',')) return std::nullopt;
+        const auto [next, error] = std::from_chars(at, end, n[i]);
+        if (error != std::errc() || n[i] < (i < 2 ? 0 : 1) || n[i] > INT16_MAX) return std::nullopt;
+        at = next;
+    }
+    if (at != end) return std::nullopt;
+    return scenario::MapRect{n[0], n[1], n[2], n[3]};
+}
+
 constexpr Alone kAlone[] = {
     {"--help", "-h", Command::Help, "print this help"},
     {"--version", "", Command::Version, "print the version"},
@@ -166,17 +186,31 @@ constexpr Subcommand kSubcommands[] = {
     {"render-map",
      Command::RenderMap,
      true,
-     "paint the whole map of the scenario (its folder name) as a 24-bit BMP",
+     "paint the whole map of the scenario (its folder name) as a PNG or a 24-bit BMP, 48 x 48 pixels a tile",
      {{"SCENARIO", "a scenario",
        [](Options& o, const std::string& v) {
            o.name = v;
            return true;
        }},
-      {"OUT.bmp", "a file",
+      {"OUT.png|OUT.bmp", "a .png or .bmp file",
        [](Options& o, const std::string& v) {
            o.mapOut = v;
-           return true;
-       }}}},
+           return mapFormatOf(o.mapOut).has_value();
+       }}},
+     {{"--scale",
+       {"1/N", "1/2, 1/4 or 1/8",
+        [](Options& o, const std::string& v) {
+            o.mapShrink = v == "1/2" ? 2 : v == "1/4" ? 4 : v == "1/8" ? 8 : 0;
+            return o.mapShrink != 0;
+        }},
+       "shrink the picture by 2, 4 or 8, each pixel the mean of those it stands for"},
+      {"--region",
+       {"X,Y,W,H", "tiles X,Y,W,H",
+        [](Options& o, const std::string& v) {
+            o.mapRegion = parseTileRect(v);
+            return o.mapRegion.has_value();
+        }},
+       "paint only the W x H tiles from tile X,Y"}}},
     {"export-data",
      Command::ExportData,
      true,

@@ -4,9 +4,11 @@
 #include <filesystem>
 #include <optional>
 #include <ostream>
-#include <string_view>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "scenario/map_position.hpp"
 
 namespace kestrel::ui {
 class Host;
@@ -27,7 +29,9 @@ struct Options {
     std::filesystem::path picture;
     std::optional<std::filesystem::path> pictureOut;
     std::string name;  // of the scenario or world to create, or of the scenario whose map is painted
-    std::filesystem::path mapOut;  // render-map's picture
+    std::filesystem::path mapOut;                // render-map's picture, .png or .bmp
+    int mapShrink = 1;                           // --scale 1/N
+    std::optional<scenario::MapRect> mapRegion;  // --region X,Y,W,H
     std::optional<std::filesystem::path> poOut;  // the exports' PO file, a host path
     std::filesystem::path textFile;  // the file an import reads, a host path
     std::filesystem::path from;  // show, to-json, from-json

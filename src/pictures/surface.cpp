@@ -4,7 +4,7 @@
 #include <array>
 #include <cstring>
 
-#include "core/le.hpp"
+#include "pictures/picture_writer.hpp"
 
 namespace kestrel::pictures {
 
@@ -205,21 +205,11 @@ void Surface::blitRect(const Surface& src, const PixelRect& from, int x, int y, 
 }
 
 core::Bytes Surface::toBmp() const {
-    const std::size_t stride = (static_cast<std::size_t>(width_) * 3 + 3) & ~std::size_t{3};
-    const std::size_t imageSize = stride * static_cast<std::size_t>(height_);
-    core::Bytes out(54 + imageSize, 0);
-    out[0] = 'B';
-    out[1] = 'M';
-    core::putU32(out, 2, static_cast<std::uint32_t>(out.size()));
-    core::putU32(out, 10, 54);
-    core::putU32(out, 14, 40);
-    core::putS32(out, 18, width_);
-    core::putS32(out, 22, height_);
-    core::putU16(out, 26, 1);
-    core::putU16(out, 28, 24);
-    core::putU32(out, 34, static_cast<std::uint32_t>(imageSize));
+    core::Bytes out = bmpHeader(width_, height_);
+    const std::size_t stride = bmpRowSize(width_);
+    out.resize(out.size() + stride * static_cast<std::size_t>(height_), 0);
     for (int y = 0; y < height_; ++y) {
-        std::uint8_t* row = out.data() + 54 + stride * static_cast<std::size_t>(height_ - 1 - y);
+        std::uint8_t* row = out.data() + kBmpHeaderSize + stride * static_cast<std::size_t>(height_ - 1 - y);
         for (int x = 0; x < width_; ++x) {
             const Rgb c = pixel(x, y);
             row[3 * x] = c.b;

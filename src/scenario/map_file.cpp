@@ -85,6 +85,20 @@ core::Bytes writeMapHeader(const MapHeader& h) {
     return w.take();
 }
 
+std::optional<std::string> mapFileFault(const MapHeader& h, std::size_t fileSize) {
+    if (fileSize < L::kSize)
+        return "it ends after " + std::to_string(fileSize) + " bytes, inside its " + std::to_string(L::kSize) +
+               "-byte header";
+    if (h.stride <= 0) return "its row stride is " + std::to_string(h.stride);
+    if (h.stride < h.width)
+        return "its row stride " + std::to_string(h.stride) + " is below its width " + std::to_string(h.width);
+    const std::size_t named = static_cast<std::size_t>(h.stride) * static_cast<std::size_t>(std::max(0, h.height));
+    const std::size_t held = (fileSize - L::kSize) / kMapCellSize;
+    if (held < named)
+        return "it holds " + std::to_string(held) + " of the " + std::to_string(named) + " tiles its header names";
+    return std::nullopt;
+}
+
 std::size_t mapCellOffset(const MapHeader& h, int x, int y) {
     return L::kSize + (static_cast<std::size_t>(y) * static_cast<std::size_t>(h.stride) + static_cast<std::size_t>(x)) *
                           kMapCellSize;

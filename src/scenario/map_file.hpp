@@ -8,6 +8,7 @@
 #include <optional>
 #include <ostream>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "core/bytes.hpp"
@@ -83,6 +84,12 @@ MapHeader mapHeaderFor(const MapSize& size);
 // Reads as if padded with zeros when shorter than a header.
 MapHeader readMapHeader(std::span<const std::uint8_t> bytes);
 core::Bytes writeMapHeader(const MapHeader& header);
+
+// Why a MAP.DAT of `fileSize` bytes is not a whole map: cut inside its
+// header, a row stride of 0 or below the width, fewer tiles than its header
+// names ("it holds 1000 of the 1280 tiles its header names"). Nothing when
+// it is whole.
+std::optional<std::string> mapFileFault(const MapHeader& header, std::size_t fileSize);
 
 // Where the cell of map position (x, y) begins in the file.
 std::size_t mapCellOffset(const MapHeader& header, int x, int y);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "pictures/game_picture.hpp"
+#include "scenario/map_picture.hpp"
 #include "scenario/placed_records.hpp"
 #include "scenario/scenario_files.hpp"
 
@@ -99,6 +100,7 @@ std::optional<std::string> MapTiles::load(const core::DataRoot& root, std::strin
     if (!symbols) return notLoaded(kSymbolSheet);
 
     header_ = header;
+    fileSize_ = map->size();
     block_ = std::move(block);
     terrain_ = std::move(terrain);
     roads_ = std::move(roads);
@@ -168,18 +170,7 @@ bool canPaintWhole(const MapTiles& tiles) {
 bool paintWholeMap(MapTiles& tiles, pictures::Rgb background, pictures::Surface& map) {
     if (!canPaintWhole(tiles) || map.width() != tiles.width() * kTile || map.height() != tiles.height() * kTile)
         return false;
-    // A block of tiles at a time, painted where it stays in the cache and then
-    // copied down whole: a big picture is written row after row, not in
-    // 48-pixel pieces far apart.
-    constexpr int kBlockTiles = 32;
-    pictures::Surface block(kBlockTiles * kTile, kTile);
-    for (int y = 0; y < tiles.height(); ++y)
-        for (int x0 = 0; x0 < tiles.width(); x0 += kBlockTiles) {
-            const int across = std::min(kBlockTiles, tiles.width() - x0);
-            block.fill({0, 0, across * kTile, kTile}, background);
-            for (int x = x0; x < x0 + across; ++x) tiles.paintTile(block, {x, y}, (x - x0) * kTile, 0);
-            map.copyRect(block, {0, 0, across * kTile, kTile}, x0 * kTile, y * kTile);
-        }
+    paintMapBand(tiles, background, {0, 0, tiles.width(), tiles.height()}, 0, map);
     return true;
 }
 

@@ -55,6 +55,8 @@ public:
     bool loaded() const { return loaded_; }
 
     const MapHeader& header() const { return header_; }
+    // Of MAP.DAT as read: its missing tiles paint as zero (see mapFileFault).
+    std::size_t fileSize() const { return fileSize_; }
     int width() const { return header_.width; }
     int height() const { return header_.height; }
     // Inside the map's width and height and inside the tile block.
@@ -73,6 +75,7 @@ private:
 
     bool loaded_ = false;
     MapHeader header_;
+    std::size_t fileSize_ = 0;
     core::Bytes block_;  // row stride x height cells
     std::array<std::unique_ptr<pictures::Picture>, kTerrainSlots> terrain_;
     std::array<std::unique_ptr<pictures::Picture>, kRoadTypes> roads_;

@@ -34,7 +34,11 @@ std::string fields(const Options& o) {
     return (o.host == HostKind::Qt ? "qt" : "headless") + show("root", o.root) + show("script", o.script) +
            show("shots", o.shots) + show("sample", set(o.sampleDir)) + show("picture", set(o.picture)) +
            show("to", o.pictureOut) + show("name", set(o.name)) + show("map", set(o.mapOut)) + show("po", o.poOut) +
-           show("text", set(o.textFile)) + show("from", set(o.from)) + show("into", o.to) + show("kind", set(o.kind));
+           show("text", set(o.textFile)) + show("from", set(o.from)) + show("into", o.to) + show("kind", set(o.kind)) +
+           (o.mapShrink != 1 ? " scale=1/" + std::to_string(o.mapShrink) : "") +
+           (o.mapRegion ? " region=" + std::to_string(o.mapRegion->x) + "," + std::to_string(o.mapRegion->y) + "," +
+                              std::to_string(o.mapRegion->w) + "," + std::to_string(o.mapRegion->h)
+                        : "");
 }
 
 TEST(CommandLine, EveryFormOfTheUsageIsAccepted) {
@@ -45,7 +49,7 @@ TEST(CommandLine, EveryFormOfTheUsageIsAccepted) {
               "       kstred [--root DIR] new-scenario NAME\n"
               "       kstred [--root DIR] new-world NAME\n"
               "       kstred [--root DIR] list-scenarios\n"
-              "       kstred [--root DIR] render-map SCENARIO OUT.bmp\n"
+              "       kstred [--root DIR] render-map SCENARIO OUT.png|OUT.bmp [--scale 1/N] [--region X,Y,W,H]\n"
               "       kstred [--root DIR] export-data [--po OUT.po]\n"
               "       kstred [--root DIR] export-scen NAME [--po OUT.po]\n"
               "       kstred [--root DIR] import-data FILE\n"
@@ -74,6 +78,12 @@ TEST(CommandLine, EveryFormOfTheUsageIsAccepted) {
         {{"new-world", "MIDLANDS"}, Command::NewWorld, "qt name=MIDLANDS"},
         {{"list-scenarios"}, Command::ListScenarios, "qt"},
         {{"--root", "R", "render-map", "ISLANDS", "o.bmp"}, Command::RenderMap, "qt root=R name=ISLANDS map=o.bmp"},
+        {{"render-map", "--scale", "1/8", "ISLANDS", "o.PNG", "--region", "0,7,1,32767"},
+         Command::RenderMap,
+         "qt name=ISLANDS map=o.PNG scale=1/8 region=0,7,1,32767"},
+        {{"render-map", "ISLANDS", "o.png", "--scale", "1/2"},
+         Command::RenderMap,
+         "qt name=ISLANDS map=o.png scale=1/2"},
         {{"--root", "R", "import-data", "fr.txt"}, Command::ImportData, "qt root=R text=fr.txt"},
         {{"import-scen", "ISLANDS", "fr.txt"}, Command::ImportScen, "qt name=ISLANDS text=fr.txt"},
         {{"show", "Xy_CITY.DAT"}, Command::Show, "qt from=Xy_CITY.DAT"},
@@ -128,7 +138,18 @@ TEST(CommandLine, MisplacedMissingAndUnknownArgumentsAreRefusedWithAReason) {
         {{"picture", "F", "G"}, "unexpected argument: G"},
         {{"make-sample", "D", "picture", "F"}, "unexpected argument: picture"},
         {{"new-scenario"}, "new-scenario needs a name"},
-        {{"render-map", "ISLANDS"}, "render-map needs a file"},
+        {{"render-map", "ISLANDS"}, "render-map needs a .png or .bmp file"},
+        {{"render-map", "ISLANDS", "map.gif"}, "render-map needs a .png or .bmp file, not map.gif"},
+        {{"render-map", "I", "m.png", "--scale", "1/3"}, "--scale needs 1/2, 1/4 or 1/8, not 1/3"},
+        {{"render-map", "I", "m.png", "--scale", "1"}, "--scale needs 1/2, 1/4 or 1/8, not 1"},
+        {{"render-map", "I", "m.png", "--scale", "1/2", "--scale", "1/4"}, "--scale given twice"},
+        {{"render-map", "I", "m.png", "--region", "1,2,3"}, "--region needs tiles X,Y,W,H, not 1,2,3"},
+        {{"render-map", "I", "m.png", "--region", "1,2,3,4,5"}, "--region needs tiles X,Y,W,H, not 1,2,3,4,5"},
+        {{"render-map", "I", "m.png", "--region", "0,0,0,4"}, "--region needs tiles X,Y,W,H, not 0,0,0,4"},
+        {{"render-map", "I", "m.png", "--region", "1,2,3,x"}, "--region needs tiles X,Y,W,H, not 1,2,3,x"},
+        {{"render-map", "I", "m.png", "--region", "1, 2,3,4"}, "--region needs tiles X,Y,W,H, not 1, 2,3,4"},
+        {{"render-map", "I", "m.png", "--region", "1,2,3,99999"}, "--region needs tiles X,Y,W,H, not 1,2,3,99999"},
+        {{"--scale", "1/2", "render-map", "I", "m.png"}, "--scale goes after render-map"},
         {{"new-world", "A", "B"}, "unexpected argument: B"},
         {{"new-world", "A", "--root", "R"}, "--root goes before new-world"},
         {{"list-scenarios", "X"}, "unexpected argument: X"},
