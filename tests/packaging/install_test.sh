@@ -21,6 +21,7 @@ expected=$( {
   echo usr/share/man/man1/kstred.1.gz
   echo usr/share/doc/kstred/copyright
   echo usr/share/doc/kstred/changelog.gz
+  echo usr/share/doc/kstred/NEWS.md
 } | sort)
 actual=$(cd "$stage" && find . -type f -o -type l | sed 's|^\./||' | sort)
 [ "$actual" = "$expected" ] || fail "installed files differ:
