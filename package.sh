@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Sets up, builds a Release build and makes the Debian package
-# kstred_<version>_<arch>.deb here: apt-get install ./kstred_*.deb
+# Sets up, builds a Release build, makes the Debian package
+# kstred_<version>_<arch>.deb here (apt-get install ./kstred_*.deb) and has
+# Debian's checker look at it.
 set -euo pipefail
 cd "$(dirname "$0")"
-tools/setup.sh
+tools/setup.sh lintian
 build=build/package
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKESTREL_BENCH=OFF >/dev/null
 # What the package holds, not the tests.
@@ -13,3 +14,4 @@ for deb in "$build"/kstred_*.deb; do
   mv -f "$deb" .
   echo "Made ${deb##*/}"
 done
+packaging/lint_package.sh "${deb##*/}"
