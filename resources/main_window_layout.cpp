@@ -57,8 +57,9 @@ ui::Layout mainWindow() {
 ui::Layout aboutBox() {
     ui::Layout l{.resourceId = kAboutBox, .caption = "About kstred", .width = 170, .height = 62};
     l.controls.push_back({.kind = ControlKind::Icon, .rect = {11, 17, 20, 20}});
-    l.controls.push_back(
-        {.kind = ControlKind::Static, .label = std::string("kstred Version ") + kVersion, .rect = {40, 20, 119, 8}});
+    l.controls.push_back({.kind = ControlKind::Static,
+                          .label = std::string("kstred Version ") + kShortVersion,
+                          .rect = {40, 20, 119, 8}});
     ControlDef ok = button(1, "OK", 113, 41, 50);
     ok.isDefault = true;
     l.controls.push_back(ok);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, when any is missing.
+# usage: setup.sh [EXTRA_PACKAGE...]
 set -euo pipefail
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev gettext nlohmann-json3-dev
+packages=("$@" cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev gettext nlohmann-json3-dev
           fonts-dejavu-core clang-14 libclang-rt-14-dev libstb-dev libpng-dev imagemagick
           desktop-file-utils help2man dpkg-dev file)
 missing=()

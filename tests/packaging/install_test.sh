@@ -2,7 +2,7 @@
 # usage: install_test.sh BUILD_DIR VERSION
 # Installs the build into a staging folder as the package does and checks
 # what lands there: the exact file list, the desktop entry, the icons, the
-# manual page and the staged program itself.
+# manual page, the documents and the staged program itself.
 set -u
 build=$1 version=$2
 stage=$(mktemp -d)
@@ -19,6 +19,9 @@ expected=$( {
   echo usr/share/applications/kstred.desktop
   for s in $sizes; do echo "usr/share/icons/hicolor/${s}x${s}/apps/kstred.png"; done
   echo usr/share/man/man1/kstred.1.gz
+  echo usr/share/doc/kstred/copyright
+  echo usr/share/doc/kstred/changelog.gz
+  echo usr/share/doc/kstred/NEWS.md
 } | sort)
 actual=$(cd "$stage" && find . -type f -o -type l | sed 's|^\./||' | sort)
 [ "$actual" = "$expected" ] || fail "installed files differ:
@@ -57,6 +60,23 @@ if [ -f "$man" ]; then
   for option in root shots script host to help version; do
     grep -q -- "\\\\-\\\\-$option" <<<"$page" || fail "the manual page does not mention --$option"
   done
+fi
+
+# Debian reads the copyright file by its fields; the changelog's newest entry
+# is the version built, compressed without a name or time in its header.
+doc=$stage/usr/share/doc/kstred
+if [ -f "$doc/copyright" ]; then
+  head -n1 "$doc/copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+    fail "the copyright file is not in the machine-readable format"
+  for field in 'Files: \*' 'Copyright: .*The Kestrel 3 Editor developers' 'License: .*'; do
+    grep -qx "$field" "$doc/copyright" || fail "the copyright file has no line '$field'"
+  done
+fi
+if [ -f "$doc/changelog.gz" ]; then
+  header=$(od -An -tx1 -N10 "$doc/changelog.gz" | tr -d ' \n')
+  [ "$header" = 1f8b0800000000000203 ] || fail "changelog.gz header $header: not gzip -9n"
+  top=$(gzip -dc "$doc/changelog.gz" | head -n1)
+  [ "$top" = "kstred ($version) unstable; urgency=medium" ] || fail "the changelog's newest entry is '$top', not $version"
 fi
 
 out=$("$bin" --version 2>&1)

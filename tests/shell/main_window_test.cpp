@@ -77,13 +77,20 @@ TEST(MainWindow, ScenarioMapWritesEditDatAndStartsTheMapEditor) {
     EXPECT_TRUE(failed.host.started().empty());
 }
 
+// The About box names the version by its major and minor number only.
 TEST(MainWindow, AboutBoxFromTheSystemCommand) {
     WithScenario s;
     std::string about;
+    std::vector<std::string> labels;
     s.host.onNextModal([&](ui::Window&) { s.window.onCommand(16); });
-    s.host.onNextModal([&](ui::Window& w) { about = std::to_string(w.layout().resourceId) + " " + w.caption(); });
+    s.host.onNextModal([&](ui::Window& w) {
+        about = std::to_string(w.layout().resourceId) + " " + w.caption();
+        for (const auto& c : w.layout().controls)
+            if (c.kind == ui::ControlKind::Static) labels.push_back(c.label);
+    });
     s.host.runModal(s.window);
     EXPECT_EQ(about, "100 About kstred");
+    EXPECT_EQ(labels, std::vector<std::string>{"kstred Version 0.3"});
 }
 
 TEST(MapHandoff, RecordIsSixteenBytesWithANul) {
