@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "qt/controls/control_builders.hpp"
 #include "qt/qt_text.hpp"
 #include "qt/qt_window.hpp"
 #include "support.hpp"
@@ -131,6 +132,27 @@ TEST(QtWindowBuild, EveryControlIsTheRightWidgetAtItsPixelRectWithItsWholeLabel)
             if (def->kind == ControlKind::Spin) EXPECT_EQ(w->findChildren<QToolButton*>().size(), 2);
             if (def->kind == ControlKind::Icon) EXPECT_FALSE(static_cast<QLabel*>(w)->pixmap().isNull());
         }
+    }
+}
+
+// A kind left out of the builder table would show no widget at all.
+TEST(QtWindowBuild, EveryControlKindHasABuilderMakingItsWidget) {
+    Open open(kCityEditor);
+    for (std::size_t k = 0; k < std::size(kWidgetClass); ++k) {
+        const ui::ControlDef def{.id = 4000, .kind = static_cast<ControlKind>(k), .rect = {10, 20, 40, 12}};
+        SCOPED_TRACE(ui::controlKindName(def.kind));
+        const ControlBuilder build = controlBuilder(def.kind);
+        ASSERT_NE(build, nullptr);
+        QWidget* w = build(open.window, def, open.window.widget());
+        if (!kWidgetClass[k]) {
+            EXPECT_EQ(w, nullptr);
+            continue;
+        }
+        ASSERT_NE(w, nullptr);
+        EXPECT_TRUE(w->inherits(kWidgetClass[k]));
+        EXPECT_EQ(w->parentWidget(), open.window.widget());
+        EXPECT_EQ(w->pos(), QPoint(15, 32));
+        delete w;
     }
 }
 
