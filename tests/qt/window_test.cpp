@@ -27,7 +27,7 @@ namespace {
 using test::RecordingDialog;
 using ui::ControlKind;
 
-constexpr int kMain = 102, kCityList = 132, kCityEditor = 133;
+constexpr int kMain = 102, kCityList = 132, kCityEditor = 133, kCityCapitals = 170, kCityOwners = 171, kTextFile = 183;
 
 // A dialog open in a QtWindow, without a host running it.
 template <class D = RecordingDialog>
@@ -171,6 +171,41 @@ TEST(QtWindowBuild, CityEditorPixelsAndWhatTheMouseHits) {
     Open main(kMain);  // buttons lie above their groups
     QWidget* cityData = main.window.widgetFor(1006);
     EXPECT_EQ(main.window.widget()->childAt(cityData->geometry().center()), cityData);
+}
+
+// The colour a field shows inside its frame, where no text reaches.
+QColor fieldColour(QWidget* w) {
+    const QImage shot = w->grab().toImage();
+    return shot.pixelColor(shot.width() - 5, shot.height() / 2);
+}
+
+// Read-only fields refuse typing and sit on the dialog's face; the fields
+// beside them stay white.
+TEST(QtWindowReadOnly, ReadOnlyFieldsRefuseTypingAndLookIt) {
+    struct Field {
+        int layout, readOnly, writable;
+    };
+    for (const Field f :
+         {Field{kTextFile, 1296, 1295}, Field{kCityCapitals, 1105, 1107}, Field{kCityOwners, 1105, 1107}}) {
+        SCOPED_TRACE(f.layout);
+        Open open(f.layout, [&](RecordingDialog& d) { d.setText(f.readOnly, "Kept"); });
+        QWidget* readOnly = open.window.widgetFor(f.readOnly);
+        QWidget* writable = open.window.widgetFor(f.writable);
+        ASSERT_TRUE(readOnly && writable);
+        EXPECT_TRUE(readOnly->property("readOnly").toBool());
+        EXPECT_FALSE(writable->property("readOnly").toBool());
+        const QPalette face = open.window.widget()->palette();
+        EXPECT_EQ(readOnly->palette().color(QPalette::Base), face.color(QPalette::Window));
+        EXPECT_NE(writable->palette().color(QPalette::Base), face.color(QPalette::Window));
+        EXPECT_EQ(fieldColour(readOnly), face.color(QPalette::Window));
+        EXPECT_EQ(fieldColour(writable), writable->palette().color(QPalette::Base));
+        EXPECT_NE(fieldColour(readOnly), fieldColour(writable));
+
+        typeKeys(readOnly, QStringLiteral("x"));
+        EXPECT_FALSE(open.window.userType(f.readOnly, "Typed"));
+        EXPECT_EQ(open.window.text(f.readOnly), "Kept");
+        EXPECT_TRUE(open.dialog.log.empty());
+    }
 }
 
 TEST(QtWindowTyping, LimitAndForeignCharactersAreRefusedAsTheKeysArrive) {
