@@ -197,6 +197,7 @@ QtWindow::QtWindow(ui::Dialog& dialog, QWidget* parent) : ui::Window(dialog), di
         if (c.def->kind == ControlKind::Group) c.widget->lower();
     canvas_->lower();
     for (const int id : controlIds()) refreshControl(id);
+    refreshFocus();  // taken when the dialog shows
 }
 
 QtWindow::~QtWindow() {

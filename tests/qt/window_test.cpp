@@ -208,6 +208,25 @@ TEST(QtWindowReadOnly, ReadOnlyFieldsRefuseTypingAndLookIt) {
     }
 }
 
+// Shown, each dialog has the focus in the control its layout opens with,
+// unless its controller moved it while starting.
+TEST(QtWindowFocus, DialogsOpenWithTheFocusInTheFirstControlAUserCanUse) {
+    const std::vector<std::pair<int, int>> cases{{kTextFile, 1295}, {kCityCapitals, 1100}, {kCityEditor, 1011}};
+    for (const auto& [layout, id] : cases) {
+        SCOPED_TRACE(layout);
+        Open open(layout);
+        QDialog* d = open.window.widget();
+        d->show();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(d->focusWidget(), open.window.widgetFor(id));
+        d->hide();
+    }
+    Open moved(kTextFile, [](RecordingDialog& d) { d.focus(1296); });
+    moved.window.widget()->show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(moved.window.widget()->focusWidget(), moved.window.widgetFor(1296));
+}
+
 TEST(QtWindowTyping, LimitAndForeignCharactersAreRefusedAsTheKeysArrive) {
     Open open(kCityEditor, [](RecordingDialog& d) { d.setText(1013, "ABCDEFGHIJKLMNOPQRST"); });
     typeKeys(open.get<QLineEdit>(1011), QStringLiteral("ABCDEFGHIJKLMNOPQ"));
