@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDialog>
-#include <QFrame>
 #include <QGroupBox>
 #include <QImage>
 #include <QKeyEvent>
@@ -26,6 +25,8 @@
 #include <cstdlib>
 
 #include "qt/app_icon.hpp"
+#include "qt/controls/control_builders.hpp"
+#include "qt/controls/list_box.hpp"
 #include "qt/qt_text.hpp"
 #include "ui/dialog.hpp"
 
@@ -81,26 +82,6 @@ private:
 namespace {
 
 // Paints the model's client surface and reports the mouse in client pixels.
-// A list box as the dialog system draws one: without a selection no row
-// looks chosen, not even the one that taking the focus makes current.
-class ListBox : public QListWidget {
-public:
-    using QListWidget::QListWidget;
-
-protected:
-    void focusInEvent(QFocusEvent* e) override {
-        QListWidget::focusInEvent(e);
-        forgetUnchosenRow();
-    }
-
-public:
-    void forgetUnchosenRow() {
-        if (!selectedItems().isEmpty() || !currentIndex().isValid()) return;
-        const QSignalBlocker block(this);
-        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
-    }
-};
-
 class CanvasWidget : public QWidget {
 public:
     CanvasWidget(QtWindow& window, QWidget* parent) : QWidget(parent), window_(window) { setMouseTracking(true); }
@@ -131,13 +112,6 @@ private:
 
     QtWindow& window_;
 };
-
-constexpr int kComboHeightDu = 14;
-
-QRect pixelRect(const ui::Rect& du) {
-    const ui::Rect px = ui::toPixels(du);
-    return {px.x, px.y, px.w, px.h};
-}
 
 // Multi-line edits hold Windows line ends in the model.
 QString fromGameLines(std::string_view text) {
@@ -223,6 +197,7 @@ QtWindow::QtWindow(ui::Dialog& dialog, QWidget* parent) : ui::Window(dialog), di
         if (c.def->kind == ControlKind::Group) c.widget->lower();
     canvas_->lower();
     for (const int id : controlIds()) refreshControl(id);
+    refreshFocus();  // taken when the dialog shows
 }
 
 QtWindow::~QtWindow() {
@@ -238,131 +213,10 @@ QWidget* QtWindow::widgetFor(int id) const {
 }
 
 void QtWindow::build(const ui::ControlDef& def) {
-    const int id = def.id;
-    const QString label = fromGame(def.label);
-    QWidget* w = nullptr;
-    switch (def.kind) {
-        case ControlKind::Static: {
-            auto* s = new QLabel(staticText(label), dialog_);
-            s->setWordWrap(true);
-            s->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            w = s;
-            break;
-        }
-        case ControlKind::Group: w = new QGroupBox(label, dialog_); break;
-        case ControlKind::Edit:
-        case ControlKind::NumberEdit: {
-            auto* e = new QLineEdit(dialog_);
-            e->setValidator(new GameTextValidator(e, def.typing));
-            if (def.limit > 0) e->setMaxLength(def.limit);
-            e->setReadOnly(def.readOnly);
-            QObject::connect(e, &QLineEdit::textEdited, e, [this, id] { edited(id); });
-            w = e;
-            break;
-        }
-        case ControlKind::MultiEdit: {
-            auto* e = new QPlainTextEdit(dialog_);
-            e->setReadOnly(def.readOnly);
-            e->setTabChangesFocus(true);  // Tab moves on in a dialog; Enter stays a line break
-            QObject::connect(e, &QPlainTextEdit::textChanged, e, [this, id] { multiEdited(id); });
-            w = e;
-            break;
-        }
-        case ControlKind::Check: {
-            auto* c = new QCheckBox(label, dialog_);
-            QObject::connect(c, &QCheckBox::clicked, c, [this, id](bool on) { checkClicked(id, on); });
-            w = c;
-            break;
-        }
-        case ControlKind::Radio: {
-            auto* r = new QRadioButton(label, dialog_);
-            r->setAutoExclusive(false);  // the model's runs of radios are the groups
-            QObject::connect(r, &QRadioButton::clicked, r, [this, id] { radioClicked(id); });
-            w = r;
-            break;
-        }
-        case ControlKind::List: {
-            auto* list = new ListBox(dialog_);
-            // The selection, not the current row: focusing a list makes a row current without choosing it.
-            QObject::connect(list, &QListWidget::itemSelectionChanged, list,
-                             [this, id, list] { selected(id, selectedRow(list)); });
-            QObject::connect(list, &QListWidget::itemDoubleClicked, list,
-                             [this, id] { guard([&] { this->dialog().onDoubleClick(id); }); });
-            w = list;
-            break;
-        }
-        case ControlKind::ComboEdit:
-        case ControlKind::ComboList: {
-            auto* combo = new QComboBox(dialog_);
-            if (def.kind == ControlKind::ComboEdit) {
-                combo->setEditable(true);
-                combo->setInsertPolicy(QComboBox::NoInsert);
-                combo->setCompleter(nullptr);  // typing must not complete item names
-                QLineEdit* e = combo->lineEdit();
-                e->setValidator(new GameTextValidator(e));
-                if (def.limit > 0) e->setMaxLength(def.limit);
-                QObject::connect(e, &QLineEdit::textEdited, combo, [this, id] { edited(id); });
-            }
-            QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
-                             [this, id](int index) { selected(id, index); });
-            w = combo;
-            break;
-        }
-        case ControlKind::Spin: {
-            auto* box = new QWidget(dialog_);
-            const QRect r = pixelRect(def.rect);
-            auto* up = new QToolButton(box);
-            auto* down = new QToolButton(box);
-            up->setArrowType(Qt::UpArrow);
-            down->setArrowType(Qt::DownArrow);
-            up->setGeometry(0, 0, r.width(), r.height() / 2);
-            down->setGeometry(0, r.height() / 2, r.width(), r.height() - r.height() / 2);
-            for (auto* arrow : {up, down}) {
-                arrow->setFocusPolicy(Qt::NoFocus);
-                arrow->setAutoRepeat(true);
-            }
-            QObject::connect(up, &QToolButton::clicked, up, [this, id] { ui::Window::userSpin(id, 1); });
-            QObject::connect(down, &QToolButton::clicked, down, [this, id] { ui::Window::userSpin(id, -1); });
-            spinArrows_[id] = {up, down};
-            w = box;
-            break;
-        }
-        case ControlKind::Button: {
-            auto* b = new QPushButton(label, dialog_);
-            b->setAutoDefault(false);
-            b->setDefault(def.isDefault);
-            QObject::connect(b, &QPushButton::clicked, b, [this, id] { guard([&] { this->dialog().onCommand(id); }); });
-            w = b;
-            break;
-        }
-        case ControlKind::Frame: {
-            auto* f = new QFrame(dialog_);
-            f->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-            w = f;
-            break;
-        }
-        case ControlKind::Canvas: break;
-        case ControlKind::Icon: {
-            auto* icon = new QLabel(dialog_);
-            icon->setPixmap(appIconPixmap(32));
-            icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            w = icon;
-            break;
-        }
-    }
-    if (w) {
-        QRect r = pixelRect(def.rect);
-        // A combo's rectangle may include its drop-down list; the closed box is one line.
-        if (ui::isListControl(def.kind) && def.kind != ControlKind::List)
-            r.setHeight(std::min(r.height(), ui::toPixelsY(kComboHeightDu)));
-        w->setGeometry(r);
-        // Statics and boxes let clicks through to the painted client, as on Windows.
-        if (def.kind == ControlKind::Static || def.kind == ControlKind::Group || def.kind == ControlKind::Frame ||
-            def.kind == ControlKind::Icon)
-            w->setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
+    const ControlBuilder builder = controlBuilder(def.kind);
+    QWidget* w = builder ? builder(*this, def, dialog_) : nullptr;
     controls_.push_back({&def, w});
-    if (id != ui::kNoId && w && !byId_.count(id)) byId_[id] = w;
+    if (def.id != ui::kNoId && w && !byId_.count(def.id)) byId_[def.id] = w;
 }
 
 // --- user input from the widgets -------------------------------------------
@@ -419,6 +273,16 @@ void QtWindow::radioClicked(int id) {
     for (const int other : radioGroup(id)) setChecked(other, other == id);
     guard([&] { dialog().onCommand(id); });
 }
+
+void QtWindow::doubleClicked(int id) {
+    guard([&] { dialog().onDoubleClick(id); });
+}
+
+void QtWindow::commanded(int id) {
+    guard([&] { dialog().onCommand(id); });
+}
+
+void QtWindow::spun(int id, int step) { ui::Window::userSpin(id, step); }
 
 void QtWindow::pressEnter() {
     const int id = layout().defaultButton();
@@ -541,8 +405,8 @@ bool QtWindow::userRadio(int id) {
 bool QtWindow::userSpin(int id, int step) {
     const ControlState* s = find(id);
     if (!s || s->def->kind != ControlKind::Spin || !find(s->def->buddy)) return false;
-    const auto& [up, down] = spinArrows_.at(id);
-    for (int i = 0; i < std::abs(step); ++i) (step > 0 ? up : down)->click();
+    auto* arrow = widgetFor(id)->findChild<QToolButton*>(step > 0 ? QStringLiteral("up") : QStringLiteral("down"));
+    for (int i = 0; i < std::abs(step); ++i) arrow->click();
     settle();
     return true;
 }

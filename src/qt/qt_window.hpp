@@ -5,7 +5,6 @@
 #include <QPointer>
 #include <QString>
 #include <map>
-#include <utility>
 #include <vector>
 
 #include "ui/window.hpp"
@@ -13,7 +12,6 @@
 class QDialog;
 class QListWidget;
 class QWidget;
-class QToolButton;
 
 namespace kestrel::qt {
 
@@ -66,6 +64,16 @@ public:
     void runSystemCommand(int command);
     void forwardMouse(const ui::MouseEvent& event);
 
+    // What the widgets report; the control builders connect their signals here.
+    void edited(int id);
+    void multiEdited(int id);
+    void selected(int id, int index);
+    void checkClicked(int id, bool on);
+    void radioClicked(int id);
+    void doubleClicked(int id);
+    void commanded(int id);
+    void spun(int id, int step);
+
 protected:
     void refreshControl(int id) override;
     void refreshCaption() override;
@@ -75,17 +83,11 @@ protected:
 
 private:
     void build(const ui::ControlDef& def);
-    void edited(int id);
-    void multiEdited(int id);
-    void selected(int id, int index);
-    void checkClicked(int id, bool on);
-    void radioClicked(int id);
 
     QPointer<DialogWidget> dialog_;
     QWidget* canvas_ = nullptr;
     std::vector<Control> controls_;
     std::map<int, QWidget*> byId_;
-    std::map<int, std::pair<QToolButton*, QToolButton*>> spinArrows_;  // up, down
     int quiet_ = 0;  // >0 while a user* method drives a widget and reports itself
 };
 

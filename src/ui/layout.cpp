@@ -44,6 +44,27 @@ int Layout::defaultButton() const {
     return 1;
 }
 
+bool takesFocus(const ControlDef& def) {
+    switch (def.kind) {
+        case ControlKind::Edit:
+        case ControlKind::NumberEdit:
+        case ControlKind::MultiEdit: return !def.readOnly;
+        case ControlKind::Check:
+        case ControlKind::Radio:
+        case ControlKind::List:
+        case ControlKind::ComboEdit:
+        case ControlKind::ComboList:
+        case ControlKind::Button: return true;
+        default: return false;
+    }
+}
+
+int Layout::firstFocus() const {
+    for (const auto& c : controls)
+        if (c.id != kNoId && takesFocus(c)) return c.id;
+    return kNoId;
+}
+
 Rect toPixels(const Rect& du) {
     return {toPixelsX(du.x), toPixelsY(du.y), toPixelsX(du.w), toPixelsY(du.h)};
 }

@@ -81,7 +81,14 @@ struct Layout {
 
     const ControlDef* find(int id) const;
     int defaultButton() const;  // id of the default button, 1 when none is marked
+    // The control the dialog opens with the focus in: the first in layout
+    // order that takes the focus; kNoId when none does.
+    int firstFocus() const;
 };
+
+// Whether a user can tab to the control: read-only fields, what only shows
+// and the arrows of a spin (which leave the focus in their buddy) cannot.
+bool takesFocus(const ControlDef& def);
 
 // One fixed scale for every dialog, so picture areas at fixed client pixel
 // positions line up in both hosts.

@@ -32,7 +32,8 @@ int findPrefix(const std::vector<std::string>& items, std::string_view prefix) {
     return -1;
 }
 
-Window::Window(Dialog& dialog) : dialog_(dialog), caption_(dialog.layout().caption) {
+Window::Window(Dialog& dialog)
+    : dialog_(dialog), caption_(dialog.layout().caption), focused_(dialog.layout().firstFocus()) {
     for (const auto& def : dialog.layout().controls) {
         if (def.id == kNoId) continue;
         ControlState& state = controls_[def.id];

@@ -47,7 +47,7 @@ public:
     const std::string& caption() const { return caption_; }
     void setCaption(std::string_view caption);
     void focus(int id);
-    int focused() const { return focused_; }
+    int focused() const { return focused_; }  // the layout's firstFocus() until the controller moves it
     void invalidate();
     void close(int result);
     bool isClosed() const { return closed_; }

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "qt/controls/control_builders.hpp"
 #include "qt/qt_text.hpp"
 #include "qt/qt_window.hpp"
 #include "support.hpp"
@@ -26,7 +27,7 @@ namespace {
 using test::RecordingDialog;
 using ui::ControlKind;
 
-constexpr int kMain = 102, kCityList = 132, kCityEditor = 133;
+constexpr int kMain = 102, kCityList = 132, kCityEditor = 133, kCityCapitals = 170, kCityOwners = 171, kTextFile = 183;
 
 // A dialog open in a QtWindow, without a host running it.
 template <class D = RecordingDialog>
@@ -134,6 +135,27 @@ TEST(QtWindowBuild, EveryControlIsTheRightWidgetAtItsPixelRectWithItsWholeLabel)
     }
 }
 
+// A kind left out of the builder table would show no widget at all.
+TEST(QtWindowBuild, EveryControlKindHasABuilderMakingItsWidget) {
+    Open open(kCityEditor);
+    for (std::size_t k = 0; k < std::size(kWidgetClass); ++k) {
+        const ui::ControlDef def{.id = 4000, .kind = static_cast<ControlKind>(k), .rect = {10, 20, 40, 12}};
+        SCOPED_TRACE(ui::controlKindName(def.kind));
+        const ControlBuilder build = controlBuilder(def.kind);
+        ASSERT_NE(build, nullptr);
+        QWidget* w = build(open.window, def, open.window.widget());
+        if (!kWidgetClass[k]) {
+            EXPECT_EQ(w, nullptr);
+            continue;
+        }
+        ASSERT_NE(w, nullptr);
+        EXPECT_TRUE(w->inherits(kWidgetClass[k]));
+        EXPECT_EQ(w->parentWidget(), open.window.widget());
+        EXPECT_EQ(w->pos(), QPoint(15, 32));
+        delete w;
+    }
+}
+
 TEST(QtWindowBuild, CityEditorPixelsAndWhatTheMouseHits) {
     Open open(kCityEditor);
     QDialog* d = open.window.widget();
@@ -149,6 +171,60 @@ TEST(QtWindowBuild, CityEditorPixelsAndWhatTheMouseHits) {
     Open main(kMain);  // buttons lie above their groups
     QWidget* cityData = main.window.widgetFor(1006);
     EXPECT_EQ(main.window.widget()->childAt(cityData->geometry().center()), cityData);
+}
+
+// The colour a field shows inside its frame, where no text reaches.
+QColor fieldColour(QWidget* w) {
+    const QImage shot = w->grab().toImage();
+    return shot.pixelColor(shot.width() - 5, shot.height() / 2);
+}
+
+// Read-only fields refuse typing and sit on the dialog's face; the fields
+// beside them stay white.
+TEST(QtWindowReadOnly, ReadOnlyFieldsRefuseTypingAndLookIt) {
+    struct Field {
+        int layout, readOnly, writable;
+    };
+    for (const Field f :
+         {Field{kTextFile, 1296, 1295}, Field{kCityCapitals, 1105, 1107}, Field{kCityOwners, 1105, 1107}}) {
+        SCOPED_TRACE(f.layout);
+        Open open(f.layout, [&](RecordingDialog& d) { d.setText(f.readOnly, "Kept"); });
+        QWidget* readOnly = open.window.widgetFor(f.readOnly);
+        QWidget* writable = open.window.widgetFor(f.writable);
+        ASSERT_TRUE(readOnly && writable);
+        EXPECT_TRUE(readOnly->property("readOnly").toBool());
+        EXPECT_FALSE(writable->property("readOnly").toBool());
+        const QPalette face = open.window.widget()->palette();
+        EXPECT_EQ(readOnly->palette().color(QPalette::Base), face.color(QPalette::Window));
+        EXPECT_NE(writable->palette().color(QPalette::Base), face.color(QPalette::Window));
+        EXPECT_EQ(fieldColour(readOnly), face.color(QPalette::Window));
+        EXPECT_EQ(fieldColour(writable), writable->palette().color(QPalette::Base));
+        EXPECT_NE(fieldColour(readOnly), fieldColour(writable));
+
+        typeKeys(readOnly, QStringLiteral("x"));
+        EXPECT_FALSE(open.window.userType(f.readOnly, "Typed"));
+        EXPECT_EQ(open.window.text(f.readOnly), "Kept");
+        EXPECT_TRUE(open.dialog.log.empty());
+    }
+}
+
+// Shown, each dialog has the focus in the control its layout opens with,
+// unless its controller moved it while starting.
+TEST(QtWindowFocus, DialogsOpenWithTheFocusInTheFirstControlAUserCanUse) {
+    const std::vector<std::pair<int, int>> cases{{kTextFile, 1295}, {kCityCapitals, 1100}, {kCityEditor, 1011}};
+    for (const auto& [layout, id] : cases) {
+        SCOPED_TRACE(layout);
+        Open open(layout);
+        QDialog* d = open.window.widget();
+        d->show();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(d->focusWidget(), open.window.widgetFor(id));
+        d->hide();
+    }
+    Open moved(kTextFile, [](RecordingDialog& d) { d.focus(1296); });
+    moved.window.widget()->show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(moved.window.widget()->focusWidget(), moved.window.widgetFor(1296));
 }
 
 TEST(QtWindowTyping, LimitAndForeignCharactersAreRefusedAsTheKeysArrive) {

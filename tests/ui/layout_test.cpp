@@ -24,6 +24,32 @@ TEST(Layouts, IdsAreUniqueAndControlsFitTheirDialog) {
     }
 }
 
+// Dialogs open with the focus in the first control a user can tab to: past
+// read-only fields, labels, groups and pictures.
+TEST(Layouts, DialogsOpenWithTheFocusInTheFirstControlAUserCanUse) {
+    const std::vector<std::pair<int, int>> cases{
+        {183, 1295},  // Edit Text File: the text, not the read-only path above it
+        {170, 1100},  // capitals: the list, above the read-only City
+        {133, 1011},  // Edit City Data: its first field, past its label
+        {134, 1016},  // miscellaneous data: the first radio, past the group around it
+        {150, 1329},  // Edit Ruin Data: a check box, where the dialog has no field
+        {100, 1},     // About: OK, past the icon and the texts
+    };
+    for (const auto& [resource, id] : cases) EXPECT_EQ(layoutFor(resource).firstFocus(), id) << resource;
+
+    Layout shows{.controls = {{.id = 5, .kind = ControlKind::Static},
+                              {.id = 6, .kind = ControlKind::Frame},
+                              {.id = 7, .kind = ControlKind::Canvas},
+                              {.id = 8, .kind = ControlKind::Icon},
+                              {.id = 9, .kind = ControlKind::Spin},
+                              {.id = 10, .kind = ControlKind::Edit, .readOnly = true}}};
+    EXPECT_EQ(shows.firstFocus(), kNoId);
+    shows.controls.push_back({.kind = ControlKind::Button});  // nobody could address it
+    EXPECT_EQ(shows.firstFocus(), kNoId);
+    shows.controls.push_back({.id = 11, .kind = ControlKind::NumberEdit});
+    EXPECT_EQ(shows.firstFocus(), 11);
+}
+
 TEST(Layouts, EveryListDialogOfTheCatalogue) {
     for (const auto& kind : datasets::catalogue()) {
         if (kind.kind == datasets::Kind::Shield) continue;

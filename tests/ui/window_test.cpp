@@ -157,6 +157,16 @@ TEST(Window, SystemMenuItemsAndF1) {
     EXPECT_TRUE(editor.probe.events.empty());
 }
 
+// The focus starts where the layout says and goes where the controller sends it.
+TEST(Window, OpensWithTheFocusPastTheReadOnlyPath) {
+    Opened textFile(183);
+    EXPECT_EQ(textFile.window.focused(), 1295);
+    textFile.probe.focus(1296);
+    EXPECT_EQ(textFile.window.focused(), 1296);
+    textFile.probe.focus(4242);  // no such control: the focus stays
+    EXPECT_EQ(textFile.window.focused(), 1296);
+}
+
 TEST(DataExchange, ShowsTheStandardMessagesAndStopsAtTheFirst) {
     Opened o;
     o.probe.setText(1011, std::string(17, 'x'));
