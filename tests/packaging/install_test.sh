@@ -79,6 +79,12 @@ if [ -f "$doc/changelog.gz" ]; then
   [ "$top" = "kstred ($version) unstable; urgency=medium" ] || fail "the changelog's newest entry is '$top', not $version"
 fi
 
+# NEWS.md starts with the release built, by its major and minor number.
+if [ -f "$doc/NEWS.md" ]; then
+  release=$(grep -m1 '^## ' "$doc/NEWS.md")
+  [ "$release" = "## ${version%.*}" ] || fail "NEWS.md's newest release is '$release', not ${version%.*}"
+fi
+
 out=$("$bin" --version 2>&1)
 [ "$out" = "kstred $version" ] || fail "staged kstred --version: '$out'"
 out=$("$bin" --help 2>&1) && grep -q '^usage: kstred' <<<"$out" || fail "staged kstred --help: '$out'"

@@ -90,7 +90,7 @@ TEST(MainWindow, AboutBoxFromTheSystemCommand) {
     });
     s.host.runModal(s.window);
     EXPECT_EQ(about, "100 About kstred");
-    EXPECT_EQ(labels, std::vector<std::string>{"kstred Version 0.3"});
+    EXPECT_EQ(labels, std::vector<std::string>{"kstred Version 1.0"});
 }
 
 TEST(MapHandoff, RecordIsSixteenBytesWithANul) {
